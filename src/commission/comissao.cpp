@@ -1,0 +1,3 @@
+#include "commission/comissao.h"
+
+Outcome showFrmConsComissaoGERAL(modCnn&, ui::Ui&) { return Outcome::Ended; }

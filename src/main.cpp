@@ -1,0 +1,77 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <cstdio>
+
+#include "dispatch/commandline.h"
+#include "dispatch/form1.h"
+#include "startup/errors.h"
+#include "startup/modcnn.h"
+#include "ui/ui.h"
+
+namespace {
+
+void say(FILE* to, const QString& text) {
+  std::fputs(text.toUtf8().constData(), to);
+  std::fflush(to);
+}
+
+QString executableDir(const char* argv0) {
+  // Before QApplication exists: /proc/self/exe, else argv[0].
+  QFileInfo self("/proc/self/exe");
+  if (self.exists()) return QFileInfo(self.symLinkTarget()).absolutePath();
+  return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+bool hasDisplay() {
+  return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  CommandLine cl = parseCommandLine(args, executableDir(argv[0]));
+  if (!cl.error.isEmpty()) {
+    say(stderr, "tl_relatorios: " + cl.error + "\n\n" + usageText());
+    return kExitBadCommandLine;
+  }
+  if (cl.help) {
+    say(stdout, usageText());
+    return kExitOk;
+  }
+  if (cl.version) {
+    say(stdout, "tl_relatorios " APP_VERSION "\n");
+    return kExitOk;
+  }
+  // Without a display no window could be shown: run as in --batch.
+  if (!hasDisplay()) cl.options.batch = true;
+  if (cl.options.batch && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("tl_relatorios");
+  auto ui = ui::makeUi(cl.options.batch);
+
+  modCnn m;
+  m.options = cl.options;
+  try {
+    Main(m);
+    const auto outcome = Form_Load(m, *ui);
+    if (!outcome) {
+      say(stderr, "tl_relatorios: nenhum documento para o código de relatório \"" +
+                      m.job.RELATORIO + "\"\n");
+      return kExitNoDocument;
+    }
+    if (*outcome == Outcome::Ended) return kExitOk;
+  } catch (const RuntimeError& e) {
+    ui::reportRuntimeError(*ui, e.message());
+    return kExitRuntimeError;
+  } catch (const std::exception& e) {
+    ui::reportRuntimeError(*ui, QString::fromLocal8Bit(e.what()));
+    return kExitRuntimeError;
+  }
+  return app.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+// Values of TL.ini, section "Geral", read once at start-up.
+struct Configuration {
+  QString path;  // the TL.ini that was read (NOME_TABELA is read from it later)
+  QString BANCO = "TALVORA";
+  QString USUARIO;
+  QString SENHA;
+  QString LOCALBANCO;
+  QString SERVIDOR;
+  QString TIPO_CONEXAO;  // upper-cased; empty selects the Firebird driver
+};
+
+Configuration readConfiguration(const QString& iniPath);
+
+// The connection string exactly as the host's contract joins it.
+QString connectionString(const Configuration& cfg);

@@ -1,0 +1,14 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, the single-byte code page of the printers and of job files
+// written by a Windows host.
+namespace cp1252 {
+QString decode(const QByteArray& bytes);
+// Characters the code page lacks become '?'.
+QByteArray encode(const QString& text);
+}  // namespace cp1252
+
+// UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252.
+QString decodeTextFile(const QByteArray& bytes);

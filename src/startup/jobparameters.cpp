@@ -1,0 +1,101 @@
+#include "startup/jobparameters.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QProcessEnvironment>
+#include <cmath>
+
+#include "startup/inifile.h"
+
+std::optional<double> parseLocaleNumber(const QString& text) {
+  const QLocale locale;
+  const QString decimal = locale.decimalPoint();
+  const QString group = locale.groupSeparator();
+  QString s = text.trimmed();
+  if (s.isEmpty()) return std::nullopt;
+  bool negative = false;
+  if (s.front() == '+' || s.front() == '-') {
+    negative = s.front() == '-';
+    s = s.mid(1).trimmed();
+  }
+  QString digits;
+  bool seenDecimal = false;
+  int digitCount = 0;
+  for (int i = 0; i < s.size(); ++i) {
+    const QChar c = s[i];
+    if (c.isDigit() && c.unicode() < 128) {
+      digits.append(c);
+      ++digitCount;
+    } else if (s.mid(i, decimal.size()) == decimal && !seenDecimal) {
+      seenDecimal = true;
+      digits.append('.');
+      i += decimal.size() - 1;
+    } else if (!seenDecimal && !group.isEmpty() && s.mid(i, group.size()) == group) {
+      i += group.size() - 1;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digitCount == 0) return std::nullopt;
+  bool ok = false;
+  const double v = digits.toDouble(&ok);
+  if (!ok || !std::isfinite(v)) return std::nullopt;
+  return negative ? -v : v;
+}
+
+namespace {
+
+std::optional<QString> numericText(const QString& text) {
+  if (!parseLocaleNumber(text)) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+JobParameters readJobParameters(const QString& jobPath) {
+  JobParameters job;
+  job.path = jobPath;
+  const auto read = [&](const char* key) { return LEINI("Geral", key, jobPath); };
+  job.RELATORIO = read("RELATORIO");
+  job.TROCA = read("TROCA");
+  job.LOCALIMPRESSORA = read("LOCALIMPRESSORA");
+  job.NOMEEMPRESA = read("NOMEEMPRESA");
+  job.CODBARRAS = read("CODBARRAS");
+  job.CODINTERNO = read("CODINTERNO");
+  job.NOMEPRODUTO = read("NOMEPRODUTO");
+  job.IMPRESSORA = read("IMPRESSORA");
+  job.USDESC = read("USDESC");
+  job.SACOD = numericText(read("SACOD"));
+  if (auto price = parseLocaleNumber(read("PRECO")))
+    job.PRECO = std::round(*price * 10000.0) / 10000.0;  // currency: 4 places
+  job.OSCOD = numericText(read("OSCOD"));
+  job.ENCOD = numericText(read("ENCOD"));
+  job.PRCOD = numericText(read("PRCOD"));
+  job.PCOD = numericText(read("PCOD"));
+  if (auto tb = parseLocaleNumber(read("TBCOD")); tb && std::fabs(*tb) <= 2147483647.0)
+    job.TBCOD = static_cast<int32_t>(std::nearbyint(*tb));
+  return job;
+}
+
+QString defaultJobPath() {
+  const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QString folder;
+  for (const QString& name : env.keys())
+    if (name.compare("userprofile", Qt::CaseInsensitive) == 0) {
+      folder = env.value(name);
+      break;
+    }
+  if (folder.isEmpty()) folder = QDir::homePath();
+  return QDir(folder).filePath("parimp.txt");
+}
+
+QString sqlCode(const std::optional<QString>& value) {
+  return value ? *value : QStringLiteral("0");
+}
+
+int32_t intCode(const std::optional<QString>& value) {
+  if (!value) return 0;
+  const auto v = parseLocaleNumber(*value);
+  if (!v || std::fabs(*v) > 2147483647.0) return 0;
+  return static_cast<int32_t>(std::nearbyint(*v));  // half to even, as CLng
+}

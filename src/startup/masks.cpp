@@ -1,0 +1,141 @@
+#include "startup/masks.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "startup/jobparameters.h"
+
+namespace {
+
+QString longTimeFormat() {
+  QString f = QLocale().timeFormat(QLocale::LongFormat);
+  f.remove('t');  // the time zone has no place on a printed document
+  return f.trimmed();
+}
+
+QString renderDate(const Value& v) {
+  const QLocale locale;
+  const QDateTime dt = v.dateTimeValue();
+  switch (v.kind()) {
+    case Value::Kind::Date:
+      return locale.toString(dt.date(), QLocale::ShortFormat);
+    case Value::Kind::DateTime:
+      return locale.toString(dt.date(), QLocale::ShortFormat) + ' ' +
+             locale.toString(dt.time(), longTimeFormat());
+    default:
+      return locale.toString(dt.time(), longTimeFormat());
+  }
+}
+
+struct NumericMask {
+  int decimals = 0;
+  bool grouped = false;
+  int minInteger = 0;
+};
+
+bool parseNumericMask(const QString& mask, NumericMask& out) {
+  if (mask.isEmpty()) return false;
+  const int dot = mask.indexOf('.');
+  const QString integerPart = dot < 0 ? mask : mask.left(dot);
+  const QString decimalPart = dot < 0 ? QString() : mask.mid(dot + 1);
+  for (QChar c : integerPart)
+    if (c != '#' && c != '0' && c != ',') return false;
+  for (QChar c : decimalPart)
+    if (c != '#' && c != '0') return false;
+  out.decimals = decimalPart.size();
+  out.grouped = integerPart.contains(',');
+  out.minInteger = integerPart.count('0');
+  return true;
+}
+
+bool isDateMask(const QString& mask) {
+  return mask.contains("dd") || mask.contains("yy");
+}
+
+QString qtDateFormat(QString mask) {
+  // The host writes minutes and months alike as "mm"; between day and
+  // year they are the month.
+  if (!mask.contains("hh") && !mask.contains("HH")) mask.replace("mm", "MM");
+  return mask;
+}
+
+}  // namespace
+
+int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+QString generalNumber(double v) {
+  if (v == 0) return QStringLiteral("0");
+  QString s = QString::number(v, 'g', 15);
+  s.replace('.', QLocale().decimalPoint());
+  return s;
+}
+
+QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits) {
+  const double scale = std::pow(10.0, decimals);
+  // Half away from zero, with a nudge so that 2.675 stored as 2.67499... rounds up.
+  double rounded = std::round(v * scale * (1 + 4 * std::numeric_limits<double>::epsilon())) / scale;
+  if (rounded == 0) rounded = 0;  // no "-0,00"
+  QLocale locale;
+  locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
+  QString s = locale.toString(std::fabs(rounded), 'f', decimals);
+  // Pad the integer part up to its minimum digits ("0000").
+  const int sep = decimals > 0 ? s.indexOf(locale.decimalPoint()) : s.size();
+  QString intPart = s.left(sep);
+  if (!grouped)
+    while (intPart.size() < minIntegerDigits) intPart.prepend('0');
+  if (minIntegerDigits == 0 && intPart == "0") intPart.clear();
+  s = intPart + s.mid(sep);
+  return rounded < 0 ? '-' + s : s;
+}
+
+QString placeRight(const QString& text, int width) {
+  return text.size() >= width ? text : QString(width - text.size(), ' ') + text;
+}
+
+QString midText(const QString& s, int start, int length) {
+  if (start < 1 || length <= 0) return {};
+  return s.mid(start - 1, length);
+}
+
+QString renderPlain(const Value& v) {
+  switch (v.kind()) {
+    case Value::Kind::Empty:
+    case Value::Kind::Null:
+      return {};
+    case Value::Kind::Text:
+      return v.textValue();
+    case Value::Kind::Integer:
+    case Value::Kind::Decimal: {
+      const double n = v.toDouble();
+      return (n < 0 ? QString("-") + generalNumber(-n) : ' ' + generalNumber(n)) + ' ';
+    }
+    default:
+      return renderDate(v);
+  }
+}
+
+QString formatMask(const Value& v, const QString& mask) {
+  if (mask.isEmpty()) return v.toText();
+  if (mask.count('@') == mask.size()) {
+    const QString text = v.isNumber() ? generalNumber(v.toDouble()) : v.toText();
+    return placeRight(text, mask.size());
+  }
+  if (v.isEmpty() || v.isNull()) return {};
+  if (isDateMask(mask)) {
+    if (!v.isDateLike()) return v.toText();
+    return QLocale().toString(v.dateTimeValue(), qtDateFormat(mask));
+  }
+  NumericMask m;
+  if (!parseNumericMask(mask, m)) return v.toText();
+  double n = 0;
+  if (v.isNumber()) {
+    n = v.toDouble();
+  } else if (v.isText()) {
+    const auto parsed = parseLocaleNumber(v.textValue());
+    if (!parsed) return v.textValue();
+    n = *parsed;
+  } else {
+    return v.toText();
+  }
+  return formatNumber(n, m.decimals, m.grouped, m.minInteger);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+#include "startup/value.h"
+
+// How values become text, under the locale of QLocale() (pt_BR for the users).
+
+// A value printed as a print item without a mask: numbers with a leading blank
+// (or minus) and a trailing blank, dates in the short date form (and the long
+// time form when there is a time of day), text unchanged, empty/null nothing.
+QString renderPlain(const Value& v);
+
+// Applies a format mask:
+//  numeric  "##,0.00" "###,0.00" (grouped), "###0.00" "##0.000" "0" "0000";
+//  placement "@@@@@@@@@" (right-aligned in as many columns, never cut);
+//  date     "dd/MM/yyyy" (also "dd/mm/yyyy").
+// A value the mask cannot apply to (a non-numeric text under a numeric or
+// date mask) comes back unchanged; null and empty give "" except under a
+// placement mask, which pads them.
+QString formatMask(const Value& v, const QString& mask);
+
+// Right-aligns a text in a field of width columns; a longer text is kept whole.
+QString placeRight(const QString& text, int width);
+
+// A number under a numeric mask: decimals rounded half away from zero.
+QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits = 1);
+
+// Rounds half to even, as the host's conversion of a computed Tab argument.
+int roundHalfEven(double v);
+
+// The number in its shortest general form with the locale's decimal
+// separator and no blanks ("12", "10,5", "-0,25").
+QString generalNumber(double v);
+
+// Characters start..start+length-1 (1-based) of a text, fewer if it is shorter.
+QString midText(const QString& s, int start, int length);

@@ -1,0 +1,7 @@
+#include "startup/modcnn.h"
+
+void Main(modCnn& m) {
+  m.config = readConfiguration(m.options.configPath);
+  m.Cnn.open(connectionString(m.config));
+  m.job = readJobParameters(m.options.jobPath);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+#include "startup/configuration.h"
+#include "startup/connection.h"
+#include "startup/jobparameters.h"
+#include "startup/recordset.h"
+
+// How this run was started (the command line).
+struct RunOptions {
+  QString configPath;  // TL.ini to read
+  QString jobPath;     // parimp.txt to read
+  QString pdfPath;     // page reports and drawn documents go here when set
+  QString exeDir;      // header/footer images and layout overrides
+  bool batch = false;  // no window: messages to stderr, questions take the default
+};
+
+// The one context of a run: configuration, job parameters, the connection
+// and the three shared record sets. Built once by Main, passed by reference.
+struct modCnn {
+  RunOptions options;
+  Configuration config;
+  JobParameters job;
+  Connection Cnn;
+  Recordset Rs;
+  Recordset Rs2;
+  Recordset Rs3;
+
+  void FECHARS() { closeIfOpen(Rs); }
+  void FECHARS2() { closeIfOpen(Rs2); }
+  void FECHARS3() { closeIfOpen(Rs3); }
+};
+
+// Start-up in the host's order: read TL.ini, connect (throws RuntimeError
+// before the job file is read when the connection fails), read the job.
+void Main(modCnn& m);

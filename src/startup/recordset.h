@@ -1,0 +1,49 @@
+#pragma once
+#include <QHash>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "startup/value.h"
+
+class Connection;
+
+// A read-only, forward record set with the host's idiom: open(sql) closes
+// first, EOF, fields by name without regard to case, MoveNext, Close, State.
+// Text values of CHAR columns come back cut to their declared width.
+class Recordset {
+ public:
+  Recordset() = default;
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  // Runs the query; throws RuntimeError naming the driver's reason on failure.
+  void open(const QString& sql, const Connection& cnn);
+  bool eof() const { return eof_; }
+  void MoveNext();
+  void Close();
+  int State() const { return query_ ? 1 : 0; }
+
+  // The current row's value of a column; throws RuntimeError for a column the
+  // query does not return or when there is no current row.
+  Value field(const QString& name) const;
+  Value operator[](const QString& name) const { return field(name); }
+  bool hasField(const QString& name) const;
+  QStringList fieldNames() const;
+  const QString& sql() const { return sql_; }
+
+ private:
+  int indexOf(const QString& name) const;
+  std::unique_ptr<QSqlQuery> query_;
+  QSqlRecord record_;
+  QVector<int> charWidths_;  // declared width of CHAR columns, else 0
+  bool eof_ = true;
+  QString sql_;
+};
+
+// The close-if-open idiom; never fails.
+inline void closeIfOpen(Recordset& rs) {
+  if (rs.State() == 1) rs.Close();
+}

@@ -1,0 +1,106 @@
+#include "startup/value.h"
+
+#include "startup/jobparameters.h"
+#include "startup/masks.h"
+
+Value Value::integer(qint64 v) {
+  Value r(Kind::Integer);
+  r.integer_ = v;
+  r.number_ = static_cast<double>(v);
+  return r;
+}
+
+Value Value::decimal(double v) {
+  Value r(Kind::Decimal);
+  r.number_ = v;
+  return r;
+}
+
+Value Value::text(const QString& v) {
+  Value r(Kind::Text);
+  r.text_ = v;
+  return r;
+}
+
+Value Value::date(const QDate& v) {
+  Value r(Kind::Date);
+  r.dt_ = QDateTime(v, QTime(0, 0));
+  return r;
+}
+
+Value Value::dateTime(const QDateTime& v) {
+  // A timestamp at midnight is a date, as the host's date type has no
+  // separate notion of "date with a zero time".
+  if (v.time() == QTime(0, 0)) return date(v.date());
+  Value r(Kind::DateTime);
+  r.dt_ = v;
+  return r;
+}
+
+Value Value::time(const QTime& v) {
+  Value r(Kind::Time);
+  r.dt_ = QDateTime(QDate(1899, 12, 30), v);
+  return r;
+}
+
+Value Value::fromVariant(const QVariant& v) {
+  if (!v.isValid()) return Value();
+  if (v.isNull()) return null();
+  switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+      return integer(v.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return decimal(v.toDouble());
+    case QMetaType::Bool:
+      return integer(v.toBool() ? -1 : 0);
+    case QMetaType::QDate:
+      return date(v.toDate());
+    case QMetaType::QDateTime:
+      return dateTime(v.toDateTime());
+    case QMetaType::QTime:
+      return time(v.toTime());
+    default:
+      return text(v.toString());
+  }
+}
+
+double Value::toDouble() const {
+  switch (kind_) {
+    case Kind::Integer:
+    case Kind::Decimal:
+      return number_;
+    case Kind::Text:
+      return parseLocaleNumber(text_).value_or(0);
+    default:
+      return 0;
+  }
+}
+
+bool Value::isPresent() const {
+  if (kind_ == Kind::Empty || kind_ == Kind::Null) return false;
+  if (kind_ == Kind::Text) return !text_.isEmpty();
+  return true;
+}
+
+QString Value::toText() const {
+  switch (kind_) {
+    case Kind::Empty:
+    case Kind::Null:
+      return {};
+    case Kind::Text:
+      return text_;
+    default:
+      return renderPlain(*this).trimmed();
+  }
+}

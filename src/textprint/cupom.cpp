@@ -1,0 +1,3 @@
+#include "textprint/cupom.h"
+
+void Cupom(modCnn&, ui::Ui&) {}

@@ -1,0 +1,3 @@
+#include "textprint/entradaestoque.h"
+
+void printEntradaEstoque(modCnn&, ui::Ui&) {}

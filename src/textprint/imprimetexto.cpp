@@ -1,0 +1,3 @@
+#include "textprint/imprimetexto.h"
+
+void IMPRIMETEXTO(modCnn&, ui::Ui&) {}

@@ -1,0 +1,3 @@
+#include "textprint/ostexto.h"
+
+void OSTEXTO(modCnn&, ui::Ui&) {}

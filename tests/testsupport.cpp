@@ -1,0 +1,129 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+QString scratchDir() {
+  static QTemporaryDir dir;
+  return dir.path();
+}
+
+QString fixtureDatabase() {
+  static const QString copy = [] {
+    const QString source = QStringLiteral(TL_BINARY_DIR "/fixture/demo.fdb");
+    const QString target = QDir(scratchDir()).filePath("demo.fdb");
+    if (!QFile::exists(source)) {
+      ADD_FAILURE() << "demo database missing: " << source.toStdString()
+                    << " (build the fixture_db target)";
+      return target;
+    }
+    QFile::remove(target);
+    QFile::copy(source, target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+  }();
+  return copy;
+}
+
+QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys, bool utf8,
+                 bool crlf) {
+  const QString nl = crlf ? "\r\n" : "\n";
+  QString text = "[Geral]" + nl;
+  for (const auto& [k, v] : keys) text += k + "=" + v + nl;
+  QFile f(path);
+  f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  if (utf8) {
+    f.write(text.toUtf8());
+  } else {
+    QByteArray bytes;
+    for (QChar c : text) bytes.append(c.unicode() < 256 ? char(c.unicode()) : '?');
+    f.write(bytes);
+  }
+  return path;
+}
+
+QString writeFixtureConfig(const QString& path) {
+  return writeIni(path, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
+                         {"LOCALBANCO", fixtureDatabase()}});
+}
+
+RunResult runExecutable(const QStringList& args, int timeoutMs,
+                        const QMap<QString, QString>& env) {
+  RunResult r;
+  QProcess p;
+  QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+  e.insert("QT_QPA_PLATFORM", "offscreen");
+  for (auto it = env.begin(); it != env.end(); ++it) e.insert(it.key(), it.value());
+  p.setProcessEnvironment(e);
+  const QString exe = qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios");
+  p.start(exe, args);
+  if (!p.waitForStarted(10000)) return r;
+  r.finished = p.waitForFinished(timeoutMs);
+  if (!r.finished) {
+    p.kill();
+    p.waitForFinished();
+  }
+  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.out = p.readAllStandardOutput();
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+std::vector<PdfWord> pdfWords(const QString& pdfPath) {
+  std::vector<PdfWord> words;
+  QProcess p;
+  p.start("pdftotext", {"-bbox", pdfPath, "-"});
+  p.waitForFinished(60000);
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  static const QRegularExpression pageRe("<page ");
+  static const QRegularExpression wordRe(
+      "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">(.*?)</word>");
+  int page = 0;
+  int pos = 0;
+  const QStringList lines = html.split('\n');
+  for (const QString& line : lines) {
+    if (line.contains(pageRe)) ++page;
+    auto m = wordRe.match(line);
+    if (!m.hasMatch()) continue;
+    QString text = m.captured(5);
+    text.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"");
+    text.replace("&apos;", "'");
+    words.push_back({page, m.captured(1).toDouble() * 20, m.captured(2).toDouble() * 20,
+                     m.captured(3).toDouble() * 20, m.captured(4).toDouble() * 20, text});
+  }
+  (void)pos;
+  return words;
+}
+
+int pdfPageCount(const QString& pdfPath) {
+  QProcess p;
+  p.start("pdfinfo", {pdfPath});
+  p.waitForFinished(30000);
+  static const QRegularExpression re("Pages:\\s+(\\d+)");
+  auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+  return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+}  // namespace testsupport
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// Helpers shared by the test executables. Every test executable links this
+// library's main(): a QApplication on the offscreen platform and the pt_BR
+// locale pinned, whatever the machine's.
+namespace testsupport {
+
+// A scratch folder for the current test process.
+QString scratchDir();
+
+// A private copy of the demo database (built from db/*.sql into the build
+// tree) for this test process; the same path on every call.
+QString fixtureDatabase();
+
+// Writes an INI file with section [Geral]. utf8=false writes Windows-1252;
+// crlf chooses the line ends.
+QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys,
+                 bool utf8 = true, bool crlf = true);
+
+// A TL.ini pointing at the fixture database.
+QString writeFixtureConfig(const QString& path);
+
+struct RunResult {
+  int exitCode = -1;
+  QByteArray out, err;
+  bool finished = false;
+};
+// Runs the real executable (TL_EXE) with these arguments, up to timeoutMs.
+RunResult runExecutable(const QStringList& args, int timeoutMs = 60000,
+                        const QMap<QString, QString>& env = {});
+
+QByteArray readFile(const QString& path);
+
+// Text of a PDF read back with pdftotext -bbox: one word per entry, with
+// its box in twips (1 point = 20 twips) and its page (1-based).
+struct PdfWord {
+  int page;
+  double xMin, yMin, xMax, yMax;  // twips
+  QString text;
+};
+std::vector<PdfWord> pdfWords(const QString& pdfPath);
+int pdfPageCount(const QString& pdfPath);
+
+}  // namespace testsupport
