@@ -1,8 +1,5 @@
 #include "dispatch/form1.h"
 
-#include <functional>
-#include <utility>
-#include <vector>
 
 #include "commission/comissao.h"
 #include "labels/labeljobs.h"
@@ -14,8 +11,6 @@
 
 namespace {
 
-using Handler = std::function<Outcome(modCnn&, ui::Ui&)>;
-
 Handler pageReport(const QString& code) {
   return [code](modCnn& m, ui::Ui& ui) { return showPageReport(m, ui, code); };
 }
@@ -26,8 +21,10 @@ Outcome printAndEnd(modCnn& m, ui::Ui& ui) {
   return Outcome::Ended;
 }
 
-const std::vector<std::pair<QString, Handler>>& table() {
-  static const std::vector<std::pair<QString, Handler>> codes = {
+}  // namespace
+
+const std::vector<ReportCode>& dispatchTable() {
+  static const std::vector<ReportCode> codes = {
       {"pedidografico", pageReport("pedidografico")},
       {"pedidocaixa", pageReport("pedidocaixa")},
       {"pedidoorcamento", pageReport("pedidoorcamento")},
@@ -52,19 +49,13 @@ const std::vector<std::pair<QString, Handler>>& table() {
   return codes;
 }
 
-}  // namespace
-
-const QStringList& reportCodes() {
-  static const QStringList codes = [] {
-    QStringList c;
-    for (const auto& entry : table()) c << entry.first;
-    return c;
-  }();
-  return codes;
+std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
+                                     ui::Ui& ui) {
+  for (const auto& entry : table)
+    if (m.job.RELATORIO == entry.code) return entry.handler(m, ui);
+  return std::nullopt;
 }
 
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {
-  for (const auto& [code, handler] : table())
-    if (m.job.RELATORIO == code) return handler(m, ui);
-  return std::nullopt;
+  return runReportCode(dispatchTable(), m, ui);
 }

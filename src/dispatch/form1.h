@@ -1,7 +1,9 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "startup/modcnn.h"
 #include "ui/outcome.h"
@@ -12,5 +14,15 @@
 // for an unmatched or empty code (no document).
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui);
 
-// The twenty report codes, in the order they are tested.
-const QStringList& reportCodes();
+using Handler = std::function<Outcome(modCnn&, ui::Ui&)>;
+struct ReportCode {
+  QString code;
+  Handler handler;
+};
+
+// The twenty report codes with their documents, in the order they are tested.
+const std::vector<ReportCode>& dispatchTable();
+
+// Runs the handler of the first code equal to RELATORIO; nothing when none is.
+std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
+                                     ui::Ui& ui);

@@ -1,0 +1,68 @@
+// The real executable, run as the host runs it: exit statuses and messages.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "testsupport.h"
+
+namespace {
+
+using testsupport::runExecutable;
+using testsupport::scratchDir;
+using testsupport::writeIni;
+
+QString path(const QString& name) { return QDir(scratchDir()).filePath(name); }
+
+TEST(Executable, HelpVersionAndBadOptions) {
+  auto help = runExecutable({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.contains("--config"));
+  auto version = runExecutable({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.out.startsWith("tl_relatorios "));
+  EXPECT_EQ(runExecutable({"--nada"}).exitCode, 2);
+  EXPECT_EQ(runExecutable({"--job"}).exitCode, 2);
+  EXPECT_EQ(runExecutable({"extra"}).exitCode, 2);
+}
+
+TEST(Executable, WithoutConfigurationTheConnectionFailsBeforeTheJobIsRead) {
+  // The job names an unknown code: had it been read, the exit status would be 3.
+  const QString job = writeIni(path("job-unknown.txt"), {{"RELATORIO", "naoexiste"}});
+  auto r = runExecutable({"--batch", "--config", path("nao/TL.ini"), "--job", job});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.contains("conectar")) << r.err.constData();
+}
+
+TEST(Executable, WrongPasswordOrMissingDatabaseIsARuntimeError) {
+  const QString cfg = writeIni(path("bad.ini"), {{"USUARIO", "SYSDBA"},
+                                                 {"SENHA", "x"},
+                                                 {"LOCALBANCO", path("nao_existe.fdb")}});
+  const QString job = writeIni(path("job-x.txt"), {{"RELATORIO", "pedidocupom"}});
+  auto r = runExecutable({"--batch", "--config", cfg, "--job", job});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_FALSE(QFile::exists(path("nao_existe.fdb")));
+}
+
+TEST(Executable, UnmatchedOrEmptyCodeEndsWithStatus3NamingTheCode) {
+  const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
+  for (const QString code : {"PedidoCaixa", "OS", ""}) {
+    const QString job = writeIni(path("job-code.txt"), {{"RELATORIO", code}});
+    auto r = runExecutable({"--batch", "--config", cfg, "--job", job});
+    EXPECT_EQ(r.exitCode, 3) << code.toStdString();
+    EXPECT_TRUE(r.err.contains(("\"" + code + "\"").toUtf8())) << r.err.constData();
+  }
+  // A missing job file reads as an empty code.
+  auto r = runExecutable({"--batch", "--config", cfg, "--job", path("sem-job.txt")});
+  EXPECT_EQ(r.exitCode, 3);
+}
+
+TEST(Executable, JobFileIsFoundInTheUserProfileFolder) {
+  const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
+  QDir(scratchDir()).mkpath("perfil");
+  writeIni(path("perfil/parimp.txt"), {{"RELATORIO", "codigo_do_perfil"}});
+  auto r = runExecutable({"--batch", "--config", cfg}, 60000, {{"USERPROFILE", path("perfil")}});
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_TRUE(r.err.contains("codigo_do_perfil")) << r.err.constData();
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include "startup/recordset.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include "startup/connection.h"
+#include "startup/errors.h"
+#include "startup/masks.h"
+#include "startup/modcnn.h"
+#include "startup/sqltext.h"
+#include "testsupport.h"
+
+namespace {
+
+QString fixtureString() {
+  return "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
+         testsupport::fixtureDatabase();
+}
+
+TEST(Recordset, QueriesTheEmbeddedDemoDatabase) {
+  modCnn m;
+  m.Cnn.open(fixtureString());
+  m.FECHARS();  // never opened: no effect
+  m.Rs.open("select first 1 incod, innome from interveniente where innome like '%''%' "
+            "order by incod",
+            m.Cnn);
+  ASSERT_FALSE(m.Rs.eof());
+  const QString name = m.Rs["INNOME"].toText();
+  EXPECT_TRUE(name.contains('\''));
+  // The same name joined into SQL through the quoting helper finds its row.
+  m.Rs.open("select incod from interveniente where innome = '" + sqlQuote(name) + "'", m.Cnn);
+  ASSERT_FALSE(m.Rs.eof());
+  EXPECT_TRUE(m.Rs["incod"].isNumber());
+  m.Rs.MoveNext();
+  EXPECT_TRUE(m.Rs.eof());
+  m.FECHARS();
+  m.FECHARS();
+  EXPECT_EQ(m.Rs.State(), 0);
+}
+
+TEST(Recordset, AQuoteInsideAValueCannotLeaveItsQuotes) {
+  modCnn m;
+  m.Cnn.open(fixtureString());
+  const QString hostile = "x' or '1'='1";
+  m.Rs.open("select count(*) as n from interveniente where innome = '" + sqlQuote(hostile) + "'",
+            m.Cnn);
+  EXPECT_EQ(m.Rs["n"].toDouble(), 0);
+}
+
+TEST(Recordset, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
+  modCnn m;
+  m.Cnn.open(fixtureString());
+  m.Rs.open("select cast('ação' as char(6)) as c, cast(null as numeric(15,2)) as n, "
+            "cast(2.5 as numeric(15,3)) as q, cast('2024-03-05' as date) as d "
+            "from rdb$database",
+            m.Cnn);
+  EXPECT_EQ(m.Rs["C"].toText(), QString::fromUtf8("ação  "));
+  EXPECT_TRUE(m.Rs["n"].isNull());
+  EXPECT_FALSE(m.Rs["n"].isPresent());
+  EXPECT_EQ(renderPlain(m.Rs["q"]), QString::fromUtf8(" 2,5 "));
+  EXPECT_EQ(renderPlain(m.Rs["d"]), "05/03/2024");
+  EXPECT_THROW(m.Rs["nao_existe"], RuntimeError);
+}
+
+TEST(Recordset, AFailedQueryIsARuntimeErrorNamingTheReason) {
+  modCnn m;
+  m.Cnn.open(fixtureString());
+  try {
+    m.Rs.open("select * from tabela_que_nao_existe", m.Cnn);
+    FAIL() << "expected a run-time error";
+  } catch (const RuntimeError& e) {
+    EXPECT_TRUE(e.message().contains("TABELA_QUE_NAO_EXISTE", Qt::CaseInsensitive));
+  }
+  EXPECT_EQ(m.Rs.State(), 0);
+}
+
+TEST(Connection, MissingDatabaseOrEmptyStringFails) {
+  Connection a("missing");
+  EXPECT_THROW(a.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=x;database=" +
+                      QDir(testsupport::scratchDir()).filePath("nao_existe.fdb")),
+               RuntimeError);
+  Connection b("empty");
+  EXPECT_THROW(b.open("driver={Firebird/InterBase(r) driver};server=;uid=;Pwd=;database="),
+               RuntimeError);
+}
+
+// The other driver path: the whole string goes to ODBC unchanged. The test
+// registers the SQLite ODBC driver under the driver name the string uses.
+TEST(Connection, OtherDriversGoThroughOdbcWithTheStringUnchanged) {
+  const QString dir = testsupport::scratchDir();
+  QFile ini(QDir(dir).filePath("odbcinst.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ini.write("[SQl Server]\nDescription=test\n"
+            "Driver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+  ini.close();
+  qputenv("ODBCSYSINI", dir.toLocal8Bit());
+  const QString dbFile = QDir(dir).filePath("loja.sqlite");
+  QFile::remove(dbFile);
+  const QString cs = "driver={SQl Server};server=SRV;uid=;Pwd=;database=" + dbFile;
+  {
+    Connection setup("odbc_setup");
+    setup.open(cs);
+    QSqlQuery q(setup.database());
+    ASSERT_TRUE(q.exec("create table interveniente (incod integer, innome varchar(60))"));
+    ASSERT_TRUE(q.exec("insert into interveniente values (1, 'JOSÉ D''ÁVILA')"));
+  }
+  modCnn m;
+  m.Cnn.open(cs);
+  EXPECT_EQ(m.Cnn.database().driverName(), "QODBC");
+  m.Rs.open("select incod, innome from interveniente where innome = '" +
+                sqlQuote(QString::fromUtf8("JOSÉ D'ÁVILA")) + "'",
+            m.Cnn);
+  ASSERT_FALSE(m.Rs.eof());
+  EXPECT_EQ(m.Rs["INCOD"].toDouble(), 1);
+  EXPECT_EQ(m.Rs["innome"].toText(), QString::fromUtf8("JOSÉ D'ÁVILA"));
+}
+
+}  // namespace
