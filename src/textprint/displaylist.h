@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <variant>
 #include <vector>
@@ -17,6 +18,10 @@ namespace draw {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kTwipsPerPoint = 20;
 
+// A4, the paper of every document, in twips (210 x 297 mm).
+constexpr int kA4WidthTwips = 11906;
+constexpr int kA4HeightTwips = 16838;
+
 struct Font {
   QString family = QStringLiteral("Liberation Sans");
   double pointSize = 8;
@@ -28,10 +33,11 @@ struct Font {
 
 enum class Align { Left, Right, Centre };
 
-// A text placed in a box. The top of the box is the top of the first line
-// (the glyphs' ascent starts there). width == 0: the text is not bounded and
-// starts at rect.left() (Printer.Print); otherwise it is aligned within the
-// box, wrapped at word boundaries when wrap is set, and clipped to the box.
+// A text placed in a box. The top of the box is the top of the first line:
+// the glyphs' ascent starts there and the baseline lies one font ascent
+// below it. width == 0: the text is not bounded and starts at rect.left()
+// (Printer.Print); otherwise it is aligned within the box, wrapped at word
+// boundaries when wrap is set, and clipped to the box.
 struct TextRun {
   QRect rect;
   QString text;
@@ -39,17 +45,20 @@ struct TextRun {
   Align align = Align::Left;
   bool wrap = false;
   QColor background;  // invalid: none
+  QColor color = Qt::black;
 };
 
 struct Line {
   QPoint from, to;
   int width = 15;  // pen width, twips (about 1 pixel at 96 dpi)
+  QColor color = Qt::black;
 };
 
 struct Rectangle {
   QRect rect;
   QColor fill;  // invalid: not filled
-  int width = 15;
+  int width = 15;  // border pen width, twips; 0: no border
+  QColor border = Qt::black;
 };
 
 struct Picture {
@@ -70,5 +79,11 @@ struct Document {
   Orientation orientation = Orientation::Portrait;
   std::vector<Page> pages;
 };
+
+// The sheet of a document in twips: A4 in its orientation.
+inline QSize pageSizeTwips(Orientation o) {
+  return o == Orientation::Landscape ? QSize(kA4HeightTwips, kA4WidthTwips)
+                                     : QSize(kA4WidthTwips, kA4HeightTwips);
+}
 
 }  // namespace draw

@@ -1,7 +1,20 @@
 #pragma once
+#include <functional>
+
 #include "startup/modcnn.h"
+#include "textprint/displaylist.h"
 #include "ui/ui.h"
 
+class QPrinter;
+
 // "entrada_estoque": the print dialog, then the stock-entry receipt of ENCOD
-// once per copy chosen (to the PDF of --pdf instead when it is set).
+// once per copy chosen, each copy a print job of its own. With --pdf: no
+// dialog, one copy into that PDF. In batch runs: one copy to the default
+// printer (a run-time error when there is none). Cancelling the dialog is a
+// run-time error and prints nothing.
 void printEntradaEstoque(modCnn& m, ui::Ui& ui);
+
+// The dialog-and-copies part on a given printer: each finished copy is
+// handed to deliver (the job above renders it to printer).
+void printEntradaEstoque(modCnn& m, ui::Ui& ui, QPrinter& printer,
+                         const std::function<void(const draw::Document&)>& deliver);
