@@ -1,0 +1,3 @@
+#include "commission/frmconscomissaogeral.h"
+
+void FrmConsComissaoGERAL::Command3_Click() {}

@@ -1,0 +1,52 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "startup/value.h"
+
+// The six commission queries, joined piece by piece from the inquiry's
+// filters, and the small rules the grids and statements share.
+namespace comissao {
+
+// "All sellers / representatives / referrers": compared as a number, so a
+// real person with code 999 cannot be chosen alone.
+constexpr qint64 kTodos = 999;
+
+// A masked date field's text when nothing has been typed.
+inline constexpr const char* kEmptyDate = "__/__/____";
+
+// The date a masked field holds ("05/03/2024"); nullopt for anything that
+// is not a whole valid day/month/year date ("12/__/____", "99/99/9999").
+std::optional<QDate> parseFieldDate(const QString& text);
+
+// yyyymmdd, as the invoice emission dates are stored.
+QString dateKey(const QDate& d);
+
+// The cancellation period as the cancelled-sales queries join it after
+// their opening quote: month/day/year without leading zeros, closed by a
+// quote and a blank ("3/5/2024' and '3/31/2024' ").
+QString cancelPeriodPieces(const QDate& from, const QDate& to);
+
+// The referral percentage as the queries multiply by it: "," becomes ".".
+QString percentFactor(const QString& fieldText);
+// True when the factor can stand in the query text as it is: digits and
+// points only (an empty factor is let through; the query then fails).
+bool isPlainFactor(const QString& factor);
+
+QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc);
+QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);
+QString sqlComissaoRepresentante(const QString& dtInicial, const QString& dtFinal,
+                                 qint64 codFunc);
+QString sqlEstornoRepresentante(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);
+QString sqlComissaoIndicacao(const QString& factor, const QString& dtInicial,
+                             const QString& dtFinal, int32_t codIndicacao);
+QString sqlEstornoIndicacao(const QString& factor, const QDate& caInicial, const QDate& caFinal,
+                            int32_t codIndicacao);
+
+// The customer's tax number: the CPF unless it is empty or the empty mask,
+// else the CNPJ unless it is empty or its empty mask, else nothing.
+QString customerDocument(const Value& incpf, const Value& incnpj);
+
+}  // namespace comissao
