@@ -1,7 +1,9 @@
 #include "startup/masks.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "startup/jobparameters.h"
 
@@ -61,29 +63,48 @@ QString qtDateFormat(QString mask) {
 
 }  // namespace
 
-int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundHalfEven(double v) {
+  if (std::isnan(v)) return 0;
+  // Halves go to the even neighbour whatever the FPU rounding mode is.
+  double r = std::floor(v);
+  const double diff = v - r;
+  if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0)) r += 1;
+  return static_cast<int>(std::clamp(r, -32768.0, 32767.0));
+}
 
 QString generalNumber(double v) {
-  if (v == 0) return QStringLiteral("0");
+  if (v == 0 || !std::isfinite(v)) return QStringLiteral("0");
+  // Fifteen significant digits, as the host's conversion of a double to text;
+  // very large and very small numbers in its exponent form ("1E-05").
   QString s = QString::number(v, 'g', 15);
   s.replace('.', QLocale().decimalPoint());
+  s.replace('e', 'E');
   return s;
 }
 
-QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits) {
+double roundToPlaces(double v, int decimals) {
+  if (!std::isfinite(v)) return 0;
   const double scale = std::pow(10.0, decimals);
   // Half away from zero, with a nudge so that 2.675 stored as 2.67499... rounds up.
   double rounded = std::round(v * scale * (1 + 4 * std::numeric_limits<double>::epsilon())) / scale;
   if (rounded == 0) rounded = 0;  // no "-0,00"
+  return rounded;
+}
+
+QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits) {
+  const double rounded = roundToPlaces(v, decimals);
   QLocale locale;
-  locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
   QString s = locale.toString(std::fabs(rounded), 'f', decimals);
-  // Pad the integer part up to its minimum digits ("0000").
   const int sep = decimals > 0 ? s.indexOf(locale.decimalPoint()) : s.size();
   QString intPart = s.left(sep);
-  if (!grouped)
-    while (intPart.size() < minIntegerDigits) intPart.prepend('0');
+  // Pad the integer part up to its minimum digits ("0000"), then group it.
+  while (intPart.size() < minIntegerDigits) intPart.prepend('0');
   if (minIntegerDigits == 0 && intPart == "0") intPart.clear();
+  if (grouped) {
+    const QString group = QLocale().groupSeparator();
+    for (int i = intPart.size() - 3; i > 0; i -= 3) intPart.insert(i, group);
+  }
   s = intPart + s.mid(sep);
   return rounded < 0 ? '-' + s : s;
 }
@@ -96,6 +117,15 @@ QString midText(const QString& s, int start, int length) {
   if (start < 1 || length <= 0) return {};
   return s.mid(start - 1, length);
 }
+
+QString trimBlanks(const QString& s) {
+  qsizetype b = 0, e = s.size();
+  while (b < e && s[b] == QLatin1Char(' ')) ++b;
+  while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
+  return s.mid(b, e - b);
+}
+
+QString cutText(const QString& s, int n) { return n <= 0 ? QString() : s.left(n); }
 
 QString renderPlain(const Value& v) {
   switch (v.kind()) {

@@ -25,7 +25,12 @@ QString placeRight(const QString& text, int width);
 // A number under a numeric mask: decimals rounded half away from zero.
 QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits = 1);
 
-// Rounds half to even, as the host's conversion of a computed Tab argument.
+// The number as a numeric mask with this many decimals prints it (half away
+// from zero), for sums of printed values.
+double roundToPlaces(double v, int decimals);
+
+// Rounds half to even, as the host's conversion of a computed Tab argument
+// (a 16-bit whole number: the result is kept within -32768..32767).
 int roundHalfEven(double v);
 
 // The number in its shortest general form with the locale's decimal
@@ -34,3 +39,8 @@ QString generalNumber(double v);
 
 // Characters start..start+length-1 (1-based) of a text, fewer if it is shorter.
 QString midText(const QString& s, int start, int length);
+
+// Text fitting: leading and trailing blanks (U+0020 only, not tabs or line
+// breaks) removed; and the cut to characters 1..n.
+QString trimBlanks(const QString& s);
+QString cutText(const QString& s, int n);

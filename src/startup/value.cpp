@@ -1,5 +1,6 @@
 #include "startup/value.h"
 
+#include "startup/errors.h"
 #include "startup/jobparameters.h"
 #include "startup/masks.h"
 
@@ -102,5 +103,23 @@ QString Value::toText() const {
       return text_;
     default:
       return renderPlain(*this).trimmed();
+  }
+}
+
+QString Value::trimmed() const { return trimBlanks(toText()); }
+
+double arithmeticOperand(const Value& v, const QString& field) {
+  switch (v.kind()) {
+    case Value::Kind::Empty:
+      return 0;
+    case Value::Kind::Null:
+      throw RuntimeError("Uso inválido de nulo: o campo " + field +
+                         " está vazio e entra num cálculo.");
+    case Value::Kind::Text:
+      if (auto n = parseLocaleNumber(v.textValue())) return *n;
+      throw RuntimeError("Tipo incompatível: o campo " + field + " (\"" + v.textValue() +
+                         "\") não é um número.");
+    default:
+      return v.toDouble();
   }
 }

@@ -40,8 +40,9 @@ class Value {
   // The text as it would be joined into a string: numbers in their general
   // form without blanks, dates in the short date form, null and empty as "".
   QString toText() const;
-  // toText() without leading and trailing blanks.
-  QString trimmed() const { return toText().trimmed(); }
+  // toText() without leading and trailing blanks (spaces only, as the
+  // host's trim: tabs and line breaks stay).
+  QString trimmed() const;
 
   const QString& textValue() const { return text_; }
   QDateTime dateTimeValue() const { return dt_; }
@@ -55,3 +56,8 @@ class Value {
   QDateTime dt_;
   friend QString renderPlain(const Value&);
 };
+
+// The value as an operand of a document's arithmetic: a null (or a text that
+// is not a number) stops the document with a RuntimeError naming the field,
+// as the host's arithmetic on a null does; an empty value counts as 0.
+double arithmeticOperand(const Value& v, const QString& field);

@@ -2,9 +2,31 @@
 
 #include "startup/masks.h"
 
+namespace {
+
+// One character of the output per character of the text: composed accents
+// become the code page's single letters, and a character outside the basic
+// plane (which the code page lacks) becomes one '?', not two.
+QString printable(const QString& text) {
+  bool plain = true;
+  for (QChar c : text)
+    if (c.unicode() >= 0x300) {
+      plain = false;
+      break;
+    }
+  if (plain) return text;
+  QString s = text.normalized(QString::NormalizationForm_C);
+  for (qsizetype i = 0; i + 1 < s.size(); ++i)
+    if (s[i].isHighSurrogate() && s[i + 1].isLowSurrogate()) s.replace(i, 2, QStringLiteral("?"));
+  return s;
+}
+
+}  // namespace
+
 LineComposer& LineComposer::operator<<(const QString& text) {
-  text_ += text;
-  column_ += text.size();
+  const QString s = printable(text);
+  text_ += s;
+  column_ += static_cast<int>(s.size());
   return *this;
 }
 
@@ -24,6 +46,12 @@ LineComposer& LineComposer::operator<<(Tab tab) {
 void LineComposer::endLine() {
   text_ += QStringLiteral("\r\n");
   column_ = 1;
+}
+
+QString controlBytes(std::initializer_list<unsigned char> bytes) {
+  QString s;
+  for (unsigned char b : bytes) s += QChar(b);
+  return s;
 }
 
 int centreColumn(int width, int length) { return roundHalfEven((width - length) / 2.0); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <initializer_list>
 
 #include "startup/value.h"
 
@@ -34,6 +35,10 @@ class LineComposer {
   QString text_;
   int column_ = 1;
 };
+
+// Printer commands as characters for a print item; each byte is one column.
+// A plain string literal would stop at the NUL of some of them.
+QString controlBytes(std::initializer_list<unsigned char> bytes);
 
 // The column c that centres a text of this length on a line of width columns:
 // (width - length) / 2 rounded half to even; 0 or less starts in column 1.
