@@ -1,3 +1,285 @@
-#include "commission/frmconscomissaogeral.h"
+#include "commission/comissaoprint.h"
 
-void FrmConsComissaoGERAL::Command3_Click() {}
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <memory>
+
+#include "commission/frmconscomissaogeral.h"
+#include "startup/errors.h"
+#include "startup/masks.h"
+#include "textprint/painterbackend.h"
+
+namespace comissao {
+
+namespace {
+
+// One row of the family table.
+struct Family {
+  bool reversal;
+  bool sales;     // IMPRIME: the sale-value column and the running sales total
+  bool referral;  // the group person is the referrer typed in the window
+  QString personHeading;
+  QString orderHeading;
+  const char* percentColumn;  // "% COMISS" column read from the row (nullptr: the typed text)
+};
+
+Family family(Statement s) {
+  switch (s) {
+    case Statement::IMPRIME: return {false, true, false, "VENDEDOR", "PED.", nullptr};
+    case Statement::IMPRIME_ESTORNO: return {true, false, false, "VENDEDOR", "PED.", "copercreal"};
+    case Statement::IMPRIME_REP:
+      return {false, false, false, "REPRESENTANTE", "OP", "cacomissaovenda"};
+    case Statement::IMPRIME_ESTORNO_REP:
+      return {true, false, false, "REPRESENTANTE", "OP", "cacomissaovenda"};
+    case Statement::IMPRIME_IND: return {false, false, true, "INDICACAO", "OP", nullptr};
+    case Statement::IMPRIME_ESTORNO_IND: return {true, false, true, "INDICACAO", "OP", nullptr};
+  }
+  return {};
+}
+
+constexpr int kPageEnd = 15000;
+const QString kEmptyCpf = QStringLiteral("___.___.___-__");
+
+// Amount rendering: numeric mask, right-aligned in 9 characters, prefix.
+QString amount(const QString& prefix, double v, bool grouped) {
+  return prefix + placeRight(formatNumber(v, 2, grouped), 9);
+}
+QString amount(const QString& prefix, const Value& v) {
+  return prefix + placeRight(formatMask(v, "###0.00"), 9);
+}
+
+void at(Printer& p, int x, int y, const QString& text) {
+  p.CurrentX(x);
+  p.CurrentY(y);
+  p.Print(text);
+}
+
+QString client(const Recordset& rs) {
+  const QString shortName = rs["inapelido"].trimmed();
+  return (shortName.isEmpty() ? rs["innome"].trimmed() : shortName).left(20);
+}
+
+QString taxNumber(const Recordset& rs) {
+  const Value cpf = rs["incpf"];
+  const QString text = cpf.trimmed().isEmpty() || cpf.toText() == kEmptyCpf ? rs["incnpj"].toText()
+                                                                            : cpf.toText();
+  return text.left(20);
+}
+
+// The person a row belongs to, compared as text so that a missing name
+// cannot stall the grouping.
+QString rowPerson(const Family& f, const Recordset& rs, const StatementInputs& in) {
+  // The referral queries return no seller: all their rows form one group
+  // under the referrer chosen in the window.
+  return f.referral ? in.indicacao : rs["funome"].toText();
+}
+
+}  // namespace
+
+bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs& in) {
+  const Family f = family(which);
+  if (f.reversal && in.sql.isEmpty()) return false;
+  m.FECHARS();
+  m.Rs.open(" " + in.sql + " ", m.Cnn);
+  Recordset& rs = m.Rs;
+  if (rs.eof()) return false;
+
+  // Title and column headings, first page only.
+  p.FontSize(16);
+  p.FontBold(true);
+  at(p, 1300, 300,
+     QString(f.reversal ? "RELATÓRIO DE ESTORNO DE COMISSÕES   " : "RELATÓRIO DE COMISSÕES   ") +
+         in.periodFrom + " - " + in.periodTo);
+  p.FontSize(8);
+  at(p, 100, 1000, f.personHeading);
+  at(p, 1100, 1200, f.orderHeading);
+  at(p, 2000, 1200, "CLIENTE");
+  at(p, 4500, 1200, "CNPJ/CPF");
+  at(p, 7000, 1200, f.sales ? "R$ VENDA" : "% COMISS");
+  at(p, 8500, 1200, "R$ COMISS");
+  if (f.reversal) at(p, 10000, 1200, "CANCEL.");
+  p.FontBold(false);
+
+  double statementTotal = 0;
+  double groupCommission = 0;
+  double salesTotal = 0;  // IMPRIME: never reset between groups
+  int y = 1200;
+  p.FontSize(8);
+  QString person = rowPerson(f, rs, in);
+  const QString typedPercent = formatMask(Value::text(in.percentText), "###0.00");
+
+  auto step = [&] {
+    if (y < kPageEnd) {
+      y += 200;
+    } else {
+      p.NewPage();
+      y = 200;
+    }
+  };
+
+  while (!rs.eof()) {
+    step();
+    const QString group = rowPerson(f, rs, in);
+    y += 200;
+    at(p, 100, y, QString(133, '_'));
+    y += 200;
+    at(p, 100, y, group);
+    if (y >= kPageEnd) {
+      // The group starts again on the next page.
+      p.NewPage();
+      y = 200;
+    } else {
+      y += 300;
+      bool more = true;
+      while (person == group && more) {
+        double commission;
+        if (f.sales) {
+          // A null amount counts as 0, as in the inquiry grid.
+          const double sale = rs["savrpago"].toDouble() - rs["valoricmss"].toDouble();
+          commission = sale * rs["cacomissaovenda"].toDouble() / 100;
+          at(p, 500, y, rs["datasaida"].toText() + " " + rs["sacod"].trimmed());
+          at(p, 2000, y, client(rs));
+          at(p, 4500, y, taxNumber(rs));
+          at(p, 7000, y, placeRight(formatNumber(sale, 2, true), 9));
+          at(p, 8500, y, amount("R$ ", commission, true));
+          at(p, 10000, y, rs["fpdesc"].trimmed().left(16));
+          salesTotal += sale;
+        } else {
+          const Value vrcomis = rs["vrcomis"];
+          commission = vrcomis.toDouble();
+          at(p, 1100, y, rs["fksacod"].trimmed());
+          at(p, 2000, y, client(rs));
+          at(p, 4500, y, taxNumber(rs));
+          at(p, 7000, y,
+             "% " + placeRight(f.percentColumn ? formatMask(rs[f.percentColumn], "###0.00")
+                                               : typedPercent,
+                               9));
+          at(p, 8500, y, amount("R$ ", vrcomis));
+          if (f.reversal) at(p, 10000, y, rs["sadtcancelamento"].toText());
+        }
+        groupCommission += commission;
+        step();
+        rs.MoveNext();
+        if (rs.eof())
+          more = false;
+        else
+          person = rowPerson(f, rs, in);
+      }
+      at(p, 6800, y, QString(30, '='));
+      y += 200;
+      if (f.sales) {
+        at(p, 7000, y, amount("R$ ", salesTotal, true));
+      } else {
+        at(p, 7000, y, "SUB TOTAL:");
+      }
+      at(p, 8500, y, amount("R$ ", groupCommission, f.sales));
+    }
+    statementTotal += groupCommission;
+    groupCommission = 0;
+  }
+
+  p.FontBold(true);
+  y += 500;
+  at(p, f.reversal ? 6500 : 7000, y, f.reversal ? "TOTAL A ESTORNAR" : "TOTAL GERAL");
+  at(p, 8500, y, amount("R$ ", statementTotal, false));
+  p.EndDoc();
+  return true;
+}
+
+}  // namespace comissao
+
+// ---- the window's statements and its print button ------------------------
+
+namespace {
+
+struct PrintRequest {
+  Printer printer;
+  std::vector<draw::Document> ended;
+};
+
+}  // namespace
+
+comissao::StatementInputs FrmConsComissaoGERAL::statementInputs(bool reversal) const {
+  comissao::StatementInputs in;
+  in.sql = reversal ? SQLESTORNO : SQLCOMISSAO;
+  in.periodFrom = (reversal ? CAINICIAL : COINICIAL)->displayText();
+  in.periodTo = (reversal ? CAFINAL : COFINAL)->displayText();
+  in.indicacao = ININDICACAO->currentText();
+  in.percentText = COMISS_INDICACAO->text();
+  return in;
+}
+
+void FrmConsComissaoGERAL::statement(comissao::Statement which, bool reversal) {
+  if (!printer_) throw RuntimeError("Nenhuma impressão em andamento.");
+  comissao::drawStatement(which, m_, *printer_, statementInputs(reversal));
+}
+
+void FrmConsComissaoGERAL::IMPRIME() { statement(comissao::Statement::IMPRIME, false); }
+void FrmConsComissaoGERAL::IMPRIME_ESTORNO() { statement(comissao::Statement::IMPRIME_ESTORNO, true); }
+void FrmConsComissaoGERAL::IMPRIME_REP() { statement(comissao::Statement::IMPRIME_REP, false); }
+void FrmConsComissaoGERAL::IMPRIME_ESTORNO_REP() {
+  statement(comissao::Statement::IMPRIME_ESTORNO_REP, true);
+}
+void FrmConsComissaoGERAL::IMPRIME_IND() { statement(comissao::Statement::IMPRIME_IND, false); }
+void FrmConsComissaoGERAL::IMPRIME_ESTORNO_IND() {
+  statement(comissao::Statement::IMPRIME_ESTORNO_IND, true);
+}
+
+void FrmConsComissaoGERAL::Command3_Click() {
+  const QString pdf = m_.options.pdfPath;
+  std::unique_ptr<QPrinter> device;
+  int copies = 1;
+  if (pdf.isEmpty()) {
+    device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!ui_.printDialog(*device)) return;  // Cancel prints nothing and says nothing
+    copies = std::max(1, device->copyCount());
+    device->setCopyCount(1);  // each copy is printed as its own pair of documents
+  }
+
+  Printer printer;
+  printer_ = &printer;
+  std::vector<draw::Document> forPdf;
+  // Every document ended so far goes out at once, as the spooler would
+  // take it; a statement that fails leaves its own document unended.
+  auto release = [&] {
+    for (draw::Document& d : printer.takeDocuments()) {
+      if (!pdf.isEmpty())
+        forPdf.push_back(std::move(d));
+      else
+        printSink_(d, *device);
+    }
+  };
+  try {
+    for (int copy = 0; copy < copies; ++copy) {
+      if (OPVENDEDOR->isChecked()) {
+        IMPRIME();
+        release();
+        IMPRIME_ESTORNO();
+        release();
+      } else if (OPREPRESENTANTE->isChecked()) {
+        IMPRIME_REP();
+        release();
+        IMPRIME_ESTORNO_REP();
+        release();
+      } else if (OPINDICACAO->isChecked()) {
+        IMPRIME_IND();
+        release();
+        IMPRIME_ESTORNO_IND();
+        release();
+      }
+    }
+  } catch (const std::exception& e) {
+    // The print request ends here without a message box.
+    qWarning("tl_relatorios: impressão interrompida: %s", e.what());
+  }
+  printer_ = nullptr;
+  if (!pdf.isEmpty() && !forPdf.empty()) {
+    try {
+      draw::renderToPdf(forPdf, pdf);
+    } catch (const std::exception& e) {
+      qWarning("tl_relatorios: %s", e.what());
+    }
+  }
+}

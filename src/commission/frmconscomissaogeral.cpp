@@ -15,6 +15,7 @@
 #include "commission/comissaosql.h"
 #include "startup/errors.h"
 #include "startup/sqltext.h"
+#include "textprint/painterbackend.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void setTextColour(QWidget* w, const QColor& c) {
 }  // namespace
 
 FrmConsComissaoGERAL::FrmConsComissaoGERAL(modCnn& m, ui::Ui& ui, QWidget* parent)
-    : QWidget(parent), m_(m), ui_(ui) {
+    : QWidget(parent), m_(m), ui_(ui), printSink_(&draw::renderToPrinter) {
   setObjectName("FrmConsComissaoGERAL");
   setWindowTitle(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)");
   buildControls();

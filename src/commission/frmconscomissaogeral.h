@@ -1,9 +1,11 @@
 #pragma once
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "commission/comissaogrid.h"
+#include "commission/comissaoprint.h"
 #include "startup/modcnn.h"
 #include "ui/ui.h"
 
@@ -11,13 +13,10 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-
-namespace draw {
-struct Document;
-}
 
 // The commission inquiry window: filters, the sales grid TABELA and the
 // cancelled-sales grid TABELACAN, and the commission statements.
@@ -58,6 +57,19 @@ class FrmConsComissaoGERAL : public QWidget {
   void ATUALIZACOMISSAO_INDICACAO();
   void ATUALIZACOMISSAOCANCELADA_INDICACAO();
 
+  // Statements, on the page printer of the print request under way.
+  void IMPRIME();
+  void IMPRIME_ESTORNO();
+  void IMPRIME_REP();
+  void IMPRIME_ESTORNO_REP();
+  void IMPRIME_IND();
+  void IMPRIME_ESTORNO_IND();
+
+  // Where &IMPRIMIR sends each finished document when no PDF was asked
+  // for (the system printer chosen in the dialog, by default).
+  using PrintSink = std::function<void(const draw::Document&, QPrinter&)>;
+  void setPrintSink(PrintSink sink) { printSink_ = std::move(sink); }
+
   // The referrer look-up run by Enter in ININDICACAO.
   void lookUpReferrer();
 
@@ -88,8 +100,12 @@ class FrmConsComissaoGERAL : public QWidget {
   bool percentKey(QKeyEvent* key);
   void modeSellerOrRepresentative();
   void modeReferral();
+  comissao::StatementInputs statementInputs(bool reversal) const;
+  void statement(comissao::Statement which, bool reversal);
 
   modCnn& m_;
   ui::Ui& ui_;
   bool endsProgramOnClose_ = false;
+  Printer* printer_ = nullptr;
+  PrintSink printSink_;
 };

@@ -1,0 +1,241 @@
+// The refresh procedures against the demo database: query results, grid
+// contents, formats and totals.
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+#include "commission_testutil.h"
+
+using commissiontest::Window;
+
+namespace {
+
+// The state &OK leaves before the seller-sales refresh.
+void sellerPeriod(Window& t, const QString& from, const QString& to, qint64 seller = 999) {
+  t.w->DTINICIAL = from;
+  t.w->DTFINAL = to;
+  t.w->CODFUNC = seller;
+}
+
+QStringList column(const CommissionGridModel& g, int c) {
+  QStringList out;
+  for (int r = 0; r < g.rowCount(); ++r) out << g.cell(r, c);
+  return out;
+}
+
+}  // namespace
+
+TEST(ComissaoRefresh, SellerExampleGivesCommissionOnPaidLessIcmsSt) {
+  Window t;
+  sellerPeriod(t, "20240201", "20240229", 1);
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  const auto& g = t.w->gridTabela;
+  ASSERT_EQ(g.rowCount(), 1);
+  EXPECT_EQ(g.headers(), (QStringList{"Cliente", "Cnpj/Cpf", "Funcionário", "O.P.", "% Comiss",
+                                      "Venda", "R$ Comiss", "R$ Venda", "Pagto..", "Venda"}));
+  EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800, 1100, 2000, 1000}));
+  const QStringList row = g.row(0);
+  EXPECT_EQ(row[0], "JOSÉ D'ÁVILA");
+  EXPECT_EQ(row[1], "123.456.789-09");
+  EXPECT_EQ(row[2], "CARLOS ANDRADE");
+  EXPECT_EQ(row[3], "20");
+  EXPECT_EQ(row[4], "5,00");
+  EXPECT_EQ(row[6], "45,00");
+  EXPECT_EQ(row[7], "900,00");
+  EXPECT_FALSE(row[5].isEmpty());
+  EXPECT_EQ(row[5], row[9]);
+  EXPECT_TRUE(t.messages().isEmpty());
+  EXPECT_EQ(t.w->LBLCOMIS->text(), "45,00");
+  EXPECT_EQ(t.w->LBLTOTAL->text(), "900,00");
+  EXPECT_EQ(t.w->LBLPEDIDOS->text(), "Nro. de Pedidos: 1");
+  EXPECT_TRUE(t.w->SQLCOMISSAO.contains("and f.fucod='1' "));
+  EXPECT_FALSE(t.w->TABELA->isHidden());
+}
+
+TEST(ComissaoRefresh, SaleDateIsShownInTheShortDateForm) {
+  Window t;
+  sellerPeriod(t, "20240201", "20240229");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  ASSERT_EQ(t.w->gridTabela.rowCount(), 1);
+  EXPECT_TRUE(QRegularExpression("^\\d\\d/\\d\\d/2024$").match(t.w->gridTabela.cell(0, 5)).hasMatch())
+      << t.w->gridTabela.cell(0, 5).toStdString();
+}
+
+TEST(ComissaoRefresh, SellerMoneyColumnsAreGroupedOthersNot) {
+  Window t;
+  sellerPeriod(t, "20240401", "20240430", 3);
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  ASSERT_EQ(t.w->gridTabela.rowCount(), 1);
+  EXPECT_EQ(t.w->gridTabela.cell(0, 6), "1.234,50");
+  EXPECT_EQ(t.w->gridTabela.cell(0, 7), "24.690,00");
+  EXPECT_EQ(t.w->LBLCOMIS->text(), "1.234,50");
+  EXPECT_EQ(t.w->LBLTOTAL->text(), "24.690,00");
+
+  // The same sale in referral mode at 10 %: 2479,00 without grouping.
+  t.w->OPINDICACAO->setChecked(true);
+  t.w->COMISS_INDICACAO->setText("10");
+  t.w->ININDICACAO->setEditText("ANTÔNIO CARLOS INDICAÇÕES");
+  t.w->CODINDICACAO = 40;
+  t.w->ATUALIZACOMISSAO_INDICACAO();
+  ASSERT_EQ(t.w->gridTabela.rowCount(), 1);
+  EXPECT_EQ(t.w->gridTabela.cell(0, 6), "2479,00");
+  EXPECT_EQ(t.w->gridTabela.cell(0, 4), "10,00");
+  EXPECT_EQ(t.w->LBLCOMIS->text(), "2479,00");
+}
+
+TEST(ComissaoRefresh, CustomerDocumentRule) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  const auto& g = t.w->gridTabela;
+  ASSERT_EQ(column(g, 3), (QStringList{"21", "22", "23", "24"}));
+  EXPECT_EQ(g.cell(0, 1), "23.456.789/0001-01");  // CPF is the empty mask
+  EXPECT_EQ(g.cell(1, 1), "");                    // both masks empty
+  EXPECT_EQ(g.cell(2, 1), "123.456.789-09");
+  EXPECT_EQ(g.cell(3, 0), "MARIA DAS GRAÇAS FERREIRA");
+  EXPECT_EQ(g.cell(3, 7), "1.234,50");
+  EXPECT_EQ(g.cell(3, 6), "30,86");
+  EXPECT_EQ(column(g, 6), (QStringList{"25,00", "14,00", "10,00", "30,86"}));
+  EXPECT_EQ(t.w->LBLPEDIDOS->text(), "Nro. de Pedidos: 4");
+}
+
+TEST(ComissaoRefresh, NullIcmsStCountsAsZero) {
+  Window t;
+  sellerPeriod(t, "20240101", "20240131");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  const auto& g = t.w->gridTabela;
+  const int r = int(column(g, 3).indexOf("31"));
+  ASSERT_GE(r, 0);
+  EXPECT_EQ(g.cell(r, 7), "74,00");
+  EXPECT_EQ(g.cell(r, 6), "3,70");
+}
+
+TEST(ComissaoRefresh, NoRowsEmptiesTheGridWithItsMessage) {
+  Window t;
+  sellerPeriod(t, "20240201", "20240229");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  ASSERT_EQ(t.w->gridTabela.rowCount(), 1);
+  sellerPeriod(t, "20230101", "20231231");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  ASSERT_EQ(t.ui.shown.size(), 1u);
+  EXPECT_EQ(t.ui.shown[0].text, "Não há registros de comissão com os dados informados.");
+  EXPECT_EQ(t.ui.shown[0].title, "Talvora");
+  EXPECT_EQ(t.ui.shown[0].icon, ui::Icon::Exclamation);
+  EXPECT_EQ(t.w->gridTabela.rowCount(), 0);
+  EXPECT_EQ(t.w->gridTabela.columnCount(), 0);
+  EXPECT_EQ(t.w->LBLCOMIS->text(), "0,00");
+  EXPECT_EQ(t.w->LBLTOTAL->text(), "0,00");
+  EXPECT_TRUE(t.w->SQLCOMISSAO.contains("'20230101'"));  // kept for the statements
+}
+
+TEST(ComissaoRefresh, SellerCancellations) {
+  Window t;
+  t.setDate(t.w->CAINICIAL, "05032024");
+  t.setDate(t.w->CAFINAL, "31032024");
+  t.w->CODFUNC = 999;
+  t.w->ATUALIZACOMISSAOCANCELADA_VENDEDOR();
+  const auto& g = t.w->gridTabelaCan;
+  EXPECT_TRUE(t.w->SQLESTORNO.contains("between '3/5/2024' and '3/31/2024' group by"));
+  ASSERT_EQ(g.rowCount(), 3);
+  EXPECT_EQ(g.headers(), (QStringList{"Cliente", "Cnpj/Cpf", "Funcionário", "O.P.", "% Comiss",
+                                      "Venda", "R$ Comiss", "Cancel.", "Motivo", "Usuario"}));
+  EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800, 1000, 6000, 1500}));
+  QStringList rows;
+  for (int r = 0; r < g.rowCount(); ++r)
+    rows << g.cell(r, 3) + " " + g.cell(r, 2) + " " + g.cell(r, 4) + " " + g.cell(r, 6);
+  rows.sort();
+  EXPECT_EQ(rows, (QStringList{"27 CARLOS ANDRADE 5,00 20,00", "27 ROBERTO MENDONÇA 3,00 12,00",
+                               "29 MARIA CONCEIÇÃO ARAÚJO 2,50 6,25"}));
+  const int r29 = int(column(g, 3).indexOf("29"));
+  EXPECT_EQ(g.cell(r29, 8), "PRODUTO SEM ESTOQUE NO FORNECEDOR");
+  EXPECT_EQ(g.cell(r29, 9), "GERENTE");
+  EXPECT_EQ(g.cell(r29, 7), "31/03/2024");
+  EXPECT_EQ(t.w->LBLCAN->text(), "38,25");
+}
+
+TEST(ComissaoRefresh, NoReversalsMessage) {
+  Window t;
+  t.setDate(t.w->CAINICIAL, "01012023");
+  t.setDate(t.w->CAFINAL, "31012023");
+  t.w->CODFUNC = 999;
+  t.w->ATUALIZACOMISSAOCANCELADA_VENDEDOR();
+  EXPECT_EQ(t.messages(),
+            QStringList{"Não há registros de estornos de comissão com os dados informados."});
+  EXPECT_EQ(t.w->LBLCAN->text(), "0,00");
+  EXPECT_EQ(t.w->gridTabelaCan.columnCount(), 0);
+}
+
+TEST(ComissaoRefresh, RepresentativeMode) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331", 5);
+  t.w->OPREPRESENTANTE->setChecked(true);
+  t.w->ATUALIZACOMISSAO_REPRESENTANTE();
+  const auto& g = t.w->gridTabela;
+  EXPECT_EQ(g.headers(), (QStringList{"Cliente", "Cnpj/Cpf", "Representante", "Ped.", "% Comiss",
+                                      "Venda", "R$ Comiss"}));
+  EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800}));
+  EXPECT_EQ(column(g, 3), (QStringList{"30", "21", "27", "22", "23", "25", "29"}));
+  EXPECT_EQ(column(g, 2).removeDuplicates(), 6);
+  EXPECT_EQ(g.cell(0, 2), "ROBERTO MENDONÇA");
+  EXPECT_EQ(g.cell(0, 4), "3,00");
+  EXPECT_EQ(g.cell(1, 6), "15,00");  // 3 % of 500,00
+  EXPECT_EQ(t.w->LBLTOTAL->text(), "");
+  EXPECT_EQ(t.w->LBLPEDIDOS->text(), "");
+
+  t.setDate(t.w->CAINICIAL, "05032024");
+  t.setDate(t.w->CAFINAL, "31032024");
+  t.w->ATUALIZACOMISSAOCANCELADA_REPRESENTANTE();
+  const auto& c = t.w->gridTabelaCan;
+  EXPECT_EQ(column(c, 3), (QStringList{"27", "29"}));
+  EXPECT_EQ(column(c, 6), (QStringList{"12,00", "7,50"}));
+  EXPECT_EQ(c.headers()[2], "Representante");
+  EXPECT_EQ(c.headers()[3], "Ped.");
+  EXPECT_EQ(t.w->LBLCAN->text(), "19,50");
+}
+
+TEST(ComissaoRefresh, ReferralModeUsesTheTypedPercentageAndReferrer) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331");
+  t.w->COMISS_INDICACAO->setText("2,5");
+  t.w->ININDICACAO->setEditText("BEATRIZ ÁLVARES MENDES");
+  t.w->CODINDICACAO = 40000;
+  t.w->ATUALIZACOMISSAO_INDICACAO();
+  const auto& g = t.w->gridTabela;
+  EXPECT_TRUE(t.w->SQLCOMISSAO.contains("((s.savrpago*2.5)/100)"));
+  EXPECT_TRUE(t.w->SQLCOMISSAO.contains("and i.inindicacao='40000' "));
+  EXPECT_EQ(column(g, 3), (QStringList{"21", "25", "29"}));
+  EXPECT_EQ(g.headers()[2], "Indicação");
+  EXPECT_EQ(column(g, 2), (QStringList(3, "BEATRIZ ÁLVARES MENDES")));
+  EXPECT_EQ(column(g, 4), (QStringList(3, "2,50")));
+  EXPECT_EQ(g.cell(0, 6), "12,50");  // 2,5 % of 500,00
+
+  t.setDate(t.w->CAINICIAL, "05032024");
+  t.setDate(t.w->CAFINAL, "31032024");
+  t.w->CODINDICACAO = 999;
+  t.w->ATUALIZACOMISSAOCANCELADA_INDICACAO();
+  EXPECT_EQ(column(t.w->gridTabelaCan, 3), (QStringList{"27", "29"}));
+  EXPECT_EQ(t.w->gridTabelaCan.headers()[2], "Indicação");
+  EXPECT_EQ(t.w->gridTabelaCan.cell(0, 2), "BEATRIZ ÁLVARES MENDES");
+}
+
+TEST(ComissaoRefresh, AQueryThatFailsEndsInTheNoRowsPath) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331");
+  t.w->COMISS_INDICACAO->setText("");  // no factor: the database refuses the text
+  t.w->CODINDICACAO = 999;
+  t.w->ATUALIZACOMISSAO_INDICACAO();
+  EXPECT_EQ(t.messages(), QStringList{"Não há registros de comissão com os dados informados."});
+  EXPECT_EQ(t.w->gridTabela.columnCount(), 0);
+  EXPECT_EQ(t.w->LBLCOMIS->text(), "0,00");
+}
+
+TEST(ComissaoRefresh, AFactorThatIsNotANumberNeverReachesTheDatabase) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331");
+  t.w->COMISS_INDICACAO->setText("1)/100) as vrcomis from saida s --");
+  t.w->CODINDICACAO = 999;
+  t.w->ATUALIZACOMISSAO_INDICACAO();
+  EXPECT_EQ(t.w->SQLCOMISSAO, "");
+  EXPECT_EQ(t.messages(), QStringList{"Não há registros de comissão com os dados informados."});
+}
