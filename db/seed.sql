@@ -646,3 +646,53 @@ INSERT INTO mpitemproducao (mpcod, fkitcod, mpnome, mpqtdetotal, prunisaida) VAL
 INSERT INTO mpitemproducao (mpcod, fkitcod, mpnome, mpqtdetotal, prunisaida) VALUES (4, 1, 'ESPUMA ELASTOMÉRICA 3/8 X 2 M', 9.000, 'PC');
 
 COMMIT;
+
+-- stock entries (drawn documents)
+-- Page-break cases of the stock-entry receipt. Every item name is shorter
+-- than 41 characters except item 69 of entry 6 (60 characters), so each
+-- item takes one 200-twip line from 1750: item n at 1750 + 200 (n - 1).
+-- Entry 4: 63 items, no instalment: the remarks line starts page 2 at 300.
+-- Entry 5: 56 items, 1 instalment: the supplier line starts page 2 at 300.
+-- Entry 6: 70 items, item 69 at 15350 with a second name line, which starts
+--          page 2 at 500; item 70 follows at 700.
+-- Entry 7: 61 items, 1 instalment: the user line starts page 2 at 500.
+
+INSERT INTO entrada (encod, fkincod, ennf, endtentrada, usuario, enobs)
+VALUES (4, 30, '000200004', '2024-04-01', 'ANA.PAULA', 'OBSERVAÇÃO NO ALTO DA SEGUNDA PÁGINA.');
+INSERT INTO entrada (encod, fkincod, ennf, endtentrada, usuario, enobs)
+VALUES (5, 31, '000200005', '2024-04-02', 'ANA.PAULA', 'ASSINATURA NA SEGUNDA PÁGINA.');
+INSERT INTO entrada (encod, fkincod, ennf, endtentrada, usuario, enobs)
+VALUES (6, 30, '000200006', '2024-04-03', 'RAFAEL', 'NOME LONGO NA VIRADA DA PÁGINA.');
+INSERT INTO entrada (encod, fkincod, ennf, endtentrada, usuario, enobs)
+VALUES (7, 31, '000200007', '2024-04-04', 'RAFAEL', 'USUÁRIO NA SEGUNDA PÁGINA.');
+
+SET TERM ^ ;
+EXECUTE BLOCK AS
+    DECLARE e INTEGER;
+    DECLARE n INTEGER;
+    DECLARE c INTEGER;
+BEGIN
+    e = 4;
+    WHILE (e <= 7) DO
+    BEGIN
+        c = DECODE(:e, 4, 63, 5, 56, 6, 70, 61);
+        n = 1;
+        WHILE (n <= c) DO
+        BEGIN
+            INSERT INTO itementrada (itcod, itfkencod, itfkprcod, itprnome, itqtd, itvrunitario, itvrtotal, itvripi, itvricmsst)
+            VALUES (:e * 1000 + 4000 + :n, :e, 3,
+                    IIF(:e = 6 AND :n = 69,
+                        'PARAFUSO SEXTAVADO INOX 1/4 X 2 POL COM PORCA E ARRUELA LISA',
+                        'PARAFUSO SEXTAVADO ' || :e || '-' || :n),
+                    1.000, 10.00, 10.00, 0.50, NULL);
+            n = n + 1;
+        END
+        e = e + 1;
+    END
+END^
+SET TERM ; ^
+
+INSERT INTO lancamento (lacod, fksaida, fkentrada, fktrcod, lavalor, datavencimento) VALUES (9005, NULL, 5, 1, 588.00, '2024-05-02');
+INSERT INTO lancamento (lacod, fksaida, fkentrada, fktrcod, lavalor, datavencimento) VALUES (9007, NULL, 7, 4, 640.50, '2024-05-04');
+
+COMMIT;
