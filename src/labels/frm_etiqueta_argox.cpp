@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,8 @@ constexpr int kTwipsPerInch = 1440;
 // The window's client area, in twips.
 constexpr int kClientWidth = 6240;
 constexpr int kClientHeight = 1935;
+// The controls were laid out for an 8-point sans-serif face.
+constexpr int kFontPoints = 8;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
   auto* label = new QLabel(caption, parent);
@@ -37,6 +40,9 @@ frm_etiqueta_argox::frm_etiqueta_argox(modCnn& m, ui::Ui& ui, QWidget* parent)
   setObjectName("frm_etiqueta_argox");
   setWindowTitle("Argox - Impressão de Etiquetas");
   setWindowIcon(labelIcon());
+  QFont face(QStringLiteral("Liberation Sans"));
+  face.setPointSize(kFontPoints);
+  setFont(face);
   buildControls();
   resize(twipsToPixelsX(kClientWidth), twipsToPixelsY(kClientHeight));
 }

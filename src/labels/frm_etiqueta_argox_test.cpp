@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -114,6 +115,24 @@ TEST(frm_etiqueta_argox, PositionsInTwipsAtTheScreensResolution) {
     EXPECT_EQ(w.size(), QSize(416, 129));
     EXPECT_EQ(w.BTIMPRIMIR->geometry(), QRect(296, 88, 105, 33));
     EXPECT_EQ(w.QTDE->geometry(), QRect(16, 96, 33, 25));
+  }
+}
+
+TEST(frm_etiqueta_argox, FixedCaptionsFitTheirControls) {
+  Fixture f("fit");
+  frm_etiqueta_argox w(f.m, f.ui);
+  for (QLabel* label : {w.Label4, w.Label5, w.lblcod, w.Label1}) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
+  }
+  for (QRadioButton* option : {w.COMPRECO, w.SEMPRECO}) {
+    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
+                                                       nullptr, option) +
+                          option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing,
+                                                       nullptr, option);
+    EXPECT_LE(indicator + option->fontMetrics().horizontalAdvance(option->text()),
+              option->width())
+        << option->objectName().toStdString();
   }
 }
 
