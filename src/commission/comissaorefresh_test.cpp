@@ -36,7 +36,7 @@ TEST(ComissaoRefresh, SellerExampleGivesCommissionOnPaidLessIcmsSt) {
                                       "Venda", "R$ Comiss", "R$ Venda", "Pagto..", "Venda"}));
   EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800, 1100, 2000, 1000}));
   const QStringList row = g.row(0);
-  EXPECT_EQ(row[0], "JOSÉ D'ÁVILA");
+  EXPECT_EQ(row[0], QStringLiteral("JOSÉ D'ÁVILA"));
   EXPECT_EQ(row[1], "123.456.789-09");
   EXPECT_EQ(row[2], "CARLOS ANDRADE");
   EXPECT_EQ(row[3], "20");
@@ -93,7 +93,7 @@ TEST(ComissaoRefresh, CustomerDocumentRule) {
   EXPECT_EQ(g.cell(0, 1), "23.456.789/0001-01");  // CPF is the empty mask
   EXPECT_EQ(g.cell(1, 1), "");                    // both masks empty
   EXPECT_EQ(g.cell(2, 1), "123.456.789-09");
-  EXPECT_EQ(g.cell(3, 0), "MARIA DAS GRAÇAS FERREIRA");
+  EXPECT_EQ(g.cell(3, 0), QStringLiteral("MARIA DAS GRAÇAS FERREIRA"));
   EXPECT_EQ(g.cell(3, 7), "1.234,50");
   EXPECT_EQ(g.cell(3, 6), "30,86");
   EXPECT_EQ(column(g, 6), (QStringList{"25,00", "14,00", "10,00", "30,86"}));
@@ -119,7 +119,7 @@ TEST(ComissaoRefresh, NoRowsEmptiesTheGridWithItsMessage) {
   sellerPeriod(t, "20230101", "20231231");
   t.w->ATUALIZACOMISSAO_VENDEDOR();
   ASSERT_EQ(t.ui.shown.size(), 1u);
-  EXPECT_EQ(t.ui.shown[0].text, "Não há registros de comissão com os dados informados.");
+  EXPECT_EQ(t.ui.shown[0].text, QStringLiteral("Não há registros de comissão com os dados informados."));
   EXPECT_EQ(t.ui.shown[0].title, "Talvora");
   EXPECT_EQ(t.ui.shown[0].icon, ui::Icon::Exclamation);
   EXPECT_EQ(t.w->gridTabela.rowCount(), 0);
@@ -177,7 +177,7 @@ TEST(ComissaoRefresh, RepresentativeMode) {
   EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800}));
   EXPECT_EQ(column(g, 3), (QStringList{"30", "21", "27", "22", "23", "25", "29"}));
   EXPECT_EQ(column(g, 2).removeDuplicates(), 6);
-  EXPECT_EQ(g.cell(0, 2), "ROBERTO MENDONÇA");
+  EXPECT_EQ(g.cell(0, 2), QStringLiteral("ROBERTO MENDONÇA"));
   EXPECT_EQ(g.cell(0, 4), "3,00");
   EXPECT_EQ(g.cell(1, 6), "15,00");  // 3 % of 500,00
   EXPECT_EQ(t.w->LBLTOTAL->text(), "");
@@ -205,8 +205,8 @@ TEST(ComissaoRefresh, ReferralModeUsesTheTypedPercentageAndReferrer) {
   EXPECT_TRUE(t.w->SQLCOMISSAO.contains("((s.savrpago*2.5)/100)"));
   EXPECT_TRUE(t.w->SQLCOMISSAO.contains("and i.inindicacao='40000' "));
   EXPECT_EQ(column(g, 3), (QStringList{"21", "25", "29"}));
-  EXPECT_EQ(g.headers()[2], "Indicação");
-  EXPECT_EQ(column(g, 2), (QStringList(3, "BEATRIZ ÁLVARES MENDES")));
+  EXPECT_EQ(g.headers()[2], QStringLiteral("Indicação"));
+  EXPECT_EQ(column(g, 2), (QStringList(3, QStringLiteral("BEATRIZ ÁLVARES MENDES"))));
   EXPECT_EQ(column(g, 4), (QStringList(3, "2,50")));
   EXPECT_EQ(g.cell(0, 6), "12,50");  // 2,5 % of 500,00
 
@@ -215,8 +215,8 @@ TEST(ComissaoRefresh, ReferralModeUsesTheTypedPercentageAndReferrer) {
   t.w->CODINDICACAO = 999;
   t.w->ATUALIZACOMISSAOCANCELADA_INDICACAO();
   EXPECT_EQ(column(t.w->gridTabelaCan, 3), (QStringList{"27", "29"}));
-  EXPECT_EQ(t.w->gridTabelaCan.headers()[2], "Indicação");
-  EXPECT_EQ(t.w->gridTabelaCan.cell(0, 2), "BEATRIZ ÁLVARES MENDES");
+  EXPECT_EQ(t.w->gridTabelaCan.headers()[2], QStringLiteral("Indicação"));
+  EXPECT_EQ(t.w->gridTabelaCan.cell(0, 2), QStringLiteral("BEATRIZ ÁLVARES MENDES"));
 }
 
 TEST(ComissaoRefresh, AQueryThatFailsEndsInTheNoRowsPath) {
