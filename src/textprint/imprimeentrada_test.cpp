@@ -1,6 +1,8 @@
 #include "textprint/imprimeentrada.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QPrinter>
 #include <map>
 #include <set>
@@ -386,4 +388,161 @@ TEST_F(ImprimeEntrada, PdfOptionWritesOneCopyWithoutDialog) {
   printEntradaEstoque(m, ui);
   EXPECT_EQ(ui.printDialogs, 0);
   EXPECT_EQ(testsupport::pdfPageCount(m.options.pdfPath), 1);
+}
+
+// End to end: the real executable writes the receipt as a PDF.
+
+namespace {
+
+// pdftotext gives each word's box in twips; positions are compared within
+// one twip (the PDF keeps them to a small fraction of a point, and the
+// font's ascent to a thousandth of an em: under 0.1 twip at 16 pt).
+constexpr double kPdfTolerance = 1;
+
+struct ReceiptRun {
+  testsupport::RunResult result;
+  QString pdf;
+};
+
+ReceiptRun runReceipt(int encod, const QString& name, bool pdf = true,
+                      const QMap<QString, QString>& env = {}) {
+  const QDir dir(testsupport::scratchDir());
+  const QString config = testsupport::writeFixtureConfig(dir.filePath("TL-" + name + ".ini"));
+  const QString job = testsupport::writeIni(dir.filePath("parimp-" + name + ".txt"),
+                                            {{"RELATORIO", "entrada_estoque"},
+                                             {"ENCOD", QString::number(encod)},
+                                             {"ENDTENTRADA", "05/03/2024"},
+                                             {"FKINCOD", "30 - DISTRIBUIDORA FRIO SUL"},
+                                             {"ENNF", "NF 123456"},
+                                             {"USUARIO", "ANA.PAULA"}});
+  ReceiptRun r;
+  r.pdf = dir.filePath(name + ".pdf");
+  QFile::remove(r.pdf);
+  QMap<QString, QString> e = env;
+  e.insert("LC_ALL", "pt_BR.UTF-8");  // the users' locale, whatever the machine's
+  QStringList args = {"--config", config, "--job", job, "--batch"};
+  if (pdf) args << "--pdf" << r.pdf;
+  r.result = testsupport::runExecutable(args, 60000, e);
+  return r;
+}
+
+const testsupport::PdfWord* wordAt(const std::vector<testsupport::PdfWord>& words,
+                                   const QString& text, int page, double x, double y) {
+  for (const auto& w : words)
+    if (w.text == text && w.page == page && std::abs(w.xMin - x) <= kPdfTolerance &&
+        std::abs(w.yMin - y) <= kPdfTolerance)
+      return &w;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(ImprimeEntradaPdf, ExecutablePlacesTheReceiptInTwips) {
+  const ReceiptRun r = runReceipt(1, "recibo1");
+  ASSERT_TRUE(r.result.finished);
+  ASSERT_EQ(r.result.exitCode, 0) << r.result.err.toStdString();
+  EXPECT_EQ(testsupport::pdfPageCount(r.pdf), 1);
+  const auto words = testsupport::pdfWords(r.pdf);
+
+  draw::Font title;
+  title.pointSize = 16;
+  title.bold = true;
+  draw::Font regular;
+  draw::Font bold;
+  bold.bold = true;
+  struct Expect {
+    QString word;
+    double x, y;
+  };
+  const std::vector<Expect> expected = {
+      {"1", 2700, 100},
+      {"RECIBO", 2700 + draw::textWidth(title, "1   "), 100},
+      {"DATA:", 200, 500},
+      {"FORNECEDOR:", 200, 700},
+      {"NOTA", 200, 900},
+      {"CÓD.INT.", 200, 1500},
+      {"PRODUTO", 1200, 1500},
+      {"QTDE", 6700, 1500},
+      {"VR", 7700, 1500},
+      {"VR.TOT", 8700, 1500},
+      {"IPI", 9850, 1500},
+      {"ICMS", 10700, 1500},
+      {"1", 200 + draw::textWidth(regular, " "), 1750},
+      {"AR-CONDICIONADO", 1200, 1750},
+      {"5", 6700, 1750},
+      {"1450,00", 7700 + draw::textWidth(regular, "  "), 1750},
+      {"7250,00", 8700 + draw::textWidth(regular, "  "), 1750},
+      {"362,50", 9700 + draw::textWidth(regular, "   "), 1750},
+      {"650,00", 10700 + draw::textWidth(regular, "   "), 1750},
+      {"220V", 1200, 1950},
+      {"TOTAL:", 6200, 3150},
+      {"12195,00", 7700 + draw::textWidth(bold, " "), 3150},
+      {"VENCIMENTOS", 1000 + draw::textWidth(bold, " ----  "), 3850},
+      {"BOLETO", 1000, 4050},
+      {"4195,00", 3000 + draw::textWidth(bold, "  "), 4050},
+      {"20/03/2024", 4000, 4050},
+      {"OBS:", 1000, 4750},
+      {"USUÁRIO", 1000, 5250},
+      {QString(39, '_'), 1000, 5750},
+      {"ASS.FORNECEDOR:", 1000, 6050},
+  };
+  for (const Expect& e : expected)
+    EXPECT_NE(wordAt(words, e.word, 1, e.x, e.y), nullptr)
+        << e.word.toStdString() << " at " << e.x << "," << e.y;
+  // The title's date and time, as two words after "PAGAMENTO".
+  bool date = false;
+  for (const auto& w : words)
+    if (std::abs(w.yMin - 100) <= kPdfTolerance &&
+        QRegularExpression("^\\d\\d/\\d\\d/\\d{4}$").match(w.text).hasMatch())
+      date = true;
+  EXPECT_TRUE(date);
+  // Font sizes: the word boxes are the face's ascent plus descent.
+  const auto* t = wordAt(words, "RECIBO", 1, expected[1].x, 100);
+  ASSERT_NE(t, nullptr);
+  EXPECT_NEAR(t->yMax - t->yMin, draw::lineHeight(title), kPdfTolerance);
+  const auto* h = wordAt(words, "PRODUTO", 1, 1200, 1500);
+  ASSERT_NE(h, nullptr);
+  EXPECT_NEAR(h->yMax - h->yMin, draw::lineHeight(regular), kPdfTolerance);
+}
+
+TEST(ImprimeEntradaPdf, EveryTextRunOfALongReceiptIsWhereTheDisplayListPutsIt) {
+  const ReceiptRun r = runReceipt(3, "recibo3");
+  ASSERT_EQ(r.result.exitCode, 0) << r.result.err.toStdString();
+  EXPECT_EQ(testsupport::pdfPageCount(r.pdf), 2);
+  const auto words = testsupport::pdfWords(r.pdf);
+
+  modCnn m;
+  m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
+             testsupport::fixtureDatabase());
+  m.job = readJobParameters(QDir(testsupport::scratchDir()).filePath("parimp-recibo3.txt"));
+  Printer printer;
+  IMPRIMEENTRADA(m, printer);
+  const draw::Document doc = printer.takeDocuments().at(0);
+  int checked = 0;
+  for (size_t page = 0; page < doc.pages.size(); ++page) {
+    for (const draw::Item& item : doc.pages[page].items) {
+      const auto& run = std::get<draw::TextRun>(item);
+      const QString trimmedLeft = QString(run.text).remove(QRegularExpression("^ +"));
+      if (trimmedLeft.isEmpty()) continue;
+      const QString first = trimmedLeft.section(' ', 0, 0);
+      const double x = run.rect.left() +
+                       draw::textWidth(run.font, run.text.left(run.text.size() - trimmedLeft.size()));
+      EXPECT_NE(wordAt(words, first, int(page) + 1, x, run.rect.top()), nullptr)
+          << first.toStdString() << " page " << page + 1 << " at " << x << ","
+          << run.rect.top();
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 300);
+}
+
+TEST(ImprimeEntradaPdf, BatchWithoutPdfNeedsADefaultPrinter) {
+  // No print server reachable: no default printer.
+  const ReceiptRun r = runReceipt(1, "sem-impressora", false,
+                           {{"CUPS_SERVER", "/nonexistent/cups.sock"}});
+  ASSERT_TRUE(r.result.finished);
+  EXPECT_EQ(r.result.exitCode, 1);
+  EXPECT_TRUE(QString::fromUtf8(r.result.err).contains("Nenhuma impressora padrão"))
+      << r.result.err.toStdString();
+  EXPECT_FALSE(QFile::exists(r.pdf));
 }

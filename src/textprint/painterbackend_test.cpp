@@ -145,7 +145,8 @@ TEST(PainterBackend, PdfIsA4AndEmbedsTheFace) {
     // The column after the encoding is "emb": the face is embedded.
     EXPECT_TRUE(line.contains(QRegularExpression("Identity-H\\s+yes\\s"))) << line.toStdString();
   }
-  EXPECT_NE(findWord(testsupport::pdfWords(pdf), "Ação"), nullptr);
+  const auto words = testsupport::pdfWords(pdf);
+  EXPECT_NE(findWord(words, "Ação"), nullptr);
 }
 
 TEST(PainterBackend, LandscapeDocumentGivesALandscapeSheet) {
@@ -157,7 +158,8 @@ TEST(PainterBackend, LandscapeDocumentGivesALandscapeSheet) {
   draw::renderToPdf(doc, pdf);
   EXPECT_TRUE(pdfInfo(pdf).contains(QRegularExpression("Page size:\\s+842 x 595")))
       << pdfInfo(pdf).toStdString();
-  const auto* w = findWord(testsupport::pdfWords(pdf), "DIREITA");
+  const auto words = testsupport::pdfWords(pdf);
+  const auto* w = findWord(words, "DIREITA");
   ASSERT_NE(w, nullptr);
   EXPECT_NEAR(w->xMin, 15000, kTolerance);
 }
