@@ -696,3 +696,16 @@ INSERT INTO lancamento (lacod, fksaida, fkentrada, fktrcod, lavalor, datavencime
 INSERT INTO lancamento (lacod, fksaida, fkentrada, fktrcod, lavalor, datavencimento) VALUES (9007, NULL, 7, 4, 640.50, '2024-05-04');
 
 COMMIT;
+
+-- ---------------------------------------------------------------- text printouts
+-- Sale 50: a small counter sale whose discount is null (the receipt leaves out
+-- its "DESCONTO(-)" line), one item of 3,7 m, one PIX payment, no invoice.
+INSERT INTO saida (sacod, datasaida, dataentrega, saentrega, safkinterveniente, safkvendedor, safktppag, safktpsaida, usuario_cri,
+    total, savrtotal, sadesconto, valoripi, valoricmss, vrfrete, savrtroca, savrpago, sanf, saobs, status)
+VALUES (50, '2024-02-01', NULL, NULL, 12, 1, 4, 3, 'CAIXA02',
+    37.00, 37.00, NULL, 0.00, 0.00, 0.00, 0.00, 37.00, NULL, NULL, 'A');
+INSERT INTO itemsaida (itcod, itfksacod, itfkprcod, itprnome, itunidade, itqtd, itvrunitario, itvrtotal, itvripi, vicmsst, tppromocao, itentrega_retira, itsadesconto, itobs)
+VALUES (50001, 50, 7, 'CABO PP 3 X 2,5 MM² (METRO)', 'M', 3.700, 10.00, 37.00, 0.00, 0.00, '0', 'RETIRA', 0.00, NULL);
+INSERT INTO lancamento (lacod, fksaida, fkentrada, fktrcod, lavalor, datavencimento) VALUES (50, 50, NULL, 4, 37.00, '2024-02-01');
+
+COMMIT;
