@@ -49,6 +49,19 @@ void printEntradaEstoque(modCnn& m, ui::Ui& ui) {
         "Nenhuma impressora padrão configurada no sistema: não é possível imprimir o recibo "
         "de entrada (use --pdf para gravar um arquivo PDF).");
   QPrinter printer(QPrinter::HighResolution);
-  printEntradaEstoque(m, ui, printer,
-                      [&printer](const draw::Document& doc) { draw::renderToPrinter(doc, printer); });
+  // A dialog's "print to file" writes one file: the copies go into it one
+  // after the other instead of each overwriting the last.
+  draw::Document toFile;
+  printEntradaEstoque(m, ui, printer, [&](const draw::Document& doc) {
+    if (printer.outputFormat() != QPrinter::PdfFormat) {
+      draw::renderToPrinter(doc, printer);
+      return;
+    }
+    if (toFile.pages.empty()) {
+      toFile.title = doc.title;
+      toFile.orientation = doc.orientation;
+    }
+    toFile.pages.insert(toFile.pages.end(), doc.pages.begin(), doc.pages.end());
+  });
+  if (!toFile.pages.empty()) draw::renderToPrinter(toFile, printer);
 }

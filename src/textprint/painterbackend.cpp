@@ -84,6 +84,7 @@ QPageLayout::Orientation qtOrientation(Orientation o) {
 
 QFont qtFont(const Font& font) {
   QFont f(font.family);
+  f.setStyleHint(QFont::SansSerif);  // a sans face if the named one is missing
   // One pixel is one twip; the painter's scale takes it to the device. Sizes
   // are whole twips for every size a document uses (points in twentieths).
   f.setPixelSize(std::max(1, int(std::lround(font.pointSize * kTwipsPerPoint))));
@@ -170,9 +171,15 @@ void renderToPrinter(const Document& doc, QPrinter& printer) {
   printer.setFullPage(false);  // origin at the printable area's corner
   if (!doc.title.isEmpty()) printer.setDocName(doc.title);
   QPainter painter;
-  if (!painter.begin(&printer))
-    throw RuntimeError("Não foi possível iniciar a impressão na impressora \"" +
-                       printer.printerName() + "\".");
+  if (!painter.begin(&printer)) {
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty())
+      throw RuntimeError("Não foi possível iniciar a impressão na impressora \"" +
+                         printer.printerName() + "\".");
+    if (!printer.outputFileName().isEmpty())
+      throw RuntimeError("Não foi possível gravar o arquivo \"" + printer.outputFileName() +
+                         "\".");
+    throw RuntimeError("Nenhuma impressora disponível para imprimir o documento.");
+  }
   const double sx = printer.logicalDpiX() / double(kTwipsPerInch);
   const double sy = printer.logicalDpiY() / double(kTwipsPerInch);
   bool firstPage = true;

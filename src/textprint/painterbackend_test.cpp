@@ -260,3 +260,17 @@ TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
     for (int y = 795; y < 835; ++y)
       ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
 }
+
+TEST(PainterBackend, PrinterThatCannotStartIsARuntimeError) {
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName("/nonexistent-folder/job.pdf");
+  draw::Document doc;
+  doc.pages.resize(1);
+  try {
+    draw::renderToPrinter(doc, printer);
+    FAIL() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_TRUE(e.message().contains("/nonexistent-folder/job.pdf")) << e.message().toStdString();
+  }
+}
