@@ -41,9 +41,9 @@ void Printer::statement(const std::vector<Item>& items, bool endOfLine) {
   // for this statement is drawn line by line from the current position.
   const qsizetype before = line_.text().size();
   for (const Item& item : items) {
-    if (const auto* text = std::get_if<QString>(&item)) line_ << *text;
-    else if (const auto* value = std::get_if<Value>(&item)) line_ << renderPrintItem(*value);
-    else line_ << std::get<Tab>(item);
+    if (const auto* text = std::get_if<QString>(&item.v)) line_ << *text;
+    else if (const auto* value = std::get_if<Value>(&item.v)) line_ << renderPrintItem(*value);
+    else line_ << std::get<Tab>(item.v);
   }
   const QStringList lines = line_.text().mid(before).split(QStringLiteral("\r\n"));
   for (qsizetype i = 0; i < lines.size(); ++i) {

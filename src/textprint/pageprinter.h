@@ -17,7 +17,16 @@
 class Printer {
  public:
   // One print item: a text, a value (rendered without a mask) or Tab(n).
-  using Item = std::variant<QString, Value, Tab>;
+  // A bare number is refused: wrap it in a Value to print it as a number.
+  struct Item {
+    Item(const QString& text) : v(text) {}
+    Item(const char* text) : v(QString::fromUtf8(text)) {}
+    Item(const Value& value) : v(value) {}
+    Item(Tab tab) : v(tab) {}
+    Item(int) = delete;
+    Item(double) = delete;
+    std::variant<QString, Value, Tab> v;
+  };
 
   // The font object of the printer (Printer.Font.Bold).
   class FontObject {

@@ -179,3 +179,8 @@ TEST(PagePrinter, AStoppedDocumentIsNotReleased) {
   EXPECT_TRUE(p.takeDocuments().empty());
   EXPECT_EQ(p.current().pages[0].items.size(), 1u);
 }
+
+// A bare number would be ambiguous (a column? a value?): it must be wrapped.
+static_assert(!std::is_constructible_v<Printer::Item, int>);
+static_assert(!std::is_constructible_v<Printer::Item, double>);
+static_assert(std::is_constructible_v<Printer::Item, Tab>);
