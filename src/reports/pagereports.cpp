@@ -1,3 +1,202 @@
 #include "reports/pagereports.h"
 
-Outcome showPageReport(modCnn&, ui::Ui&, const QString&) { return Outcome::Ended; }
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "reports/reportpreview.h"
+#include "startup/errors.h"
+#include "startup/inifile.h"
+#include "startup/sqltext.h"
+#include "textprint/painterbackend.h"
+
+namespace reports {
+
+namespace {
+
+constexpr int kUnset = -1;
+const QString kAppTitle = QStringLiteral("tl_relatorios");
+
+// The exchange document of a counter sale: same margins and images as the sale.
+const Preparation kExchange = {"pedidocaixa", "reportPedidoCaixaTroca", "PEDIDO_TROCA",
+                               JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0};
+
+QImage loadImage(const QString& exeDir, const QString& file) {
+  const QString path = QDir(exeDir).filePath(file);
+  if (!QFile::exists(path)) throw RuntimeError("Arquivo de imagem não encontrado: " + path);
+  QImageReader reader(path);
+  QImage image = reader.read();
+  if (image.isNull())
+    throw RuntimeError("Não foi possível ler a imagem " + path + ": " + reader.errorString());
+  return image;
+}
+
+std::optional<QString> jobValue(const modCnn& m, JobCode c) {
+  switch (c) {
+    case JobCode::SACOD: return m.job.SACOD;
+    case JobCode::OSCOD: return m.job.OSCOD;
+    case JobCode::ENCOD: return m.job.ENCOD;
+    case JobCode::PRCOD: return m.job.PRCOD;
+    case JobCode::PCOD: return m.job.PCOD;
+    case JobCode::TBCOD: return QString::number(m.job.TBCOD);
+  }
+  return std::nullopt;
+}
+
+void message(ui::Ui& ui, const QString& text) {
+  ui.message(text, kAppTitle, ui::Icon::None, ui::Buttons::Ok, ui::Answer::Ok);
+}
+
+// Note a: the company's name and the service order's customer in the page footer.
+void companyAndCustomer(modCnn& m, BandReport& r) {
+  r.setCaption("PageFooter", "lbl_empresa", m.job.NOMEEMPRESA);
+  m.FECHARS();
+  m.Rs.open(
+      "select i.innome from os o inner join interveniente i on (i.incod=o.fkinterveniente) "
+      "where o.oscod='" + sqlQuote(sqlCode(m.job.OSCOD)) + "'",
+      m.Cnn);
+  if (!m.Rs.eof()) r.setCaption("PageFooter", "lbl_cliente", m.Rs["innome"].trimmed());
+  m.FECHARS();
+}
+
+// P5: close the command's record set if open, then execute it with the job's value.
+void executeCommand(modCnn& m, DataEnvironment& de, const Preparation& p) {
+  CommandRecordset& rs = de.rs(p.command);
+  if (rs.State() == 1) rs.Close();
+  const std::optional<QString> value = jobValue(m, p.argument);
+  if (p.argument == JobCode::OSCOD) de.execute(p.command, sqlCode(value));
+  else if (p.argument == JobCode::TBCOD) de.execute(p.command, m.job.TBCOD);
+  else de.execute(p.command, intCode(value));
+}
+
+PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironment& de,
+                       const QDateTime& now) {
+  BandReport r;
+  r.layout = loadLayout(p.report, m.options.exeDir);
+  // P1
+  if (p.margins[0] != kUnset) r.page.left = p.margins[0];
+  if (p.margins[1] != kUnset) r.page.right = p.margins[1];
+  if (p.margins[2] != kUnset) r.page.top = p.margins[2];
+  if (p.margins[3] != kUnset) r.page.bottom = p.margins[3];
+  if (p.orientation == 2) r.page.orientation = draw::Orientation::Landscape;
+  else if (p.orientation == 1) r.page.orientation = draw::Orientation::Portrait;
+  bool executed = false;
+  if (p.note == 'b') {
+    message(ui, "Carrega0");
+    r.setCaption("PageHeader", "lbl_empresa", m.job.NOMEEMPRESA);
+    message(ui, "Carrega1");
+    CommandRecordset& rs = de.rs(p.command);
+    if (rs.State() == 1) {
+      message(ui, "Fecha conexao");
+      rs.Close();
+    }
+    message(ui, "Carrega2");
+    de.execute(p.command, intCode(jobValue(m, p.argument)));
+    executed = true;
+  }
+  // P2, P3
+  if (p.headerImage)
+    r.setPicture("PageHeader", "cabecalho", loadImage(m.options.exeDir, "cabecalho.jpg"));
+  if (p.footerImage)
+    r.setPicture("PageFooter", "rodape", loadImage(m.options.exeDir, "rodape.jpg"));
+  // P4
+  if (p.note == 'a') companyAndCustomer(m, r);
+  if (p.note == 'd')
+    r.setCaption("PageHeader", "Label2", LEINI("Geral", "NOME_TABELA", m.config.path));
+  // P5
+  if (!executed) executeCommand(m, de, p);
+  return {p.report, layoutBandReport(r, de.rs(p.command).set(), now)};
+}
+
+void printWithoutWindow(ui::Ui& ui, const draw::Document& doc) {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull())
+    throw RuntimeError(
+        "Sem janelas o relatório só pode ser gravado em PDF (--pdf ARQUIVO): não há impressora "
+        "padrão.");
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  if (!ui.printDialog(printer)) return;
+  draw::renderToPrinter(doc, printer);
+}
+
+}  // namespace
+
+const std::vector<Preparation>& preparations() {
+  static const std::vector<Preparation> table = {
+      {"pedidografico", "reportPedido", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
+      {"pedidocaixa", "reportPedidoCaixa", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
+      {"pedidoorcamento", "reportOrcamento", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
+      {"pedidosempreco", "reportPedidoSpreco", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, false, false, 0},
+      {"osvisita", "reportOSVISITA", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 0},
+      {"ose", "reportOSE", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 'a'},
+      {"os", "reportOS", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 'a'},
+      {"pedidocompra", "reportPedCompra", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 2, true, false, 0},
+      {"pedidocomprac", "reportPedCompraC", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 0, true, false, 0},
+      {"saidaresumida", "reportSAIDARESUMIDA", "SR", JobCode::SACOD, {500, 300, 50, 300}, 0, false, false, 'b'},
+      {"cadastro_kit", "reportKIT", "KIT", JobCode::PRCOD, {200, 300, 200, 200}, 1, false, false, 0},
+      {"pedido_producao", "reportPRO", "PRODUCAO", JobCode::PCOD, {200, 300, 200, 300}, 0, false, false, 0},
+      {"tabela_preco", "reportTabelaPreco", "TABELAPRECO", JobCode::TBCOD, {200, 300, 200, kUnset}, 0, false, false, 'd'},
+  };
+  return table;
+}
+
+const Preparation* preparation(const QString& code) {
+  for (const Preparation& p : preparations())
+    if (p.code == code) return &p;
+  return nullptr;
+}
+
+std::vector<PreparedReport> preparePageReports(modCnn& m, ui::Ui& ui, const QString& code,
+                                               DataEnvironment& de, const QDateTime& now) {
+  const Preparation* p = preparation(code);
+  if (!p) throw RuntimeError("Código de relatório sem relatório de página: " + code);
+  std::vector<PreparedReport> out;
+  out.push_back(prepare(m, ui, *p, de, now));
+  if (code == "pedidocaixa") {
+    const std::optional<double> troca = parseLocaleNumber(m.job.TROCA);
+    if (troca && *troca > 0) out.push_back(prepare(m, ui, kExchange, de, now));
+  }
+  return out;
+}
+
+QString exchangePdfPath(const QString& pdfPath) {
+  const qsizetype slash = std::max(pdfPath.lastIndexOf('/'), pdfPath.lastIndexOf('\\'));
+  const qsizetype dot = pdfPath.lastIndexOf('.');
+  if (dot <= slash + 1) return pdfPath + "-troca";
+  return pdfPath.left(dot) + "-troca" + pdfPath.mid(dot);
+}
+
+}  // namespace reports
+
+Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
+  using namespace reports;
+  DataEnvironment de(m);
+  std::vector<PreparedReport> prepared =
+      preparePageReports(m, ui, code, de, QDateTime::currentDateTime());
+  if (!m.options.pdfPath.isEmpty()) {
+    draw::renderToPdf(prepared[0].document, m.options.pdfPath);
+    if (prepared.size() > 1)
+      draw::renderToPdf(prepared[1].document, exchangePdfPath(m.options.pdfPath));
+    return Outcome::Ended;
+  }
+  if (!ui.windowsAllowed()) {
+    for (const PreparedReport& r : prepared) printWithoutWindow(ui, r.document);
+    return Outcome::Ended;
+  }
+  // Each window ends the program when it is closed; the last one shown (the
+  // exchange document) is on top.
+  int offset = 0;
+  for (PreparedReport& r : prepared) {
+    auto* window = new ReportPreview(std::move(r.document), ui);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->move(window->pos() + QPoint(offset, offset));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    offset += 40;
+  }
+  return Outcome::WindowOpen;
+}

@@ -1,10 +1,53 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
+#include <vector>
 
+#include "reports/bandengine.h"
+#include "reports/dataenvironment.h"
 #include "startup/modcnn.h"
+#include "textprint/displaylist.h"
 #include "ui/outcome.h"
 #include "ui/ui.h"
 
 // Prepares and shows the page report of a report code (margins, images,
 // captions, data command, preview), or writes it to the PDF of --pdf.
 Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code);
+
+namespace reports {
+
+// The job value a code passes to its data command.
+enum class JobCode { SACOD, OSCOD, ENCOD, PRCOD, PCOD, TBCOD };
+
+// What a code does before its report is shown (margins -1: the layout's 1440).
+struct Preparation {
+  QString code;
+  QString report;   // layout name
+  QString command;  // data command
+  JobCode argument;
+  int margins[4];   // left, right, top, bottom
+  int orientation;  // 0 not set, 1 portrait, 2 landscape
+  bool headerImage;
+  bool footerImage;
+  char note;        // 'a', 'b', 'd' or 0
+};
+
+const std::vector<Preparation>& preparations();
+const Preparation* preparation(const QString& code);
+
+// A report laid out and ready to show.
+struct PreparedReport {
+  QString name;
+  draw::Document document;
+};
+
+// Steps P1 to P5 for the code, then the layout of each report: one, or two
+// for a counter sale with an exchange (the exchange document second).
+// Throws RuntimeError (a missing image names its file) before any output.
+std::vector<PreparedReport> preparePageReports(modCnn& m, ui::Ui& ui, const QString& code,
+                                               DataEnvironment& de, const QDateTime& now);
+
+// Where the exchange document of a counter sale goes: "-troca" before the extension.
+QString exchangePdfPath(const QString& pdfPath);
+
+}  // namespace reports

@@ -1,0 +1,83 @@
+#pragma once
+#include <QMainWindow>
+#include <QWidget>
+#include <functional>
+
+#include "textprint/displaylist.h"
+#include "ui/ui.h"
+
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QSpinBox;
+class QAction;
+
+namespace reports {
+
+// One page of a document drawn at a zoom factor (1 = actual size on the screen).
+class PageView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PageView(const draw::Document& doc, QWidget* parent = nullptr);
+  void setPage(int index);
+  void setZoom(double zoom);
+  int page() const { return page_; }
+  double zoom() const { return zoom_; }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  double scaleX() const;
+  double scaleY() const;
+  const draw::Document& doc_;
+  int page_ = 0;
+  double zoom_ = 1.0;
+};
+
+// The preview window of a page report: titled with the report's window
+// title, paging, zoom and a print button with the system print dialog.
+// Closing it calls onClosed (by default it ends the program).
+class ReportPreview : public QMainWindow {
+  Q_OBJECT
+ public:
+  ReportPreview(draw::Document doc, ui::Ui& ui, QWidget* parent = nullptr);
+
+  int pageCount() const { return int(doc_.pages.size()); }
+  int currentPage() const;  // 0-based
+  void showPage(int index);
+  double zoom() const;
+  void setZoom(double zoom);
+  // Zoom so that the page's width fills the view.
+  void fitWidth();
+  // The print button: the print dialog, then the document on the chosen printer.
+  void print();
+  const draw::Document& document() const { return doc_; }
+
+  std::function<void()> onClosed;
+
+  QAction* printAction() const { return printAction_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void updateControls();
+  draw::Document doc_;
+  ui::Ui& ui_;
+  PageView* view_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QSpinBox* pageBox_ = nullptr;
+  QLabel* pageCountLabel_ = nullptr;
+  QComboBox* zoomBox_ = nullptr;
+  QAction* printAction_ = nullptr;
+  QAction* firstAction_ = nullptr;
+  QAction* prevAction_ = nullptr;
+  QAction* nextAction_ = nullptr;
+  QAction* lastAction_ = nullptr;
+  bool fitting_ = true;
+};
+
+}  // namespace reports
