@@ -53,6 +53,10 @@ void Connection::open(const QString& connectionString) {
   }
 }
 
+void Connection::close() {
+  if (QSqlDatabase::contains(name_)) QSqlDatabase::database(name_, false).close();
+}
+
 bool Connection::isOpen() const {
   return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
 }

@@ -16,6 +16,7 @@ class Connection {
 
   // Throws RuntimeError with the driver's reason when the database cannot be opened.
   void open(const QString& connectionString);
+  void close();
   bool isOpen() const;
   QSqlDatabase database() const;
   const QString& name() const { return name_; }
