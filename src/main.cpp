@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("tl_relatorios");
+  // The users' locale is Brazilian Portuguese; a machine with no locale
+  // configured at all (C/POSIX) gets that one rather than the C formats.
+  if (QLocale::system().language() == QLocale::C)
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
   auto ui = ui::makeUi(cl.options.batch);
 
   modCnn m;
