@@ -1,0 +1,432 @@
+// The commission statements on the display list, and end to end into a PDF.
+#include "commission/comissaoprint.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPrinter>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "commission/comissaosql.h"
+#include "commission_testutil.h"
+#include "startup/errors.h"
+#include "textprint/painterbackend.h"
+
+using comissao::Statement;
+using commissiontest::Window;
+
+namespace {
+
+struct Drawn {
+  int page;  // 1-based
+  int x, y;
+  QString text;
+  draw::Font font;
+};
+
+std::vector<Drawn> runs(const draw::Document& doc) {
+  std::vector<Drawn> out;
+  for (size_t p = 0; p < doc.pages.size(); ++p)
+    for (const draw::Item& item : doc.pages[p].items)
+      if (const auto* t = std::get_if<draw::TextRun>(&item))
+        out.push_back({int(p) + 1, t->rect.left(), t->rect.top(), t->text, t->font});
+  return out;
+}
+
+// The runs on one line of one page, as "x:text", left to right.
+QStringList line(const std::vector<Drawn>& rs, int page, int y) {
+  std::vector<Drawn> on;
+  for (const Drawn& r : rs)
+    if (r.page == page && r.y == y) on.push_back(r);
+  std::sort(on.begin(), on.end(), [](const Drawn& a, const Drawn& b) { return a.x < b.x; });
+  QStringList out;
+  for (const Drawn& r : on) out << QString::number(r.x) + ":" + r.text;
+  return out;
+}
+
+const Drawn* find(const std::vector<Drawn>& rs, const QString& text, int page = 0) {
+  for (const Drawn& r : rs)
+    if (r.text == text && (page == 0 || r.page == page)) return &r;
+  return nullptr;
+}
+
+struct Demo {
+  modCnn m;
+  Demo() { commissiontest::openDemo(m); }
+  // Draws one statement and gives its document (nothing when none was ended).
+  std::optional<draw::Document> draw(Statement s, const comissao::StatementInputs& in) {
+    Printer p;
+    const bool started = comissao::drawStatement(s, m, p, in);
+    auto docs = p.takeDocuments();
+    EXPECT_EQ(started, !docs.empty());
+    if (docs.empty()) return std::nullopt;
+    EXPECT_EQ(docs.size(), 1u);
+    return docs.front();
+  }
+};
+
+comissao::StatementInputs sellerMarch(qint64 seller) {
+  comissao::StatementInputs in;
+  in.sql = comissao::sqlComissaoVendedor("20240301", "20240331", seller);
+  in.periodFrom = "01/03/2024";
+  in.periodTo = "31/03/2024";
+  return in;
+}
+
+// Rows made up in the database itself: n from 1 to count, with the columns
+// the representative and referral statements read.
+QString madeUpRows(int count, const QString& person) {
+  return QStringLiteral(
+             "with recursive r(n) as (select 1 from rdb$database union all select n + 1 from r "
+             "where n < %1) select %2 as funome, n as fksacod, cast('CLI ' || n as varchar(20)) "
+             "as inapelido, 'CLIENTE' as innome, '111.111.111-11' as incpf, '' as incnpj, "
+             "3.00 as cacomissaovenda, 10.00 as vrcomis, date '2024-03-31' as sadtcancelamento "
+             "from r order by n")
+      .arg(count)
+      .arg(person);
+}
+
+QString amount(const QString& prefix, const QString& formatted) {
+  return prefix + QString(9 - formatted.size(), ' ') + formatted;
+}
+
+}  // namespace
+
+TEST(ComissaoStatement, OnePersonWithThreeSales) {
+  Demo d;
+  const auto doc = d.draw(Statement::IMPRIME, sellerMarch(1));
+  ASSERT_TRUE(doc);
+  ASSERT_EQ(doc->pages.size(), 1u);
+  const auto rs = runs(*doc);
+
+  const Drawn* title = find(rs, QStringLiteral("RELATÓRIO DE COMISSÕES   01/03/2024 - 31/03/2024"));
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(QPoint(title->x, title->y), QPoint(1300, 300));
+  EXPECT_EQ(title->font.pointSize, 16);
+  EXPECT_TRUE(title->font.bold);
+  EXPECT_EQ(line(rs, 1, 1000), QStringList{"100:VENDEDOR"});
+  EXPECT_EQ(line(rs, 1, 1200), (QStringList{"1100:PED.", "2000:CLIENTE", "4500:CNPJ/CPF",
+                                            "7000:R$ VENDA", "8500:R$ COMISS"}));
+  EXPECT_TRUE(find(rs, "CLIENTE")->font.bold);
+  EXPECT_EQ(find(rs, "CLIENTE")->font.pointSize, 8);
+
+  EXPECT_EQ(line(rs, 1, 1600), QStringList{"100:" + QString(133, '_')});
+  EXPECT_EQ(line(rs, 1, 1800), QStringList{"100:CARLOS ANDRADE"});
+  EXPECT_FALSE(find(rs, "CARLOS ANDRADE")->font.bold);
+  EXPECT_EQ(find(rs, "CARLOS ANDRADE")->font.pointSize, 8);
+  // Sale 21: the CPF is the empty mask, so the CNPJ; sale 22: no short name.
+  const QStringList first = line(rs, 1, 2100);
+  ASSERT_EQ(first.size(), 6);
+  EXPECT_TRUE(QRegularExpression("^500:\\d\\d/03/2024 21$").match(first[0]).hasMatch())
+      << first[0].toStdString();
+  EXPECT_EQ(first[2], "4500:23.456.789/0001-01");
+  EXPECT_EQ(first[3], "7000:   500,00");
+  EXPECT_EQ(first[4], "8500:" + amount("R$ ", "25,00"));
+  const QStringList second = line(rs, 1, 2300);
+  ASSERT_EQ(second.size(), 6);
+  EXPECT_EQ(second[1], "2000:FRANCISCO ASSIS ROCH");  // full name, first 20 characters
+  EXPECT_EQ(second[2], "4500:__.___.___/____-__");
+  EXPECT_EQ(second[3], "7000:   280,00");
+  EXPECT_EQ(second[4], "8500:" + amount("R$ ", "14,00"));
+  const QStringList third = line(rs, 1, 2500);
+  ASSERT_EQ(third.size(), 6);
+  EXPECT_EQ(third[2], "4500:123.456.789-09");
+  EXPECT_TRUE(line(rs, 1, 2600).isEmpty());
+
+  EXPECT_EQ(line(rs, 1, 2700), QStringList{"6800:" + QString(30, '=')});
+  EXPECT_EQ(line(rs, 1, 2900),
+            (QStringList{"7000:" + amount("R$ ", "980,00"), "8500:" + amount("R$ ", "49,00")}));
+  EXPECT_EQ(line(rs, 1, 3400),
+            (QStringList{"7000:TOTAL GERAL", "8500:" + amount("R$ ", "49,00")}));
+  EXPECT_TRUE(find(rs, "TOTAL GERAL")->font.bold);
+  EXPECT_EQ(int(rs.size()), 1 + 6 + 2 + 3 * 6 + 1 + 2 + 2);
+}
+
+TEST(ComissaoStatement, RunningSalesTotalSpansSellersCommissionDoesNot) {
+  Demo d;
+  const auto doc = d.draw(Statement::IMPRIME, sellerMarch(comissao::kTodos));
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  // CARLOS as above, then MARIA: step 200, rule, name, 300 to her sale.
+  EXPECT_EQ(line(rs, 1, 3300), QStringList{"100:" + QString(133, '_')});
+  EXPECT_EQ(line(rs, 1, 3500), QStringList{QStringLiteral("100:MARIA CONCEIÇÃO ARAÚJO")});
+  const QStringList sale = line(rs, 1, 3800);
+  ASSERT_EQ(sale.size(), 6);
+  EXPECT_EQ(sale[3], "7000: 1.234,50");
+  EXPECT_EQ(sale[4], "8500:" + amount("R$ ", "30,86"));
+  EXPECT_EQ(line(rs, 1, 4000), QStringList{"6800:" + QString(30, '=')});
+  EXPECT_EQ(line(rs, 1, 4200),
+            (QStringList{"7000:" + amount("R$ ", "2.214,50"), "8500:" + amount("R$ ", "30,86")}));
+  EXPECT_EQ(line(rs, 1, 4700),
+            (QStringList{"7000:TOTAL GERAL", "8500:" + amount("R$ ", "79,86")}));
+}
+
+TEST(ComissaoStatement, GroupedInRowsUngroupedInTheTotal) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = comissao::sqlComissaoVendedor("20240401", "20240430", 3);
+  in.periodFrom = "01/04/2024";
+  in.periodTo = "30/04/2024";
+  const auto doc = d.draw(Statement::IMPRIME, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  const QStringList row = line(rs, 1, 2100);
+  ASSERT_EQ(row.size(), 6);
+  EXPECT_EQ(row[3], "7000:24.690,00");
+  EXPECT_EQ(row[4], "8500:R$  1.234,50");
+  EXPECT_EQ(line(rs, 1, 2500)[1], "8500:R$  1.234,50");
+  EXPECT_EQ(line(rs, 1, 3000), (QStringList{"7000:TOTAL GERAL", "8500:R$   1234,50"}));
+}
+
+TEST(ComissaoStatement, NameAtTheFootStartsTheGroupAgainOnANewPage) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = "select * from (" + madeUpRows(61, "'ALFA'") + ") union all select * from (" +
+           madeUpRows(2, "'BETA'") + ")";
+  in.periodFrom = in.periodTo = "__/__/____";
+  const auto doc = d.draw(Statement::IMPRIME_REP, in);
+  ASSERT_TRUE(doc);
+  ASSERT_EQ(doc->pages.size(), 2u);
+  const auto rs = runs(*doc);
+  // 61 rows of ALFA end at 14100; its footer; BETA's rule and name at the foot.
+  EXPECT_EQ(line(rs, 1, 14100).size(), 5);
+  EXPECT_EQ(line(rs, 1, 14300), QStringList{"6800:" + QString(30, '=')});
+  EXPECT_EQ(line(rs, 1, 14500),
+            (QStringList{"7000:SUB TOTAL:", "8500:" + amount("R$ ", "610,00")}));
+  EXPECT_EQ(line(rs, 1, 14900), QStringList{"100:" + QString(133, '_')});
+  EXPECT_EQ(line(rs, 1, 15100), QStringList{"100:BETA"});
+  // Page 2: the group again, its two rows, footer and total.
+  EXPECT_EQ(line(rs, 2, 600), QStringList{"100:" + QString(133, '_')});
+  EXPECT_EQ(line(rs, 2, 800), QStringList{"100:BETA"});
+  EXPECT_EQ(line(rs, 2, 1100),
+            (QStringList{"1100:1", "2000:CLI 1", "4500:111.111.111-11",
+                         "7000:" + amount("% ", "3,00"), "8500:" + amount("R$ ", "10,00")}));
+  EXPECT_EQ(line(rs, 2, 1300).size(), 5);
+  EXPECT_EQ(line(rs, 2, 1500), QStringList{"6800:" + QString(30, '=')});
+  EXPECT_EQ(line(rs, 2, 1700), (QStringList{"7000:SUB TOTAL:", "8500:" + amount("R$ ", "20,00")}));
+  EXPECT_EQ(line(rs, 2, 2200), (QStringList{"7000:TOTAL GERAL", "8500:" + amount("R$ ", "630,00")}));
+  EXPECT_EQ(line(rs, 1, 1000), QStringList{"100:REPRESENTANTE"});
+  EXPECT_EQ(find(rs, "OP")->x, 1100);
+  EXPECT_EQ(find(rs, "% COMISS")->x, 7000);
+  EXPECT_EQ(find(rs, "CANCEL."), nullptr);
+  // Headings on the first page only.
+  EXPECT_EQ(find(rs, "CLIENTE", 2), nullptr);
+}
+
+TEST(ComissaoStatement, DetailLinesStepPastTheFootBeforeANewPage) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = madeUpRows(70, "'ALFA'");
+  const auto doc = d.draw(Statement::IMPRIME_REP, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  // Row i at 1900 + 200 i: row 66 at 15100, since the test comes before the
+  // step; the step after it opens page 2, where row 67 is at 200.
+  EXPECT_EQ(line(rs, 1, 15100).size(), 5);
+  EXPECT_TRUE(line(rs, 1, 15300).isEmpty());
+  EXPECT_EQ(line(rs, 2, 200).size(), 5);
+  EXPECT_EQ(line(rs, 2, 200)[0], "1100:67");
+}
+
+TEST(ComissaoStatement, BlankShortNameAndCpfRules) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql =
+      "select 'ALFA' as funome, 1 as fksacod, '   ' as inapelido, "
+      "'NOME COMPLETO DO CLIENTE COM MAIS DE VINTE' as innome, cast(null as varchar(14)) as "
+      "incpf, '12.345.678/0001-90' as incnpj, 3.00 as cacomissaovenda, 1.00 as vrcomis from "
+      "rdb$database union all select 'ALFA', 2, cast(null as varchar(20)), 'OUTRO', "
+      "'___.___.___-__', '98.765.432/0001-10', 3.00, 1.00 from rdb$database union all select "
+      "'ALFA', 3, 'CURTO', 'LONGO', '  123.456.789-09  ', '98.765.432/0001-10', 3.00, 1.00 "
+      "from rdb$database";
+  const auto doc = d.draw(Statement::IMPRIME_REP, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  EXPECT_EQ(line(rs, 1, 2100)[1], "2000:NOME COMPLETO DO CLI");
+  EXPECT_EQ(line(rs, 1, 2100)[2], "4500:12.345.678/0001-90");
+  EXPECT_EQ(line(rs, 1, 2300)[1], "2000:OUTRO");
+  EXPECT_EQ(line(rs, 1, 2300)[2], "4500:98.765.432/0001-10");
+  EXPECT_EQ(line(rs, 1, 2500)[1], "2000:CURTO");
+  EXPECT_EQ(line(rs, 1, 2500)[2], "4500:  123.456.789-09  ");  // not trimmed
+}
+
+TEST(ComissaoStatement, ReferralStatementIsOneGroupUnderTheReferrer) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = comissao::sqlComissaoIndicacao("2.5", "20240301", "20240331", 40);
+  in.periodFrom = "01/03/2024";
+  in.periodTo = "31/03/2024";
+  in.indicacao = QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES");
+  in.percentText = "2,5";
+  const auto doc = d.draw(Statement::IMPRIME_IND, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  EXPECT_EQ(line(rs, 1, 1000), QStringList{"100:INDICACAO"});
+  EXPECT_EQ(line(rs, 1, 1800), QStringList{QStringLiteral("100:ANTÔNIO CARLOS INDICAÇÕES")});
+  for (int y : {2100, 2300, 2500}) {
+    const QStringList l = line(rs, 1, y);
+    ASSERT_EQ(l.size(), 5) << y;
+    EXPECT_EQ(l[3], "7000:%      2,50");
+  }
+  EXPECT_EQ(line(rs, 1, 2100)[0], "1100:27");  // emission order: 27, 23, 24
+  EXPECT_EQ(line(rs, 1, 2700), QStringList{"6800:" + QString(30, '=')});
+  EXPECT_EQ(line(rs, 1, 2900)[0], "7000:SUB TOTAL:");
+  EXPECT_EQ(line(rs, 1, 3400)[0], "7000:TOTAL GERAL");
+  EXPECT_EQ(std::count_if(rs.begin(), rs.end(), [](const Drawn& r) { return r.text.startsWith("___"); }), 1);
+}
+
+TEST(ComissaoStatement, SellerReversalStatement) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = comissao::sqlEstornoVendedor(QDate(2024, 3, 5), QDate(2024, 3, 31), 2);
+  in.periodFrom = "05/03/2024";
+  in.periodTo = "31/03/2024";
+  const auto doc = d.draw(Statement::IMPRIME_ESTORNO, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  ASSERT_NE(find(rs, QStringLiteral("RELATÓRIO DE ESTORNO DE COMISSÕES   05/03/2024 - 31/03/2024")),
+            nullptr);
+  EXPECT_EQ(line(rs, 1, 1200), (QStringList{"1100:PED.", "2000:CLIENTE", "4500:CNPJ/CPF",
+                                            "7000:% COMISS", "8500:R$ COMISS", "10000:CANCEL."}));
+  EXPECT_EQ(line(rs, 1, 1800), QStringList{QStringLiteral("100:MARIA CONCEIÇÃO ARAÚJO")});
+  EXPECT_EQ(line(rs, 1, 2100),
+            (QStringList{"1100:29", QStringLiteral("2000:MERCADINHO S. JOÃO"), "4500:23.456.789/0001-01",
+                         "7000:" + amount("% ", "2,50"), "8500:" + amount("R$ ", "6,25"),
+                         "10000:31/03/2024"}));
+  EXPECT_EQ(line(rs, 1, 2500), (QStringList{"7000:SUB TOTAL:", "8500:" + amount("R$ ", "6,25")}));
+  EXPECT_EQ(line(rs, 1, 3000),
+            (QStringList{"6500:TOTAL A ESTORNAR", "8500:" + amount("R$ ", "6,25")}));
+}
+
+TEST(ComissaoStatement, NothingWithoutRowsOrWithoutAReversalQuery) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql = comissao::sqlComissaoVendedor("20230101", "20231231", comissao::kTodos);
+  EXPECT_FALSE(d.draw(Statement::IMPRIME, in));
+  in.sql.clear();
+  EXPECT_FALSE(d.draw(Statement::IMPRIME_ESTORNO, in));
+  EXPECT_FALSE(d.draw(Statement::IMPRIME_ESTORNO_REP, in));
+  EXPECT_FALSE(d.draw(Statement::IMPRIME_ESTORNO_IND, in));
+}
+
+TEST(ComissaoStatement, AFailingQueryStopsWithoutEndingADocument) {
+  Demo d;
+  Printer p;
+  comissao::StatementInputs in;
+  in.sql = "select nada from lugar_nenhum";
+  EXPECT_THROW(comissao::drawStatement(Statement::IMPRIME_REP, d.m, p, in), RuntimeError);
+  in.sql = "select 'A' as funome from rdb$database";  // a column the statement reads is missing
+  EXPECT_THROW(comissao::drawStatement(Statement::IMPRIME_REP, d.m, p, in), RuntimeError);
+  EXPECT_TRUE(p.documents().empty());
+}
+
+// ---- the print button ------------------------------------------------------
+
+namespace {
+
+// A window after a seller inquiry for March with cancellations from 05/03 to
+// 31/03; documents sent to the printer are kept here.
+struct Printed : Window {
+  std::vector<draw::Document> docs;
+  Printed() {
+    w->setPrintSink([this](const draw::Document& d, QPrinter& printer) {
+      EXPECT_EQ(printer.copyCount(), 1);
+      docs.push_back(d);
+    });
+    w->OPTODOS->setChecked(true);
+    setDate(w->COINICIAL, "01032024");
+    setDate(w->COFINAL, "31032024");
+    setDate(w->CAINICIAL, "05032024");
+    setDate(w->CAFINAL, "31032024");
+    w->Command2_Click();
+  }
+  QStringList titles() const {
+    QStringList t;
+    for (const auto& d : docs) t << runs(d).front().text.section("   ", 0, 0);
+    return t;
+  }
+};
+
+}  // namespace
+
+TEST(ComissaoImprimir, ThePairOncePerCopy) {
+  Printed t;
+  ASSERT_FALSE(t.w->SQLESTORNO.isEmpty());
+  t.ui.printCopies = 2;
+  t.w->Command3_Click();
+  EXPECT_EQ(t.ui.printDialogs, 1);
+  const QString c = QStringLiteral("RELATÓRIO DE COMISSÕES");
+  const QString e = QStringLiteral("RELATÓRIO DE ESTORNO DE COMISSÕES");
+  EXPECT_EQ(t.titles(), (QStringList{c, e, c, e}));
+  EXPECT_TRUE(t.messages().isEmpty());
+}
+
+TEST(ComissaoImprimir, CancelPrintsNothingAndSaysNothing) {
+  Printed t;
+  t.ui.printCopies = 0;
+  t.w->Command3_Click();
+  EXPECT_EQ(t.ui.printDialogs, 1);
+  EXPECT_TRUE(t.docs.empty());
+  EXPECT_TRUE(t.messages().isEmpty());
+}
+
+TEST(ComissaoImprimir, RepresentativePairAndNoReversalQuery) {
+  Window t;
+  std::vector<draw::Document> docs;
+  t.w->setPrintSink([&](const draw::Document& d, QPrinter&) { docs.push_back(d); });
+  t.w->OPREPRESENTANTE->setChecked(true);
+  t.w->OPTODOS->setChecked(true);
+  t.setDate(t.w->COINICIAL, "01032024");
+  t.setDate(t.w->COFINAL, "31032024");
+  t.w->Command2_Click();
+  ASSERT_TRUE(t.w->SQLESTORNO.isEmpty());
+  t.ui.printCopies = 3;
+  t.w->Command3_Click();
+  ASSERT_EQ(docs.size(), 3u);
+  EXPECT_EQ(runs(docs[0])[1].text, "REPRESENTANTE");
+}
+
+TEST(ComissaoImprimir, AFailingStatementEndsTheRequestQuietly) {
+  Printed t;
+  t.w->SQLESTORNO = "select nada from lugar_nenhum";
+  t.ui.printCopies = 2;
+  t.w->Command3_Click();
+  // The first commission statement had been released; the rest is not printed.
+  EXPECT_EQ(t.titles(), QStringList{QStringLiteral("RELATÓRIO DE COMISSÕES")});
+  EXPECT_TRUE(t.messages().isEmpty());
+}
+
+TEST(ComissaoImprimir, PdfGetsOneCopyOfThePairWithoutADialog) {
+  Printed t;
+  const QString pdf = QDir(testsupport::scratchDir()).filePath("comissoes.pdf");
+  QFile::remove(pdf);
+  t.m.options.pdfPath = pdf;
+  t.ui.printCopies = 3;
+  t.w->Command3_Click();
+  EXPECT_EQ(t.ui.printDialogs, 0);
+  EXPECT_TRUE(t.docs.empty());
+  ASSERT_EQ(testsupport::pdfPageCount(pdf), 2);
+  const auto words = testsupport::pdfWords(pdf);
+  auto at = [&](const QString& text, int page, double x, double y) {
+    for (const auto& w : words)
+      if (w.text == text && w.page == page && std::abs(w.xMin - x) <= 1 && std::abs(w.yMin - y) <= 1)
+        return true;
+    return false;
+  };
+  EXPECT_TRUE(at(QStringLiteral("RELATÓRIO"), 1, 1300, 300));
+  EXPECT_TRUE(at("VENDEDOR", 1, 100, 1000));
+  EXPECT_TRUE(at("CARLOS", 1, 100, 1800));
+  EXPECT_TRUE(at("MARIA", 1, 100, 3500));
+  EXPECT_TRUE(at("TOTAL", 1, 7000, 4700));
+  EXPECT_TRUE(at("79,86", 1, 8500 + draw::textWidth(draw::Font{.bold = true}, "R$     "), 4700));
+  // The reversal statement starts on the second page.
+  EXPECT_TRUE(at(QStringLiteral("RELATÓRIO"), 2, 1300, 300));
+  EXPECT_TRUE(at("ESTORNO", 2, 1300 + draw::textWidth(draw::Font{.pointSize = 16, .bold = true},
+                                                      QStringLiteral("RELATÓRIO DE ")),
+                 300));
+  EXPECT_TRUE(at("CANCEL.", 2, 10000, 1200));
+  // Three groups of one row each: the total 500 below the third footer.
+  const draw::Font bold{.bold = true};
+  EXPECT_TRUE(at("ESTORNAR", 2, 6500 + draw::textWidth(bold, "TOTAL A "), 5600));
+  EXPECT_TRUE(at("38,25", 2, 8500 + draw::textWidth(bold, "R$     "), 5600));
+}
