@@ -38,6 +38,9 @@ FrmConsComissaoGERAL::FrmConsComissaoGERAL(modCnn& m, ui::Ui& ui, QWidget* paren
     : QWidget(parent), m_(m), ui_(ui), printSink_(&draw::renderToPrinter) {
   setObjectName("FrmConsComissaoGERAL");
   setWindowTitle(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)");
+  // The form was laid out in twips for an 8-point sans face; the blanks of
+  // "DE ... ATÉ" place ATÉ between the two date fields only at that size.
+  setFont(QFont(QStringLiteral("Liberation Sans"), 8));
   buildControls();
 }
 
