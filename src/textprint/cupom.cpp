@@ -2,6 +2,7 @@
 
 #include "startup/masks.h"
 #include "startup/sqltext.h"
+#include "textprint/documenttransaction.h"
 #include "textprint/linecomposer.h"
 #include "textprint/printerfile.h"
 
@@ -97,6 +98,7 @@ double printItem(LineComposer& lc, const Recordset& rs, double& quantitySum) {
 }  // namespace
 
 std::optional<QString> composeCupom(modCnn& m) {
+  DocumentTransaction transaction(m);
   const StoreLines store = readStoreLines(m);
   const QString sacod = sqlCode(m.job.SACOD);
 
@@ -164,9 +166,7 @@ std::optional<QString> composeCupom(modCnn& m) {
   if (!m.Rs2.eof()) {
     lc.println(ruler());
     lc.println("ITENS TROCA");
-    // Read again from the first row.
-    m.FECHARS2();
-    m.Rs2.open(itemsQuery("itemsaida_troca", sacod), m.Cnn);
+    // Still on the first row: running the query again would give the same rows.
     double exchangeSum = 0;
     double exchangeTotal = 0;
     for (; !m.Rs2.eof(); m.Rs2.MoveNext()) exchangeTotal += printItem(lc, m.Rs2, exchangeSum);

@@ -2,6 +2,7 @@
 
 #include "startup/masks.h"
 #include "startup/sqltext.h"
+#include "textprint/documenttransaction.h"
 #include "textprint/linecomposer.h"
 #include "textprint/printerfile.h"
 
@@ -159,6 +160,7 @@ void printRemarks(LineComposer& lc, const Value& remarks) {
 }  // namespace
 
 std::optional<QString> composeImprimeTexto(modCnn& m, ui::Ui& ui, const QTime& now) {
+  DocumentTransaction transaction(m);
   const QString sacod = sqlCode(m.job.SACOD);
   const OrderSummary summary = readSummary(m, sacod);
   if (!stateHasTaxRow(m, summary.state))

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Counter receipt end to end: process start to exit for the 30-item receipt of
+# demo sale 3 written to a printer file, against the floor (a bare program that
+# opens the same embedded database and runs one query). Target: at most 1.5
+# times the floor, medians of RUNS runs.
+# BUILD=/path/to/build uses an existing build tree instead of building build/.
+set -euo pipefail
+HERE=$(cd "$(dirname "$0")" && pwd)
+source "$HERE/lib.sh"
+if [[ -n "${BUILD:-}" ]]; then
+  EXE=$BUILD/tl_relatorios
+  WORK=$(mktemp -d)
+  trap 'rm -rf "$WORK"' EXIT
+else
+  bench_setup
+fi
+RUNS=${RUNS:-21}
+# The users' locale for the program (the shell itself may lack it: quiet).
+export LC_ALL=pt_BR.UTF-8 2>/dev/null
+
+
+cp "$BUILD/fixture/demo.fdb" "$WORK/demo.fdb"
+printf '[Geral]\nUSUARIO=SYSDBA\nSENHA=masterkey\nLOCALBANCO=%s\n' "$WORK/demo.fdb" >"$WORK/TL.ini"
+printf '[Geral]\nRELATORIO=pedidocupom\nSACOD=3\nLOCALIMPRESSORA=%s\n' "$WORK/receipt.prn" >"$WORK/parimp.txt"
+receipt=("$EXE" --batch --config "$WORK/TL.ini" --job "$WORK/parimp.txt")
+
+# The job must really print: 30 items, ended by the paper cut.
+"${receipt[@]}" >/dev/null 2>&1 || { echo "the receipt job failed" >&2; exit 1; }
+items=$(grep -c '  X  ' "$WORK/receipt.prn" || true)
+[[ $items -eq 30 ]] || { echo "expected 30 item lines, got $items" >&2; exit 1; }
+
+if [[ -x "$BUILD/bench/bench_floor" ]]; then
+  floor=$(median_ms "$RUNS" "$BUILD/bench/bench_floor" "$WORK/demo.fdb")
+elif [[ -f "$HERE/floor.sh" ]]; then
+  floor=$(bash "$HERE/floor.sh" | grep -Eo '[0-9]+' | tail -n 1)
+else
+  echo "no floor: build the bench_floor target" >&2
+  exit 1
+fi
+job=$(median_ms "$RUNS" "${receipt[@]}")
+echo "floor (open + one query):  ${floor} ms"
+echo "receipt, 30 items, e2e:    ${job} ms"
+awk -v a="$job" -v b="$floor" 'BEGIN { printf "ratio: %.2f (target <= 1.50)\n", a / b }'
