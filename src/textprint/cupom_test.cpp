@@ -1,6 +1,7 @@
 #include "textprint/cupom.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 #include "startup/errors.h"
@@ -98,6 +99,28 @@ TEST_F(CupomTest, UnopenablePrinterIsARuntimeError) {
   EXPECT_THROW(Cupom(m, ui), RuntimeError);
   m.job.LOCALIMPRESSORA.clear();
   EXPECT_THROW(Cupom(m, ui), RuntimeError);
+}
+
+// Without a store row the receipt starts with the command bytes and the sale
+// header follows on the same line; no header ruler, no footer. The store is
+// hidden inside a transaction that the receipt shares and that is rolled back.
+TEST_F(CupomTest, NoStoreRowPutsTheSaleHeaderAfterTheCommand) {
+  QSqlDatabase db = m.Cnn.database();
+  ASSERT_TRUE(db.transaction());
+  QSqlQuery hide(db);
+  ASSERT_TRUE(hide.exec("update interveniente set fktipointerveniente=1 where incod=1"));
+  m.job.SACOD = QString("5");
+  const auto receipt = composeCupom(m);
+  db.rollback();
+  ASSERT_TRUE(receipt.has_value());
+  const QString esc = QString::fromLatin1("\x1B\x21\x01");
+  EXPECT_TRUE(receipt->startsWith(esc + "NRO. 5" + QString(5, ' ') + "OPER.PEDRO.D" +
+                                  QString(11, ' ') + "19/01/2024\r\nCLI. 14 "))
+      << receipt->left(80).toStdString();
+  EXPECT_EQ(receipt->count(QString(56, '_')), 3);  // items, totals and payments only
+  EXPECT_FALSE(receipt->contains("OBRIGADO"));
+  EXPECT_TRUE(receipt->endsWith("PEDRO D'ALMEIDA\r\n\r\n\r\n\r\n\r\n" +
+                                QString::fromLatin1("\x1D\x56\x42\x00", 4)));
 }
 
 TEST_F(CupomTest, ThirtyItemsCountQuantitiesNotRows) {

@@ -84,6 +84,16 @@ TEST(TextJobsEndToEnd, UnopenablePrinterEndsWithStatusOneAndWritesNothing) {
   EXPECT_EQ(r.exitCode, 1);
 }
 
+// Sale 11 has a null quantity: the receipt stops before the printer file.
+TEST(TextJobsEndToEnd, NullInArithmeticEndsWithStatusOneAndWritesNothing) {
+  const QString printer = scratchFile("e2e-cupom11.prn");
+  QFile::remove(printer);
+  const auto r = run({"pedidocupom", "SACOD", "11", printer});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.contains("itqtd")) << r.err.toStdString();
+  EXPECT_FALSE(QFile::exists(printer));
+}
+
 TEST(TextJobsEndToEnd, ReceiptOfAMissingSaleEndsQuietly) {
   const QString printer = scratchFile("e2e-cupom-none.prn");
   QFile::remove(printer);
