@@ -43,10 +43,7 @@ StoreLines readStoreLines(modCnn& m) {
       "(INTERVENIENTE.INCOD=PARAM.FKINCOD) WHERE INTERVENIENTE.FKTIPOINTERVENIENTE=5",
       m.Cnn);
   if (!m.Rs.eof()) {
-    const auto take = [&](const char* column) {
-      const QString t = m.Rs[column].trimmed();
-      return cutText(t, kWidth);
-    };
+    const auto take = [&](const char* column) { return cutText(m.Rs[column].trimmed(), kWidth); };
     s.header[0] = take("CB1");
     s.header[1] = take("CB2");
     s.header[2] = take("CB3");
