@@ -239,3 +239,25 @@ TEST(ComissaoRefresh, AFactorThatIsNotANumberNeverReachesTheDatabase) {
   EXPECT_EQ(t.w->SQLCOMISSAO, "");
   EXPECT_EQ(t.messages(), QStringList{"Não há registros de comissão com os dados informados."});
 }
+
+TEST(ComissaoRefresh, GridIsFilledWithTheViewHiddenAndTakesTheBorderColour) {
+  Window t;
+  sellerPeriod(t, "20240301", "20240331");
+  std::vector<bool> hiddenAtReset;
+  QObject::connect(&t.w->gridTabela, &QAbstractItemModel::modelReset,
+                   [&] { hiddenAtReset.push_back(t.w->TABELA->isHidden()); });
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  // Cleared first (view shown), then filled once while hidden.
+  EXPECT_EQ(hiddenAtReset, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(t.w->TABELA->isHidden());
+  EXPECT_TRUE(t.w->TABELA->styleSheet().contains("gridline-color: #b4b4b4"));
+  EXPECT_EQ(t.w->TABELA->columnWidth(0), comissao::twipsToPixelsX(t.w->TABELA, 3000));
+  EXPECT_EQ(t.w->TABELA->columnWidth(7), comissao::twipsToPixelsX(t.w->TABELA, 1100));
+  // Numbers to the right, text to the left, as the grid's general alignment.
+  const auto align = [&](int c) {
+    return t.w->gridTabela.data(t.w->gridTabela.index(0, c), Qt::TextAlignmentRole)
+        .value<Qt::Alignment>();
+  };
+  EXPECT_TRUE(align(6) & Qt::AlignRight);
+  EXPECT_TRUE(align(0) & Qt::AlignLeft);
+}
