@@ -266,7 +266,9 @@ void FrmConsComissaoGERAL::dateFieldEnter(QLineEdit* field, QWidget* next) {
 // entered as ","); any other character is refused with a message and erases
 // the character left of the caret, as the host's field does.
 bool FrmConsComissaoGERAL::percentKey(QKeyEvent* key) {
-  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+  // Keys that type no character never reach the host's filter.
+  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)
+    return false;
   if (isEnter(key)) {
     Command2->setFocus(Qt::TabFocusReason);
     return true;

@@ -274,6 +274,11 @@ TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");  // the character left of the caret is erased
   QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Backspace);
   t.type(w.COMISS_INDICACAO, ",2");
+  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Left);
+  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Delete);  // no character: no message
+  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");
+  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_End);
+  t.type(w.COMISS_INDICACAO, "2");
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,2");
   QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);  // no pasting around the filter
   EXPECT_EQ(t.messages().size(), 2);
