@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "dispatch/commandline.h"
 #include "dispatch/form1.h"
@@ -37,6 +41,15 @@ QString executableDir(const char* argv0) {
   std::_Exit(status);
 }
 
+// Without a session (a service, a terminal login) Qt complains on standard
+// error that it has no runtime folder; give it a private one instead.
+void quietRuntimeDir() {
+  if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+  const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-tl_relatorios-" +
+                         QByteArray::number(static_cast<qulonglong>(getuid()));
+  if (mkdir(dir.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir);
+}
+
 bool hasDisplay() {
   return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
@@ -64,6 +77,7 @@ int main(int argc, char** argv) {
   if (!hasDisplay()) cl.options.batch = true;
   if (cl.options.batch && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  quietRuntimeDir();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("tl_relatorios");
