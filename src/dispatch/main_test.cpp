@@ -66,3 +66,29 @@ TEST(Executable, JobFileIsFoundInTheUserProfileFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Any TIPO_CONEXAO takes the ODBC path with the driver name "SQl Server";
+// here that name is registered for the SQLite ODBC driver.
+TEST(Executable, SqlServerConfigurationConnectsThroughOdbc) {
+  const QString odbcDir = path("odbc");
+  QDir(scratchDir()).mkpath("odbc");
+  QFile ini(odbcDir + "/odbcinst.ini");
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ini.write("[SQl Server]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+  ini.close();
+  const QString cfg = writeIni(path("sql.ini"), {{"TIPO_CONEXAO", "sqlserver"},
+                                                 {"SERVIDOR", "LOJA01"},
+                                                 {"BANCO", path("odbc/loja.sqlite")}});
+  const QString job = writeIni(path("job-sql.txt"), {{"RELATORIO", "nenhum"}});
+  auto r = runExecutable({"--batch", "--config", cfg, "--job", job}, 60000,
+                         {{"ODBCSYSINI", odbcDir}});
+  EXPECT_EQ(r.exitCode, 3) << r.err.constData();  // connected, then no document
+  // Without the driver name registered the connection fails before the job.
+  auto missing = runExecutable({"--batch", "--config", cfg, "--job", job}, 60000,
+                               {{"ODBCSYSINI", path("sem-odbc")}});
+  EXPECT_EQ(missing.exitCode, 1);
+}
+
+}  // namespace
