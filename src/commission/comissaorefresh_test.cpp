@@ -1,5 +1,6 @@
 // The refresh procedures against the demo database: query results, grid
 // contents, formats and totals.
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QTableView>
@@ -260,4 +261,33 @@ TEST(ComissaoRefresh, GridIsFilledWithTheViewHiddenAndTakesTheBorderColour) {
   };
   EXPECT_TRUE(align(6) & Qt::AlignRight);
   EXPECT_TRUE(align(0) & Qt::AlignLeft);
+}
+
+namespace {
+
+// Pixels of the grid's cells drawn exactly in the given colour.
+int pixelsOf(QTableView* view, const QColor& colour) {
+  const QImage img = view->viewport()->grab().toImage();
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixelColor(x, y).rgb() == colour.rgb()) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(ComissaoRefresh, CancelledGridTextStaysDarkRedAfterAFill) {
+  Window t;
+  t.w->show();
+  sellerPeriod(t, "20240301", "20240331");
+  t.w->ATUALIZACOMISSAO_VENDEDOR();
+  t.setDate(t.w->CAINICIAL, "05032024");
+  t.setDate(t.w->CAFINAL, "31032024");
+  t.w->ATUALIZACOMISSAOCANCELADA_VENDEDOR();
+  ASSERT_EQ(t.w->gridTabelaCan.rowCount(), 3);
+  QApplication::processEvents();
+  const QColor darkRed(0xC0, 0, 0);
+  EXPECT_GT(pixelsOf(t.w->TABELACAN, darkRed), 0);
+  EXPECT_EQ(pixelsOf(t.w->TABELA, darkRed), 0);
 }

@@ -164,9 +164,13 @@ QString sqlEstornoIndicacao(const QString& factor, const QDate& caInicial, const
   return s;
 }
 
+// Compared without their blanks: a CHAR column pads the empty mask, and a
+// blank-only CPF is as empty as no CPF (the CNPJ must still show then).
 QString customerDocument(const Value& incpf, const Value& incnpj) {
-  if (incpf.isPresent() && incpf.toText() != kEmptyCpf) return incpf.trimmed();
-  if (incnpj.isPresent() && incnpj.toText() != kEmptyCnpj) return incnpj.trimmed();
+  const QString cpf = incpf.trimmed();
+  if (!cpf.isEmpty() && cpf != kEmptyCpf) return cpf;
+  const QString cnpj = incnpj.trimmed();
+  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return cnpj;
   return {};
 }
 

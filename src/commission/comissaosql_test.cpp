@@ -142,3 +142,10 @@ TEST(ComissaoSql, CpfWinsOverCnpjUnlessEmptyOrMask) {
   EXPECT_EQ(customerDocument(Value::text(""), Value::text("__.___.___/____-__")), "");
   EXPECT_EQ(customerDocument(Value::text("___.___.___-__"), Value::null()), "");
 }
+
+TEST(ComissaoSql, PaddedOrBlankDocumentsCountAsEmpty) {
+  const Value cnpj = Value::text("12.345.678/0001-90    ");
+  EXPECT_EQ(customerDocument(Value::text("___.___.___-__      "), cnpj), "12.345.678/0001-90");
+  EXPECT_EQ(customerDocument(Value::text("              "), cnpj), "12.345.678/0001-90");
+  EXPECT_EQ(customerDocument(Value::text("   "), Value::text("__.___.___/____-__  ")), "");
+}
