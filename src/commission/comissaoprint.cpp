@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QRadioButton>
 #include <memory>
@@ -63,9 +65,19 @@ QString client(const Recordset& rs) {
 
 QString taxNumber(const Recordset& rs) {
   const Value cpf = rs["incpf"];
-  const QString text = cpf.trimmed().isEmpty() || cpf.toText() == kEmptyCpf ? rs["incnpj"].toText()
-                                                                            : cpf.toText();
+  // A fixed-width column pads the empty mask with blanks: still no CPF.
+  const QString text = cpf.trimmed().isEmpty() || cpf.trimmed() == kEmptyCpf
+                           ? rs["incnpj"].toText()
+                           : cpf.toText();
   return text.left(20);
+}
+
+// A date column in the short date form; a timestamp's time of day is not
+// part of the statement.
+QString shortDate(const Value& v) {
+  if (v.kind() == Value::Kind::Date || v.kind() == Value::Kind::DateTime)
+    return QLocale().toString(v.dateTimeValue().date(), QLocale::ShortFormat);
+  return v.toText();
 }
 
 // The person a row belongs to, compared as text so that a missing name
@@ -139,7 +151,7 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
           // A null amount counts as 0, as in the inquiry grid.
           const double sale = rs["savrpago"].toDouble() - rs["valoricmss"].toDouble();
           commission = sale * rs["cacomissaovenda"].toDouble() / 100;
-          at(p, 500, y, rs["datasaida"].toText() + " " + rs["sacod"].trimmed());
+          at(p, 500, y, shortDate(rs["datasaida"]) + " " + rs["sacod"].trimmed());
           at(p, 2000, y, client(rs));
           at(p, 4500, y, taxNumber(rs));
           at(p, 7000, y, placeRight(formatNumber(sale, 2, true), 9));
@@ -157,7 +169,7 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
                                                : typedPercent,
                                9));
           at(p, 8500, y, amount("R$ ", vrcomis));
-          if (f.reversal) at(p, 10000, y, rs["sadtcancelamento"].toText());
+          if (f.reversal) at(p, 10000, y, shortDate(rs["sadtcancelamento"]));
         }
         groupCommission += commission;
         step();
@@ -238,7 +250,10 @@ void FrmConsComissaoGERAL::Command3_Click() {
     device->setCopyCount(1);  // each copy is printed as its own pair of documents
   }
 
-  Printer printer;
+  // The statements leave the orientation as the printer has it.
+  Printer printer(device && device->pageLayout().orientation() == QPageLayout::Landscape
+                      ? draw::Orientation::Landscape
+                      : draw::Orientation::Portrait);
   printer_ = &printer;
   std::vector<draw::Document> forPdf;
   // Every document ended so far goes out at once, as the spooler would

@@ -250,6 +250,41 @@ TEST(ComissaoStatement, BlankShortNameAndCpfRules) {
   EXPECT_EQ(line(rs, 1, 2500)[2], "4500:  123.456.789-09  ");  // not trimmed
 }
 
+TEST(ComissaoStatement, PaddedEmptyCpfMaskAndTimestampsAsShortDates) {
+  Demo d;
+  comissao::StatementInputs in;
+  // A CHAR column pads the empty CPF mask; a timestamp keeps a time of day.
+  in.sql =
+      "select 'ALFA' as funome, 1 as fksacod, 'CLI' as inapelido, 'CLIENTE' as innome, "
+      "cast('___.___.___-__' as char(20)) as incpf, '12.345.678/0001-90' as incnpj, "
+      "3.00 as copercreal, 1.00 as vrcomis, "
+      "cast('2024-03-31 14:30:05' as timestamp) as sadtcancelamento from rdb$database";
+  const auto doc = d.draw(Statement::IMPRIME_ESTORNO, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  EXPECT_EQ(line(rs, 1, 2100),
+            (QStringList{"1100:1", "2000:CLI", "4500:12.345.678/0001-90",
+                         "7000:" + amount("% ", "3,00"), "8500:" + amount("R$ ", "1,00"),
+                         "10000:31/03/2024"}));
+}
+
+TEST(ComissaoStatement, SaleDateOfATimestampIsTheShortDate) {
+  Demo d;
+  comissao::StatementInputs in;
+  in.sql =
+      "select 'ALFA' as funome, cast('2024-03-05 09:15:00' as timestamp) as datasaida, "
+      "' 77 ' as sacod, 'CLI' as inapelido, 'CLIENTE' as innome, '123.456.789-09' as incpf, "
+      "'' as incnpj, 1000.00 as savrpago, 0.00 as valoricmss, 5.00 as cacomissaovenda, "
+      "'BOLETO' as fpdesc from rdb$database";
+  const auto doc = d.draw(Statement::IMPRIME, in);
+  ASSERT_TRUE(doc);
+  const auto rs = runs(*doc);
+  EXPECT_EQ(line(rs, 1, 2100),
+            (QStringList{"500:05/03/2024 77", "2000:CLI", "4500:123.456.789-09",
+                         "7000:" + amount("", "1.000,00"), "8500:" + amount("R$ ", "50,00"),
+                         "10000:BOLETO"}));
+}
+
 TEST(ComissaoStatement, ReferralStatementIsOneGroupUnderTheReferrer) {
   Demo d;
   comissao::StatementInputs in;
@@ -384,6 +419,32 @@ TEST(ComissaoImprimir, RepresentativePairAndNoReversalQuery) {
   t.w->Command3_Click();
   ASSERT_EQ(docs.size(), 3u);
   EXPECT_EQ(runs(docs[0])[1].text, "REPRESENTANTE");
+}
+
+namespace {
+
+// A print dialog in which the user turns the page to landscape.
+struct LandscapeDialogUi : ui::ScriptedUi {
+  bool printDialog(QPrinter& printer) override {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    return ScriptedUi::printDialog(printer);
+  }
+};
+
+}  // namespace
+
+TEST(ComissaoImprimir, StatementsKeepThePrintersOrientation) {
+  modCnn m;
+  commissiontest::openDemo(m);
+  LandscapeDialogUi ui;
+  FrmConsComissaoGERAL w(m, ui);
+  w.Form_Load();
+  std::vector<draw::Document> docs;
+  w.setPrintSink([&](const draw::Document& d, QPrinter&) { docs.push_back(d); });
+  w.SQLCOMISSAO = comissao::sqlComissaoVendedor("20240301", "20240331", comissao::kTodos);
+  w.Command3_Click();
+  ASSERT_EQ(docs.size(), 1u);
+  EXPECT_EQ(docs[0].orientation, draw::Orientation::Landscape);
 }
 
 TEST(ComissaoImprimir, AFailingStatementEndsTheRequestQuietly) {
