@@ -64,6 +64,36 @@ TEST(Recordset, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
   EXPECT_THROW(m.Rs["nao_existe"], RuntimeError);
 }
 
+// A shop database of character set NONE keeps CHAR(n) at n bytes while a
+// converted column is padded to 4n: every CHAR column comes back at its
+// declared width, blanks included, whatever its character set.
+TEST(Recordset, CharColumnsOfAnyCharacterSetKeepTheirDeclaredWidth) {
+  const QString copy = QDir(testsupport::scratchDir()).filePath("charsets.fdb");
+  QFile::remove(copy);
+  ASSERT_TRUE(QFile::copy(testsupport::fixtureDatabase(), copy));
+  QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+  const QString cs =
+      "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" + copy;
+  {
+    Connection setup("charsets_setup");
+    setup.open(cs);
+    QSqlQuery q(setup.database());
+    ASSERT_TRUE(q.exec("create table larguras (a char(10) character set none, "
+                       "b char(10) character set win1252, c char(3) character set utf8, "
+                       "d char(8) character set octets)"));
+    ASSERT_TRUE(q.exec("insert into larguras values ('ABC', 'ÁBÇ', 'É', 'XY')"));
+  }
+  modCnn m;
+  m.Cnn.open(cs);
+  m.Rs.open("select l.*, cast('x' as char(5)) as e from larguras l", m.Cnn);
+  ASSERT_FALSE(m.Rs.eof());
+  EXPECT_EQ(m.Rs["A"].toText(), "ABC       ");
+  EXPECT_EQ(m.Rs["B"].toText(), QString::fromUtf8("ÁBÇ       "));
+  EXPECT_EQ(m.Rs["C"].toText(), QString::fromUtf8("É  "));
+  EXPECT_EQ(m.Rs["D"].toText().size(), 8);
+  EXPECT_EQ(m.Rs["E"].toText(), "x    ");
+}
+
 TEST(Recordset, AFailedQueryIsARuntimeErrorNamingTheReason) {
   modCnn m;
   m.Cnn.open(fixtureString());
