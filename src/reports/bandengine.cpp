@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QHash>
+#include <QLocale>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -24,13 +26,46 @@ bool sameName(const QString& a, const QString& b) {
 class Measurer {
  public:
   int height(const draw::Font& font, const QString& text, int width) {
-    Metrics& m = metrics(font);
-    if (!text.contains('\n') && !text.contains('\r') && m.fm.horizontalAdvance(text) <= width)
-      return m.lineHeight;
+    if (fitsOneLine(font, text, width)) return metrics(font).lineHeight;
     return int(std::ceil(draw::textHeight(font, text, width, true)));
   }
 
+  // The text cut to the whole lines that fit in a box of this height (at
+  // least the first): a box that keeps its height shows no part-line.
+  QString fittingLines(const draw::Font& font, const QString& text, int width, int height) {
+    if (fitsOneLine(font, text, width)) return text;
+    const int fit = std::max(1, height / std::max(1, metrics(font).lineHeight));
+    QString laid = text;
+    for (QChar& c : laid) {
+      if (c == '\n') c = QChar::LineSeparator;
+      else if (c == '\r') c = ' ';
+    }
+    QTextLayout layout(laid, draw::qtFont(font));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    qsizetype end = text.size();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      if (++lines == fit) {
+        end = line.textStart() + line.textLength();
+        break;
+      }
+    }
+    layout.endLayout();
+    QString cut = text.left(end);
+    while (!cut.isEmpty() && cut.back().isSpace()) cut.chop(1);
+    return cut;
+  }
+
  private:
+  bool fitsOneLine(const draw::Font& font, const QString& text, int width) {
+    return !text.contains('\n') && !text.contains('\r') &&
+           metrics(font).fm.horizontalAdvance(text) <= width;
+  }
+
   struct Metrics {
     QFontMetricsF fm;
     int lineHeight;
@@ -268,8 +303,11 @@ class Engine {
         case LayoutItem::Type::Sum: texts[i] = sumText(item); break;
         default: break;
       }
-      if (item.grow && item.isText() && !texts[i].isEmpty())
+      if (!item.isText() || texts[i].isEmpty()) continue;
+      if (item.grow)
         growth[i] = std::max(0, measurer_.height(fontOf(item), texts[i], item.width) - item.height);
+      else
+        texts[i] = measurer_.fittingLines(fontOf(item), texts[i], item.width, item.height);
     }
 
     // A growing item pushes down what lies below its designed bottom; rules
@@ -405,7 +443,7 @@ QString captionText(const QString& caption, const QDateTime& now) {
   if (!caption.contains('%')) return caption;
   QString text = caption;
   text.replace("%d", renderPlain(Value::date(now.date())));
-  text.replace("%t", renderPlain(Value::time(now.time())));
+  text.replace("%t", QLocale().toString(now.time(), QLocale::ShortFormat));
   return text;
 }
 

@@ -39,7 +39,8 @@ struct BandReport {
 draw::Document layoutBandReport(const BandReport& report, const ShapedSet& data,
                                 const QDateTime& now);
 
-// The text of a caption with "%d" and "%t" replaced (date and time of now).
+// The text of a caption with "%d" and "%t" replaced by the date and the
+// time (hours and minutes) of now, in their short forms.
 QString captionText(const QString& caption, const QDateTime& now);
 
 }  // namespace reports

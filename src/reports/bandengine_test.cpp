@@ -271,10 +271,32 @@ TEST_F(OrderDocuments, PicturesAndCaptionsSetAtRunTime) {
   EXPECT_EQ(pictures, 1);
   // Date and time captions.
   EXPECT_EQ(find(doc, "15/03/2024").size(), 1u);
-  EXPECT_EQ(find(doc, "14:05:09").size(), 1u);
+  EXPECT_EQ(find(doc, "14:05").size(), 1u);
   const draw::Document spreco = layoutBandReport(r, order(1), kNow);
-  EXPECT_EQ(find(spreco, "Data: 15/03/2024   Hora: 14:05:09").size(), 1u);
+  EXPECT_EQ(find(spreco, "Data: 15/03/2024   Hora: 14:05").size(), 1u);
   EXPECT_EQ(find(spreco, "Página 1 de 1").size(), 1u);
+}
+
+TEST_F(OrderDocuments, ALongCaptionInAOneLineBoxShowsItsFirstLineOnly) {
+  const BandReport r = orderReport("reportPedidoSpreco");
+  const draw::Document doc = layoutBandReport(r, order(1), kNow);
+  const LayoutItem& caption = captionOf(
+      r, "PEDIDO_Footer",
+      "Fixação da unidade evaporadora (interna) em local pré-determinado; Fixação da unidade "
+      "condesadora (externa) em local pré-determinado; Interligação das unidades através de");
+  draw::Font font;
+  font.pointSize = 7;
+  ASSERT_GT(draw::textHeight(font, caption.text, caption.width, true), caption.height);
+  size_t shown = 0;
+  for (const draw::TextRun& t : texts(doc.pages[0])) {
+    if (t.rect.left() != 500 + caption.left || t.rect.width() != caption.width) continue;
+    ++shown;
+    EXPECT_TRUE(caption.text.startsWith(t.text));
+    EXPECT_LT(t.text.size(), caption.text.size());
+    EXPECT_EQ(draw::textHeight(font, t.text, caption.width, true), draw::lineHeight(font));
+    EXPECT_EQ(t.rect.height(), caption.height);
+  }
+  EXPECT_EQ(shown, 1u);
 }
 
 // --- the engine's rules on small layouts ---

@@ -1,0 +1,101 @@
+#include "reports/reportpreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/ui.h"
+
+namespace reports {
+namespace {
+
+draw::Document threePages() {
+  draw::Document doc;
+  doc.title = "Talvora - Pedido";
+  for (int p = 0; p < 3; ++p) {
+    draw::Page page;
+    draw::TextRun run;
+    run.rect = QRect(1000, 1000, 3000, 240);
+    run.text = "Página " + QString::number(p + 1);
+    page.items.emplace_back(run);
+    page.items.emplace_back(draw::Line{QPoint(1000, 2000), QPoint(8000, 2000)});
+    doc.pages.push_back(page);
+  }
+  return doc;
+}
+
+TEST(ReportPreview, IsTitledWithTheReportsWindowTitleAndPages) {
+  ui::ScriptedUi ui;
+  ReportPreview w(threePages(), ui);
+  EXPECT_EQ(w.windowTitle(), "Talvora - Pedido");
+  EXPECT_EQ(w.pageCount(), 3);
+  EXPECT_EQ(w.currentPage(), 0);
+  w.showPage(2);
+  EXPECT_EQ(w.currentPage(), 2);
+  w.showPage(7);
+  EXPECT_EQ(w.currentPage(), 2);
+  w.showPage(-1);
+  EXPECT_EQ(w.currentPage(), 0);
+  // The page box and the keys page through the report.
+  auto* box = w.findChild<QSpinBox*>();
+  ASSERT_NE(box, nullptr);
+  box->setValue(2);
+  EXPECT_EQ(w.currentPage(), 1);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QTest::keyClick(&w, Qt::Key_PageDown);
+  EXPECT_EQ(w.currentPage(), 2);
+  QTest::keyClick(&w, Qt::Key_PageUp);
+  EXPECT_EQ(w.currentPage(), 1);
+  EXPECT_EQ(box->value(), 2);
+}
+
+TEST(ReportPreview, ZoomScalesThePage) {
+  ui::ScriptedUi ui;
+  ReportPreview w(threePages(), ui);
+  w.setZoom(1.0);
+  auto* view = w.findChild<PageView*>();
+  ASSERT_NE(view, nullptr);
+  const QSize actual = view->size();
+  EXPECT_NEAR(actual.width(), 11906.0 * view->logicalDpiX() / 1440, 1);
+  w.setZoom(2.0);
+  EXPECT_NEAR(view->width(), 2 * actual.width(), 2);
+  auto* zoom = w.findChild<QComboBox*>();
+  ASSERT_NE(zoom, nullptr);
+  zoom->setCurrentIndex(zoom->findText("50%"));
+  EXPECT_DOUBLE_EQ(w.zoom(), 0.5);
+  // The painted page is white with the text run drawn on it.
+  const QImage image = view->grab().toImage();
+  EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
+}
+
+TEST(ReportPreview, PrintingAsksThePrintDialogAndCancellingPrintsNothing) {
+  ui::ScriptedUi ui;
+  ui.printCopies = 0;
+  ReportPreview w(threePages(), ui);
+  w.printAction()->trigger();
+  EXPECT_EQ(ui.printDialogs, 1);
+}
+
+TEST(ReportPreview, ClosingTheWindowEndsTheProgram) {
+  ui::ScriptedUi ui;
+  auto* w = new ReportPreview(threePages(), ui);
+  int closed = 0;
+  w->onClosed = [&closed] { ++closed; };
+  w->show();
+  w->close();
+  EXPECT_EQ(closed, 1);
+  delete w;
+  // By default the window ends the event loop with status 0.
+  ReportPreview dflt(threePages(), ui);
+  dflt.show();
+  QTimer::singleShot(0, &dflt, [&dflt] { dflt.close(); });
+  EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace reports
