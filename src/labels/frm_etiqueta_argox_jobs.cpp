@@ -19,12 +19,10 @@ const QString kPerguntaPreco = QStringLiteral(
 // Copies of an order-label row.
 const QString kOneCopy = QStringLiteral("0001");
 
-// A sale code the job file did not hold as a number is empty text here,
-// so the query asks for '' and the database decides what that means.
 QString orderLabelSql(const modCnn& m) {
   return "select p.prbarra,i.itprnome,i.itqtd,i.itvrunitario from itemsaida i inner join "
          "produto p on(p.prcod=i.itfkprcod) where i.itfksacod ='" +
-         sqlQuote(m.job.SACOD.value_or(QString())) + "' order by i.itcod";
+         sqlQuote(sqlCode(m.job.SACOD)) + "' order by i.itcod";
 }
 
 }  // namespace
