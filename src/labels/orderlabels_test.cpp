@@ -229,6 +229,16 @@ TEST(OrderLabels, AMissingSaleCodeFindsNoItems) {
   EXPECT_EQ(job.ui.shown.size(), 1u);
 }
 
+// A code without a value goes to SQL as 0: '' is refused by an integer column.
+TEST(OrderLabels, TheSaleCodeIsSentAsTheJobFileHeldItOrZero) {
+  OrderJob job(QString("7"), "sql.prn");
+  job.run();
+  EXPECT_TRUE(job.m.Rs.sql().endsWith("where i.itfksacod ='7' order by i.itcod"));
+  OrderJob none(std::nullopt, "sql0.prn");
+  none.run();
+  EXPECT_TRUE(none.m.Rs.sql().endsWith("where i.itfksacod ='0' order by i.itcod"));
+}
+
 TEST(OrderLabels, EmptyPrinterPathIsARuntimeError) {
   OrderJob job(QString("7"), "unused.prn");
   job.m.job.IMPRESSORA.clear();
