@@ -1,8 +1,10 @@
 #include "startup/connection.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 
 #include "startup/errors.h"
+#include "startup/sqltext.h"
 
 Connection::Connection(QString name) : name_(std::move(name)) {}
 
@@ -62,3 +64,18 @@ bool Connection::isOpen() const {
 }
 
 QSqlDatabase Connection::database() const { return QSqlDatabase::database(name_, false); }
+
+const QHash<QString, int>& Connection::charColumnWidths(const QString& table) const {
+  auto it = charWidths_.find(table);
+  if (it != charWidths_.end()) return *it;
+  QHash<QString, int> widths;
+  QSqlQuery q(database());
+  q.setForwardOnly(true);
+  if (q.exec("select trim(rf.rdb$field_name), coalesce(f.rdb$character_length, "
+             "f.rdb$field_length) from rdb$relation_fields rf join rdb$fields f on "
+             "f.rdb$field_name = rf.rdb$field_source where f.rdb$field_type = 14 and "
+             "rf.rdb$relation_name = '" +
+             sqlQuote(table) + "'"))
+    while (q.next()) widths.insert(q.value(0).toString(), q.value(1).toInt());
+  return *charWidths_.insert(table, widths);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QString>
@@ -21,10 +22,18 @@ class Connection {
   QSqlDatabase database() const;
   const QString& name() const { return name_; }
 
+  // Declared widths of the CHAR columns of a table, by column name, read from
+  // the catalogue once per run. The driver pads a CHAR value to the byte
+  // length it reports: four times the width for a column converted to UTF8,
+  // the width itself for character set NONE or OCTETS; only the catalogue
+  // tells the two apart.
+  const QHash<QString, int>& charColumnWidths(const QString& table) const;
+
   // key=value; pairs, keys upper-cased.
   static QMap<QString, QString> parse(const QString& connectionString);
   static bool isFirebird(const QString& connectionString);
 
  private:
   QString name_;
+  mutable QHash<QString, QHash<QString, int>> charWidths_;
 };

@@ -1,6 +1,5 @@
 #include "startup/recordset.h"
 
-#include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -13,28 +12,6 @@ namespace {
 QString describe(const QSqlError& e) {
   QString t = e.text().trimmed();
   return t.isEmpty() ? QStringLiteral("erro desconhecido") : t;
-}
-
-// Declared widths of the CHAR columns of a table, by column name, read once
-// per database. The driver pads a CHAR value to the byte length it reports,
-// which is four times the width for a column converted to UTF8 but the width
-// itself for a column of character set NONE or OCTETS; only the catalogue
-// tells the two apart.
-const QHash<QString, int>& charColumnWidths(const QSqlDatabase& db, const QString& table) {
-  static QHash<QString, QHash<QString, int>> cache;
-  const QString key = db.connectionName() + '\n' + db.databaseName() + '\n' + table;
-  auto it = cache.find(key);
-  if (it != cache.end()) return *it;
-  QHash<QString, int> widths;
-  QSqlQuery q(db);
-  q.setForwardOnly(true);
-  if (q.exec("select trim(rf.rdb$field_name), coalesce(f.rdb$character_length, "
-             "f.rdb$field_length) from rdb$relation_fields rf join rdb$fields f on "
-             "f.rdb$field_name = rf.rdb$field_source where f.rdb$field_type = 14 and "
-             "rf.rdb$relation_name = '" +
-             QString(table).replace('\'', "''") + "'"))
-    while (q.next()) widths.insert(q.value(0).toString(), q.value(1).toInt());
-  return *cache.insert(key, widths);
 }
 
 }  // namespace
@@ -58,7 +35,7 @@ void Recordset::open(const QString& sql, const Connection& cnn) {
     if (firebird && f.metaType().id() == QMetaType::QString && (f.typeID() & ~1) == 452 /*SQL_TEXT*/) {
       const int width = f.tableName().isEmpty()
                             ? -1
-                            : charColumnWidths(cnn.database(), f.tableName()).value(f.name(), -1);
+                            : cnn.charColumnWidths(f.tableName()).value(f.name(), -1);
       charWidths_[i] = width > 0 ? width : (f.length() > 0 ? f.length() / 4 : 0);
     }
   }
