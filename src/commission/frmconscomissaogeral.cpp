@@ -144,7 +144,9 @@ void FrmConsComissaoGERAL::buildControls() {
   auto button = [this](const char* name, const QString& text) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Enter on the fields
+    // leads the operator to &OK.
+    b->setAutoDefault(true);
     return b;
   };
   Command2 = button("Command2", "&OK");

@@ -161,7 +161,7 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   EXPECT_EQ(w.COFINAL->displayText(), "29/02/2024");
   EXPECT_EQ(w.FUCOD->count(), 4);  // Enter does not add the typed name to the list
 
-  t.click(w.Command2);
+  t.enter(w.Command2);  // Enter on the focused &OK presses it
   EXPECT_EQ(w.DTINICIAL, "20240201");
   EXPECT_EQ(w.DTFINAL, "20240229");
   EXPECT_EQ(w.CODFUNC, 1);
