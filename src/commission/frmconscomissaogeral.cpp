@@ -233,7 +233,12 @@ bool FrmConsComissaoGERAL::eventFilter(QObject* watched, QEvent* event) {
   if (watched == COINICIAL && isEnter(key)) return dateFieldEnter(COINICIAL, COFINAL), true;
   if (watched == COFINAL && isEnter(key)) return dateFieldEnter(COFINAL, CAINICIAL), true;
   if (watched == CAINICIAL && isEnter(key)) return dateFieldEnter(CAINICIAL, CAFINAL), true;
-  if (watched == CAFINAL && isEnter(key)) return dateFieldEnter(CAFINAL, FUCOD), true;
+  if (watched == CAFINAL && isEnter(key)) {
+    // In referral mode the seller box is disabled and cannot take the focus:
+    // the referrer box stands in for it.
+    dateFieldEnter(CAFINAL, FUCOD->isEnabled() ? static_cast<QWidget*>(FUCOD) : ININDICACAO);
+    return true;
+  }
   if ((watched == FUCOD || watched == FUCOD->lineEdit()) && isEnter(key)) {
     OPTODOS->setFocus(Qt::TabFocusReason);
     return true;

@@ -180,6 +180,16 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST(FrmConsComissaoGERAL, EnterInCafinalReachesTheReferrerBoxInReferralMode) {
+  Shown t;
+  FrmConsComissaoGERAL& w = *t.w;
+  t.click(w.OPINDICACAO);
+  w.CAFINAL->setFocus(Qt::TabFocusReason);
+  t.dateAndEnter("");
+  EXPECT_EQ(w.CAFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.ININDICACAO);
+}
+
 TEST(FrmConsComissaoGERAL, AllFieldsEmptyAndTodosQueriesEverythingWithoutReversals) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
