@@ -4,12 +4,16 @@
 #include <QPainter>
 #include <QString>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "reports/dataenvironment.h"
 #include "startup/modcnn.h"
 #include "testsupport.h"
 #include "textprint/displaylist.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace reports::testutil {
 
