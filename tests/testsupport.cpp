@@ -33,6 +33,11 @@ QString fixtureDatabase() {
   return copy;
 }
 
+QString fixtureConnectionString() {
+  return "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
+         fixtureDatabase();
+}
+
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys, bool utf8,
                  bool crlf) {
   const QString nl = crlf ? "\r\n" : "\n";

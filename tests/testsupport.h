@@ -18,6 +18,9 @@ QString scratchDir();
 // tree) for this test process; the same path on every call.
 QString fixtureDatabase();
 
+// The connection string of the host's contract for the fixture database.
+QString fixtureConnectionString();
+
 // Writes an INI file with section [Geral]. utf8=false writes Windows-1252;
 // crlf chooses the line ends.
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys,

@@ -12,8 +12,7 @@ namespace commissiontest {
 
 inline void openDemo(modCnn& m) {
   m.Cnn.open(
-      "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-      testsupport::fixtureDatabase());
+      testsupport::fixtureConnectionString());
 }
 
 // A window on the demo database with its seller list loaded; messages go

@@ -18,8 +18,7 @@ struct OrderJob {
   modCnn m;
   ui::ScriptedUi ui;
   explicit OrderJob(const std::optional<QString>& sacod, const char* file) {
-    m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-               testsupport::fixtureDatabase());
+    m.Cnn.open(testsupport::fixtureConnectionString());
     m.job.RELATORIO = "etiqueta_pedido";
     m.job.NOMEEMPRESA = "BRISA NORTE";
     m.job.SACOD = sacod;

@@ -14,14 +14,9 @@
 
 namespace {
 
-QString fixtureString() {
-  return "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-         testsupport::fixtureDatabase();
-}
-
 TEST(Recordset, QueriesTheEmbeddedDemoDatabase) {
   modCnn m;
-  m.Cnn.open(fixtureString());
+  m.Cnn.open(testsupport::fixtureConnectionString());
   m.FECHARS();  // never opened: no effect
   m.Rs.open("select first 1 incod, innome from interveniente where innome like '%''%' "
             "order by incod",
@@ -42,7 +37,7 @@ TEST(Recordset, QueriesTheEmbeddedDemoDatabase) {
 
 TEST(Recordset, AQuoteInsideAValueCannotLeaveItsQuotes) {
   modCnn m;
-  m.Cnn.open(fixtureString());
+  m.Cnn.open(testsupport::fixtureConnectionString());
   const QString hostile = "x' or '1'='1";
   m.Rs.open("select count(*) as n from interveniente where innome = '" + sqlQuote(hostile) + "'",
             m.Cnn);
@@ -51,7 +46,7 @@ TEST(Recordset, AQuoteInsideAValueCannotLeaveItsQuotes) {
 
 TEST(Recordset, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
   modCnn m;
-  m.Cnn.open(fixtureString());
+  m.Cnn.open(testsupport::fixtureConnectionString());
   m.Rs.open("select cast('ação' as char(6)) as c, cast(null as numeric(15,2)) as n, "
             "cast(2.5 as numeric(15,3)) as q, cast('2024-03-05' as date) as d "
             "from rdb$database",
@@ -96,7 +91,7 @@ TEST(Recordset, CharColumnsOfAnyCharacterSetKeepTheirDeclaredWidth) {
 
 TEST(Recordset, AFailedQueryIsARuntimeErrorNamingTheReason) {
   modCnn m;
-  m.Cnn.open(fixtureString());
+  m.Cnn.open(testsupport::fixtureConnectionString());
   try {
     m.Rs.open("select * from tabela_que_nao_existe", m.Cnn);
     FAIL() << "expected a run-time error";

@@ -68,8 +68,7 @@ void expectFont(const Placed& p, double size, bool bold) {
 class ImprimeEntrada : public ::testing::Test {
  protected:
   void SetUp() override {
-    m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-               testsupport::fixtureDatabase());
+    m.Cnn.open(testsupport::fixtureConnectionString());
   }
 
   // The job file of an entry; the header values deliberately differ from
@@ -512,8 +511,7 @@ TEST(ImprimeEntradaPdf, EveryTextRunOfALongReceiptIsWhereTheDisplayListPutsIt) {
   const auto words = testsupport::pdfWords(r.pdf);
 
   modCnn m;
-  m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-             testsupport::fixtureDatabase());
+  m.Cnn.open(testsupport::fixtureConnectionString());
   m.job = readJobParameters(QDir(testsupport::scratchDir()).filePath("parimp-recibo3.txt"));
   Printer printer;
   IMPRIMEENTRADA(m, printer);

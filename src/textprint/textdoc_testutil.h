@@ -20,8 +20,7 @@ inline QTime fixedTime() { return QTime(10, 20, 30); }
 inline const char* kCompany = "BRISA NORTE CLIMATIZAÇÃO LTDA";
 
 inline void openDemo(modCnn& m) {
-  m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" +
-             testsupport::fixtureDatabase());
+  m.Cnn.open(testsupport::fixtureConnectionString());
 }
 
 inline QByteArray golden(const QString& name) {
