@@ -2,10 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <cmath>
 
+#include "reports/reportpreview.h"
 #include "reports/reports_testutil.h"
 #include "startup/errors.h"
 #include "startup/masks.h"
@@ -156,6 +161,45 @@ TEST_F(Preparing, AJobWithoutItsCodeOpensTheReportWithNoRows) {
   ASSERT_EQ(reports[0].document.pages.size(), 1u);
   EXPECT_TRUE(find(reports[0].document, "PEDIDO:").empty());
   EXPECT_EQ(find(reports[0].document, "Página").size(), 1u);
+}
+
+TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsTheProgram) {
+  m_->job.RELATORIO = "pedidocaixa";
+  m_->job.SACOD = "4";
+  m_->job.TROCA = "3";
+  ui::QtUi qt;
+  ASSERT_EQ(showPageReport(*m_, qt, "pedidocaixa"), Outcome::WindowOpen);
+  std::vector<ReportPreview*> windows;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* preview = qobject_cast<ReportPreview*>(w); preview && preview->isVisible())
+      windows.push_back(preview);
+  ASSERT_EQ(windows.size(), 2u);
+  ReportPreview* exchange = nullptr;
+  for (ReportPreview* w : windows) {
+    EXPECT_EQ(w->windowTitle(), "Talvora - Pedido");
+    if (!find(w->document(), "RELAÇÃO DE PRODUTOS DE TROCA").empty()) exchange = w;
+  }
+  ASSERT_NE(exchange, nullptr);
+  // The exchange document is on top: shown last, the active window.
+  EXPECT_TRUE(QTest::qWaitForWindowActive(exchange));
+  EXPECT_EQ(QApplication::activeWindow(), exchange);
+  // Closing it ends the event loop with status 0.
+  QTimer::singleShot(0, exchange, [exchange] { exchange->close(); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<ReportPreview*>(w)) delete w;
+}
+
+TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  m_->job.SACOD = "1";
+  ui::BatchUi batch;
+  try {
+    showPageReport(*m_, batch, "pedidosempreco");
+    FAIL() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_TRUE(e.message().contains("--pdf")) << e.message().toStdString();
+  }
 }
 
 // --- end to end with --pdf ---
