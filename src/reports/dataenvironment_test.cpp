@@ -1,6 +1,8 @@
 #include "reports/dataenvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -199,6 +201,55 @@ TEST(DataEnvironment, FilteredChildrenEqualTheWholeChildQueryForEveryCommand) {
     }
   }
   EXPECT_GE(compared, 40);
+}
+
+// Rows that tie on a child's ORDER BY keep, in the filtered query, the
+// order the whole query gives them.
+TEST(DataEnvironment, FilteredChildrenKeepTheOrderOfTies) {
+  const QString db = QDir(testsupport::scratchDir()).filePath("ties.fdb");
+  QFile::remove(db);
+  ASSERT_TRUE(QFile::copy(TL_BINARY_DIR "/fixture/demo.fdb", db));
+  QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+  modCnn m;
+  m.Cnn.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;database=" + db);
+  const char* rows[] = {
+      "INSERT INTO os (oscod, osid, fkinterveniente, fktecnico, fkobjeto, fksituacao, fktipo, osdataentrada) "
+      "SELECT 5, 'OS-5', fkinterveniente, fktecnico, fkobjeto, fksituacao, fktipo, osdataentrada FROM os WHERE oscod = 1",
+      "INSERT INTO itemos (itoscod, itfkos, itostipo, itosnome) VALUES (501, 5, 'SERVIÇO', 'A')",
+      "INSERT INTO itemos (itoscod, itfkos, itostipo, itosnome) VALUES (502, 5, 'PEÇA', 'B')",
+      "INSERT INTO itemos (itoscod, itfkos, itostipo, itosnome) VALUES (503, 5, 'SERVIÇO', 'C')",
+      "INSERT INTO itemos (itoscod, itfkos, itostipo, itosnome) VALUES (504, 5, 'PEÇA', 'D')",
+      "INSERT INTO itemos (itoscod, itfkos, itostipo, itosnome) VALUES (505, 5, 'SERVIÇO', 'E')",
+      "INSERT INTO produto (prcod, prnome, prbarra) VALUES (70, 'GRELHA', '70')",
+      "INSERT INTO produto (prcod, prnome, prbarra) VALUES (71, 'GRELHA', '71')",
+      "INSERT INTO produto (prcod, prnome, prbarra) VALUES (72, 'GRELHA', '72')",
+      "INSERT INTO tabelaproduto (tbcod, prcod, fkprpreco) VALUES (4, 72, 32)",
+      "INSERT INTO tabelaproduto (tbcod, prcod, fkprpreco) VALUES (4, 70, 30)",
+      "INSERT INTO tabelaproduto (tbcod, prcod, fkprpreco) VALUES (4, 71, 31)",
+      "INSERT INTO tabelaproduto (tbcod, prcod, fkprpreco) VALUES (4, 1, 1899)",
+      "INSERT INTO kit (kitcod, fkprcodkit, fkprcod, kitprqtde, kitordem) VALUES (20, 70, 5, 1, 2)",
+      "INSERT INTO kit (kitcod, fkprcodkit, fkprcod, kitprqtde, kitordem) VALUES (21, 70, 3, 1, 1)",
+      "INSERT INTO kit (kitcod, fkprcodkit, fkprcod, kitprqtde, kitordem) VALUES (22, 70, 4, 1, 1)",
+      "INSERT INTO kit (kitcod, fkprcodkit, fkprcod, kitprqtde, kitordem) VALUES (23, 70, 6, 1, 2)",
+  };
+  {
+    QSqlQuery q(m.Cnn.database());
+    for (const char* sql : rows) ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql;
+    m.Cnn.database().commit();
+  }
+  DataEnvironment filtered(m), whole(m);
+  filtered.execute("OS", QString("5"));
+  whole.execute("OS", QString("5"), DataEnvironment::ChildRows::All);
+  ASSERT_EQ(filtered.rs("OS").set().child(0, "SERVICO")->rows.size(), 5u);
+  EXPECT_EQ(tree(filtered.rs("OS").set()), tree(whole.rs("OS").set()));
+  filtered.execute("TABELAPRECO", 4);
+  whole.execute("TABELAPRECO", 4, DataEnvironment::ChildRows::All);
+  ASSERT_EQ(filtered.rs("TABELAPRECO").set().child(0, "ITENSTABELA")->rows.size(), 4u);
+  EXPECT_EQ(tree(filtered.rs("TABELAPRECO").set()), tree(whole.rs("TABELAPRECO").set()));
+  filtered.execute("KIT", 70);
+  whole.execute("KIT", 70, DataEnvironment::ChildRows::All);
+  ASSERT_EQ(filtered.rs("KIT").set().child(0, "MP_KIT")->rows.size(), 4u);
+  EXPECT_EQ(tree(filtered.rs("KIT").set()), tree(whole.rs("KIT").set()));
 }
 
 TEST(DataEnvironment, OnlyTheOrdersItemRowsAreRead) {
