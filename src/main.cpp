@@ -50,9 +50,13 @@ void quietRuntimeDir() {
   if (mkdir(dir.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir);
 }
 
+// Whether a window could be seen. The offscreen and minimal platforms show
+// nothing: a message box there would wait forever for a click.
 bool hasDisplay() {
-  return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty())
+    return !platform.startsWith("offscreen") && !platform.startsWith("minimal");
+  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
 }  // namespace
@@ -73,7 +77,7 @@ int main(int argc, char** argv) {
     say(stdout, "tl_relatorios " APP_VERSION "\n");
     return kExitOk;
   }
-  // Without a display no window could be shown: run as in --batch.
+  // Where no window could be seen, run as in --batch.
   if (!hasDisplay()) cl.options.batch = true;
   if (cl.options.batch && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");

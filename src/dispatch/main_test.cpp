@@ -92,3 +92,16 @@ TEST(Executable, SqlServerConfigurationConnectsThroughOdbc) {
 }
 
 }  // namespace
+
+namespace {
+
+// On a platform that shows nothing, an error must not wait for a click on a
+// message box nobody can see.
+TEST(Executable, ErrorsOnAnInvisiblePlatformDoNotWaitForAClick) {
+  const QString job = writeIni(path("job-invisible.txt"), {{"RELATORIO", "pedidocupom"}});
+  auto r = runExecutable({"--config", path("nao/TL.ini"), "--job", job}, 20000);
+  EXPECT_TRUE(r.finished);
+  EXPECT_EQ(r.exitCode, 1);
+}
+
+}  // namespace
