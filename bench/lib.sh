@@ -18,11 +18,14 @@ peak_kib() {
   /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1
 }
 
-# Builds the project and the demo database into build/ once.
+# Builds the project and the demo database into build/ once; BUILD=/path
+# uses an existing build tree as it is.
 bench_setup() {
   ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-  bash "$ROOT/scripts/build.sh" >/dev/null
-  BUILD=$ROOT/build
+  if [[ -z "${BUILD:-}" ]]; then
+    bash "$ROOT/scripts/build.sh" >/dev/null
+    BUILD=$ROOT/build
+  fi
   EXE=$BUILD/tl_relatorios
   WORK=$(mktemp -d)
   trap 'rm -rf "$WORK"' EXIT

@@ -6,13 +6,7 @@
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/lib.sh"
-if [[ -n "${BUILD:-}" ]]; then
-  EXE=$BUILD/tl_relatorios
-  WORK=$(mktemp -d)
-  trap 'rm -rf "$WORK"' EXIT
-else
-  bench_setup
-fi
+bench_setup
 RUNS=${RUNS:-3}
 ISQL=${ISQL:-isql-fb}
 PRODUCTS=${PRODUCTS:-20000}

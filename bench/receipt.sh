@@ -7,13 +7,7 @@
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/lib.sh"
-if [[ -n "${BUILD:-}" ]]; then
-  EXE=$BUILD/tl_relatorios
-  WORK=$(mktemp -d)
-  trap 'rm -rf "$WORK"' EXIT
-else
-  bench_setup
-fi
+bench_setup
 RUNS=${RUNS:-21}
 # The users' locale for the program (the shell itself may lack it: quiet).
 export LC_ALL=pt_BR.UTF-8 2>/dev/null
