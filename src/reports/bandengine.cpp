@@ -273,7 +273,12 @@ class Engine {
     }
     if (row >= set->rows.size()) return {};
     const Value v = set->value(row, item.column);
-    return item.mask.isEmpty() ? v.toText() : formatMask(v, item.mask);
+    // The runtime's masks apply to numbers and dates: a text prints as it is
+    // ("060" under "0" stays "060"). Trailing blanks are a CHAR column's
+    // padding and would throw a right or centred value off its place.
+    QString text = v.isText() || item.mask.isEmpty() ? v.toText() : formatMask(v, item.mask);
+    while (text.endsWith(' ')) text.chop(1);
+    return text;
   }
 
   QString sumText(const LayoutItem& item) const {

@@ -203,8 +203,13 @@ TEST_F(OrderDocuments, ACounterSaleWithAnExchangeCreditPrintsCreditAndAmountPaid
   const auto paidValue = find(doc, paidText);
   ASSERT_EQ(paidValue.size(), 1u);
   EXPECT_EQ(paidValue[0].run.rect, QRect(500 + 9120, paid[0].run.rect.top() + 180, 1755, 240));
-  // The items' tax columns: a CST of "060" under the mask "0" prints as a number.
+  // The items' tax columns are texts: under the mask "0" they print as they are.
   EXPECT_FALSE(find(doc, "CST:").empty());
+  const QString cst = s.child(0, "ITEMSAIDA")->value(0, "PRCST").toText();
+  const QString ncm = s.child(0, "ITEMSAIDA")->value(0, "PRCLASS").toText();
+  ASSERT_TRUE(cst.startsWith('0') && cst.size() == 3) << cst.toStdString();
+  EXPECT_FALSE(find(doc, cst).empty());
+  EXPECT_FALSE(find(doc, ncm).empty());
 }
 
 TEST_F(OrderDocuments, AnOrderWithoutRowsShowsOnlyPageHeaderAndFooter) {
@@ -225,9 +230,10 @@ TEST_F(OrderDocuments, ALongRemarkGrowsAndPushesTheItemsBelowIt) {
   const BandReport r = orderReport("reportPedido");
   ShapedSet s = order(1);
   const draw::Document before = layoutBandReport(r, s, kNow);
-  QString remark;
+  QStringList lines;
   for (int i = 0; i < 14; ++i)
-    remark += "Linha " + QString::number(i + 1) + " das observações do pedido, longa o bastante. ";
+    lines << "Linha " + QString::number(i + 1) + " das observações do pedido, longa o bastante.";
+  const QString remark = lines.join(' ');
   s.rows[0].values[s.columns->indexOf("SAOBS")] = Value::text(remark);
   const draw::Document after = layoutBandReport(r, s, kNow);
 
@@ -418,10 +424,24 @@ TEST(BandEngine, AGrowingItemPushesItemsBelowAndStretchesTheRulesBesideIt) {
 TEST(BandEngine, ATextUnderANumberMaskPrintsUnchanged) {
   BandReport r;
   r.layout = smallLayout(450);
-  ShapedSet data = smallData(1);
+  ShapedSet data = smallData(2);
   data.rows[0].children[0].rows[0].values[1] = Value::text("UN");
+  // A text that reads as a number is still a text: a tax code keeps its zeros.
+  data.rows[0].children[0].rows[1].values[1] = Value::text("060");
   const draw::Document doc = layoutBandReport(r, data, kNow);
   EXPECT_EQ(find(doc, "UN").size(), 1u);
+  EXPECT_EQ(find(doc, "060").size(), 1u);
+}
+
+TEST(BandEngine, AFieldPrintsWithoutTheBlanksThatPadACharColumn) {
+  BandReport r;
+  r.layout = smallLayout(450);
+  ShapedSet data = smallData(1, "curto     ");
+  data.rows[0].values[0] = Value::text("Cabeçalho                ");
+  const draw::Document doc = layoutBandReport(r, data, kNow);
+  EXPECT_EQ(find(doc, "curto").size(), 1u);
+  EXPECT_EQ(find(doc, "Cabeçalho").size(), 2u);  // header and the detail's outer field
+  EXPECT_TRUE(find(doc, "curto     ").empty());
 }
 
 TEST(BandEngine, AFieldWhoseColumnIsNotReturnedStopsTheReport) {
