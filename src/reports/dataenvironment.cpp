@@ -14,18 +14,6 @@ namespace {
 // Parent keys per child query: Firebird takes at most 1500 values in one IN list.
 constexpr int kKeysPerQuery = 500;
 
-// The relation compares values: 12, 12.0 and '12' relate alike.
-QString keyOf(const Value& v) {
-  switch (v.kind()) {
-    case Value::Kind::Date:
-    case Value::Kind::DateTime:
-    case Value::Kind::Time:
-      return v.dateTimeValue().toString(Qt::ISODate);
-    default:
-      return v.toText();
-  }
-}
-
 QString literalOf(const Value& v) {
   switch (v.kind()) {
     case Value::Kind::Integer:
@@ -83,7 +71,7 @@ void attachChildren(ShapedSet& parents, const ShapeNode& node, const Connection&
       for (const ShapedRow& row : parents.rows) {
         const Value& v = row.values[parentColumn];
         if (!relates(v)) continue;
-        const QString key = keyOf(v);
+        const QString key = relationKey(v);
         if (seen.contains(key)) continue;
         seen.insert(key);
         literals << literalOf(v);
@@ -111,7 +99,7 @@ void attachChildren(ShapedSet& parents, const ShapeNode& node, const Connection&
     if (childColumn >= 0) {
       for (size_t i = 0; i < all.rows.size(); ++i) {
         const Value& v = all.rows[i].values[childColumn];
-        if (relates(v)) byKey[keyOf(v)].push_back(i);
+        if (relates(v)) byKey[relationKey(v)].push_back(i);
       }
     }
     for (ShapedRow& parent : parents.rows) {
@@ -119,7 +107,7 @@ void attachChildren(ShapedSet& parents, const ShapeNode& node, const Connection&
       children.name = childNode.name;
       children.columns = all.columns;
       if (parentColumn >= 0 && relates(parent.values[parentColumn])) {
-        const auto it = byKey.constFind(keyOf(parent.values[parentColumn]));
+        const auto it = byKey.constFind(relationKey(parent.values[parentColumn]));
         if (it != byKey.constEnd())
           for (size_t i : *it) children.rows.push_back(all.rows[i]);
       }
@@ -129,6 +117,23 @@ void attachChildren(ShapedSet& parents, const ShapeNode& node, const Connection&
 }
 
 }  // namespace
+
+// The relation compares values: 12, 12.0 and '12' relate alike, and so do a
+// CHAR key padded with blanks and the same key in a VARCHAR column, as the
+// database itself compares them.
+QString relationKey(const Value& v) {
+  switch (v.kind()) {
+    case Value::Kind::Date:
+    case Value::Kind::DateTime:
+    case Value::Kind::Time:
+      return v.dateTimeValue().toString(Qt::ISODate);
+    default: {
+      QString key = v.toText();
+      while (key.endsWith(' ')) key.chop(1);
+      return key;
+    }
+  }
+}
 
 ColumnSet::ColumnSet(QStringList names) : names_(std::move(names)) {
   for (int i = 0; i < names_.size(); ++i) {

@@ -64,6 +64,9 @@ class CommandRecordset {
   bool open_ = false;
 };
 
+// The value by which a parent row and its child rows relate.
+QString relationKey(const Value& v);
+
 // True when the ODBC configuration (unixODBC's user and system data
 // sources) defines a data source of this name, matched without regard to case.
 bool odbcDataSourceDefined(const QString& name);

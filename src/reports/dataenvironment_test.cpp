@@ -289,3 +289,18 @@ TEST(DataEnvironment, AnOdbcDataSourceNamedTlIsFound) {
 
 }  // namespace
 }  // namespace reports
+
+namespace reports {
+namespace {
+
+TEST(RelationKey, ValuesRelateAsTheDatabaseComparesThem) {
+  EXPECT_EQ(relationKey(Value::integer(12)), relationKey(Value::decimal(12.0)));
+  EXPECT_EQ(relationKey(Value::integer(12)), relationKey(Value::text("12")));
+  // A CHAR(8) key padded with blanks meets the same key in a VARCHAR column.
+  EXPECT_EQ(relationKey(Value::text("A12     ")), relationKey(Value::text("A12")));
+  EXPECT_NE(relationKey(Value::text(" A12")), relationKey(Value::text("A12")));
+  EXPECT_NE(relationKey(Value::integer(12)), relationKey(Value::integer(120)));
+}
+
+}  // namespace
+}  // namespace reports
