@@ -47,6 +47,12 @@ QByteArray encode(const QString& text) {
 }  // namespace cp1252
 
 QString decodeTextFile(const QByteArray& bytes) {
+  // A "Unicode" file of a Windows editor: UTF-16 behind its byte-order mark,
+  // which the platform's profile reader also accepts.
+  if (bytes.startsWith("\xFF\xFE"))
+    return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+  if (bytes.startsWith("\xFE\xFF"))
+    return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
   QByteArray body = bytes;
   if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

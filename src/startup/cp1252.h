@@ -10,5 +10,6 @@ QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 }  // namespace cp1252
 
-// UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252.
+// UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252;
+// UTF-16 behind its byte-order mark.
 QString decodeTextFile(const QByteArray& bytes);

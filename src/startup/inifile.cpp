@@ -1,6 +1,7 @@
 #include "startup/inifile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "startup/cp1252.h"
@@ -25,10 +26,12 @@ QString LEINI(const QString& section, const QString& key, const QString& file) {
   QFile f(file);
   if (!f.open(QIODevice::ReadOnly)) return {};
   const QString text = decodeTextFile(f.readAll());
-  const QStringList lines = text.split('\n');
+  // CR LF, LF or a lone CR all end a line.
+  static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+  const QStringList lines = text.split(lineEnd);
   enum { Before, Inside, After } state = Before;
   for (QString line : lines) {
-    line = line.trimmed();  // also drops the CR of CR LF
+    line = line.trimmed();
     if (line.isEmpty() || line.startsWith(';')) continue;
     if (line.startsWith('[')) {
       const int close = line.indexOf(']');

@@ -48,6 +48,30 @@ TEST(LEINI, DecodesUtf8WithOrWithoutBomAndWindows1252) {
   EXPECT_EQ(LEINI("Geral", "NOME", ansi), name + QString::fromUtf8(" €"));
 }
 
+TEST(LEINI, ReadsUtf16FilesBehindTheirByteOrderMark) {
+  const QString text = QString::fromUtf8("[Geral]\r\nNOMEEMPRESA=AÇÚCAR D'ÁVILA\r\n");
+  QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+  for (QChar c : text) {
+    le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+  }
+  EXPECT_EQ(LEINI("Geral", "NOMEEMPRESA", writeBytes("le.ini", le)),
+            QString::fromUtf8("AÇÚCAR D'ÁVILA"));
+  EXPECT_EQ(LEINI("Geral", "NOMEEMPRESA", writeBytes("be.ini", be)),
+            QString::fromUtf8("AÇÚCAR D'ÁVILA"));
+}
+
+TEST(LEINI, ALoneCarriageReturnEndsALine) {
+  const QString path = writeBytes("cr.ini", "[Geral]\rSACOD=5\rOSCOD=6\r");
+  EXPECT_EQ(LEINI("Geral", "SACOD", path), "5");
+  EXPECT_EQ(LEINI("Geral", "OSCOD", path), "6");
+}
+
+TEST(LEINI, AnIncompleteUtf8SequenceMeansWindows1252) {
+  const QString path = writeBytes("ansi-end.ini", "[Geral]\nNOME=CAF\xC3\n");
+  EXPECT_EQ(LEINI("Geral", "NOME", path), QString::fromUtf8("CAFÃ"));
+}
+
 TEST(LEINI, SkipsLinesWithoutEqualsAndKeysBeforeAnySection) {
   const QString path = writeBytes("odd.ini",
                                   "SACOD=99\r\n; comentário\r\n[Geral]\r\nlinha sem igual\r\n"
