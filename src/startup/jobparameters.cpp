@@ -45,6 +45,14 @@ std::optional<double> parseLocaleNumber(const QString& text) {
 
 namespace {
 
+// A number as a 32-bit whole number, halves to the even neighbour as the
+// host's conversion rounds; nothing when it does not fit.
+std::optional<int32_t> toInt32(double v) {
+  const double r = std::nearbyint(v);
+  if (!(r >= -2147483648.0 && r <= 2147483647.0)) return std::nullopt;
+  return static_cast<int32_t>(r);
+}
+
 std::optional<QString> numericText(const QString& text) {
   if (!parseLocaleNumber(text)) return std::nullopt;
   return text;
@@ -72,8 +80,8 @@ JobParameters readJobParameters(const QString& jobPath) {
   job.ENCOD = numericText(read("ENCOD"));
   job.PRCOD = numericText(read("PRCOD"));
   job.PCOD = numericText(read("PCOD"));
-  if (auto tb = parseLocaleNumber(read("TBCOD")); tb && std::fabs(*tb) <= 2147483647.0)
-    job.TBCOD = static_cast<int32_t>(std::nearbyint(*tb));
+  if (auto tb = parseLocaleNumber(read("TBCOD")))
+    job.TBCOD = toInt32(*tb).value_or(0);
   return job;
 }
 
@@ -96,6 +104,5 @@ QString sqlCode(const std::optional<QString>& value) {
 int32_t intCode(const std::optional<QString>& value) {
   if (!value) return 0;
   const auto v = parseLocaleNumber(*value);
-  if (!v || std::fabs(*v) > 2147483647.0) return 0;
-  return static_cast<int32_t>(std::nearbyint(*v));  // half to even, as CLng
+  return v ? toInt32(*v).value_or(0) : 0;
 }

@@ -1,6 +1,7 @@
 #include "startup/jobparameters.h"
 
 #include <QDir>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 #include "testsupport.h"
@@ -42,6 +43,30 @@ TEST(JobParameters, MissingFileLeavesEverythingEmpty) {
   EXPECT_FALSE(job.SACOD.has_value());
   EXPECT_EQ(job.PRECO, 0);
   EXPECT_EQ(job.TBCOD, 0);
+}
+
+TEST(JobParameters, PriceAndTableCodeKeepTheirZeroUnlessNumericAndInRange) {
+  const auto read = [](const QString& preco, const QString& tbcod) {
+    return readJobParameters(testsupport::writeIni(
+        QDir(testsupport::scratchDir()).filePath("precos.txt"),
+        {{"PRECO", preco}, {"TBCOD", tbcod}}));
+  };
+  EXPECT_EQ(read("abc", "7x").PRECO, 0);
+  EXPECT_EQ(read("abc", "7x").TBCOD, 0);
+  EXPECT_DOUBLE_EQ(read("1.234,5", "-2147483648").PRECO, 1234.5);
+  EXPECT_EQ(read("1", "-2147483648").TBCOD, INT32_MIN);
+  EXPECT_EQ(read("1", "2147483647").TBCOD, INT32_MAX);
+  EXPECT_EQ(read("1", "2147483648").TBCOD, 0);  // does not fit in 32 bits
+  EXPECT_EQ(read("1", "2,5").TBCOD, 2);          // halves to the even neighbour
+  EXPECT_EQ(read("1", "3,5").TBCOD, 4);
+}
+
+TEST(JobParameters, IntegerCodesRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
+  EXPECT_EQ(intCode(QString("12,5")), 12);
+  EXPECT_EQ(intCode(QString("13,5")), 14);
+  EXPECT_EQ(intCode(QString("-2147483648")), INT32_MIN);
+  EXPECT_EQ(intCode(QString("99999999999")), 0);
+  EXPECT_EQ(sqlCode(QString("12")), "12");
 }
 
 TEST(JobParameters, NumericTestFollowsTheLocale) {
