@@ -38,6 +38,14 @@ QString fixtureConnectionString() {
          fixtureDatabase();
 }
 
+QString sqliteOdbcDriver() {
+  for (const QString& dir : QDir("/usr/lib").entryList({"*-linux-*"}, QDir::Dirs))
+    if (QFile::exists("/usr/lib/" + dir + "/odbc/libsqlite3odbc.so"))
+      return "/usr/lib/" + dir + "/odbc/libsqlite3odbc.so";
+  return QFile::exists("/usr/lib/odbc/libsqlite3odbc.so") ? "/usr/lib/odbc/libsqlite3odbc.so"
+                                                          : QString();
+}
+
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys, bool utf8,
                  bool crlf) {
   const QString nl = crlf ? "\r\n" : "\n";

@@ -1,6 +1,7 @@
 // The real executable, run as the host runs it: exit statuses and messages.
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 #include "testsupport.h"
@@ -33,7 +34,7 @@ TEST(Executable, WithoutConfigurationTheConnectionFailsBeforeTheJobIsRead) {
   EXPECT_TRUE(r.err.contains("conectar")) << r.err.constData();
 }
 
-TEST(Executable, WrongPasswordOrMissingDatabaseIsARuntimeError) {
+TEST(Executable, MissingDatabaseIsARuntimeError) {
   const QString cfg = writeIni(path("bad.ini"), {{"USUARIO", "SYSDBA"},
                                                  {"SENHA", "x"},
                                                  {"LOCALBANCO", path("nao_existe.fdb")}});
@@ -65,6 +66,30 @@ TEST(Executable, JobFileIsFoundInTheUserProfileFolder) {
   EXPECT_TRUE(r.err.contains("codigo_do_perfil")) << r.err.constData();
 }
 
+TEST(Executable, JobOptionOverridesTheUserProfileFolder) {
+  const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
+  QDir(scratchDir()).mkpath("perfil2");
+  writeIni(path("perfil2/parimp.txt"), {{"RELATORIO", "codigo_do_perfil"}});
+  const QString job = writeIni(path("job-option.txt"), {{"RELATORIO", "codigo_da_opcao"}});
+  auto r = runExecutable({"--batch", "--config", cfg, "--job", job}, 60000,
+                         {{"USERPROFILE", path("perfil2")}});
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_TRUE(r.err.contains("codigo_da_opcao")) << r.err.constData();
+}
+
+TEST(Executable, WithoutAProfileVariableTheJobIsInHome) {
+  const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
+  QDir(scratchDir()).mkpath("casa");
+  writeIni(path("casa/parimp.txt"), {{"RELATORIO", "codigo_da_casa"}});
+  QMap<QString, QString> env = {{"HOME", path("casa")}};
+  // The variable's name is matched without regard to case: clear every form.
+  for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
+    if (name.compare("userprofile", Qt::CaseInsensitive) == 0) env.insert(name, "");
+  auto r = runExecutable({"--batch", "--config", cfg}, 60000, env);
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_TRUE(r.err.contains("codigo_da_casa")) << r.err.constData();
+}
+
 }  // namespace
 
 namespace {
@@ -76,7 +101,9 @@ TEST(Executable, SqlServerConfigurationConnectsThroughOdbc) {
   QDir(scratchDir()).mkpath("odbc");
   QFile ini(odbcDir + "/odbcinst.ini");
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ini.write("[SQl Server]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+  const QString driver = testsupport::sqliteOdbcDriver();
+  ASSERT_FALSE(driver.isEmpty()) << "libsqliteodbc is not installed";
+  ini.write("[SQl Server]\nDriver=" + driver.toUtf8() + "\n");
   ini.close();
   const QString cfg = writeIni(path("sql.ini"), {{"TIPO_CONEXAO", "sqlserver"},
                                                  {"SERVIDOR", "LOJA01"},

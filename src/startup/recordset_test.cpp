@@ -117,8 +117,9 @@ TEST(Connection, OtherDriversGoThroughOdbcWithTheStringUnchanged) {
   const QString dir = testsupport::scratchDir();
   QFile ini(QDir(dir).filePath("odbcinst.ini"));
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ini.write("[SQl Server]\nDescription=test\n"
-            "Driver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+  const QString driver = testsupport::sqliteOdbcDriver();
+  ASSERT_FALSE(driver.isEmpty()) << "libsqliteodbc is not installed";
+  ini.write("[SQl Server]\nDescription=test\nDriver=" + driver.toUtf8() + "\n");
   ini.close();
   qputenv("ODBCSYSINI", dir.toLocal8Bit());
   const QString dbFile = QDir(dir).filePath("loja.sqlite");
