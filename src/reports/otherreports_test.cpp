@@ -213,6 +213,23 @@ TEST_F(OtherReports, TheStockIssueShowsItsMessagesAndSumsQuantityAndTotal) {
   EXPECT_EQ(formatMask(Value::decimal(total), "###,0.00"), "526,60");
 }
 
+TEST_F(OtherReports, TheStockIssueSaysItClosesItsRecordSetOnlyWhenItWasOpen) {
+  m_->job.SACOD = "501";
+  DataEnvironment de(*m_);
+  preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
+  ASSERT_EQ(de.rs("SR").State(), 1);
+  ui_.shown.clear();
+  const auto again = preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
+  EXPECT_EQ(ui_.texts(), QStringList({"Carrega0", "Carrega1", "Fecha conexao", "Carrega2"}));
+  for (const auto& s : ui_.shown) {
+    EXPECT_EQ(s.title, "tl_relatorios");
+    EXPECT_EQ(s.icon, ui::Icon::None);
+    EXPECT_EQ(s.buttons, ui::Buttons::Ok);
+  }
+  EXPECT_EQ(de.rs("SR").State(), 1);
+  EXPECT_EQ(find(again[0].document, "526,60").size(), 1u);
+}
+
 TEST_F(OtherReports, AProductionItemWithoutMaterialPrintsItsBlockAlone) {
   m_->job.PCOD = "1";
   const draw::Document doc = prepare("pedido_producao");
