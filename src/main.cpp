@@ -108,6 +108,9 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     ui::reportRuntimeError(*ui, QString::fromLocal8Bit(e.what()));
     endProcess(m, kExitRuntimeError);
+  } catch (...) {
+    ui::reportRuntimeError(*ui, QStringLiteral("erro desconhecido"));
+    endProcess(m, kExitRuntimeError);
   }
   const int status = app.exec();
   endProcess(m, status);

@@ -104,6 +104,8 @@ bool guarded(Ui& ui, const std::function<void()>& handler) {
     reportRuntimeError(ui, e.message());
   } catch (const std::exception& e) {
     reportRuntimeError(ui, QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    reportRuntimeError(ui, QStringLiteral("erro desconhecido"));
   }
   QCoreApplication::exit(1);
   return false;

@@ -1,0 +1,63 @@
+#include "ui/ui.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "startup/errors.h"
+
+namespace {
+
+TEST(Guarded, AHandlerThatEndsNormallyKeepsTheProgramRunning) {
+  ui::ScriptedUi ui;
+  bool ran = false;
+  EXPECT_TRUE(ui::guarded(ui, [&] { ran = true; }));
+  EXPECT_TRUE(ran);
+}
+
+TEST(Guarded, AnyExceptionIsReportedAndNeverCrossesTheEventLoop) {
+  ui::ScriptedUi ui;
+  EXPECT_FALSE(ui::guarded(ui, [] { throw RuntimeError("falha"); }));
+  EXPECT_FALSE(ui::guarded(ui, [] { throw std::logic_error("falha"); }));
+  EXPECT_FALSE(ui::guarded(ui, [] { throw 42; }));
+}
+
+TEST(Guarded, AFailedHandlerEndsTheEventLoopWithStatus1) {
+  ui::ScriptedUi ui;
+  QTimer::singleShot(0, [&] { ui::guarded(ui, [] { throw RuntimeError("falha"); }); });
+  EXPECT_EQ(QCoreApplication::exec(), 1);
+}
+
+TEST(BatchUi, MessagesTakeTheirDefaultButtonAndThePrintDialogOneCopy) {
+  ui::BatchUi ui;
+  EXPECT_FALSE(ui.windowsAllowed());
+  EXPECT_EQ(ui.message("Continua?", "Talvora", ui::Icon::Question, ui::Buttons::YesNo,
+                       ui::Answer::No),
+            ui::Answer::No);
+  EXPECT_EQ(ui.message("Continua?", "Talvora", ui::Icon::Question, ui::Buttons::YesNo,
+                       ui::Answer::Yes),
+            ui::Answer::Yes);
+  EXPECT_EQ(static_cast<ui::Ui&>(ui).message("Pronto", "Talvora"), ui::Answer::Ok);
+  QPrinter printer;
+  printer.setCopyCount(3);
+  EXPECT_TRUE(ui.printDialog(printer));
+  EXPECT_EQ(printer.copyCount(), 1);
+}
+
+TEST(ScriptedUi, RecordsMessagesAndAnswersFromItsQueue) {
+  ui::ScriptedUi ui;
+  ui.answers = {ui::Answer::No};
+  EXPECT_EQ(ui.message("A", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
+            ui::Answer::No);
+  EXPECT_EQ(ui.message("B", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
+            ui::Answer::Yes);
+  EXPECT_EQ(ui.texts(), QStringList({"A", "B"}));
+  QPrinter printer;
+  ui.printCopies = 0;
+  EXPECT_FALSE(ui.printDialog(printer));
+  EXPECT_EQ(ui.printDialogs, 1);
+}
+
+}  // namespace
