@@ -47,7 +47,7 @@ t0=$(date +%s)
 ISC_USER=SYSDBA ISC_PASSWORD=masterkey isql-fb -q -bail "$WORK/bench.fdb" -i "$WORK/gen.sql"
 echo "$SALES vendas geradas em $(( $(date +%s) - t0 )) s"
 
-"$BUILD/src/commission/commission_bench" "$WORK/bench.fdb" 01/01/2025 31/12/2025 | tee "$WORK/out"
+"$BUILD/bench/commission_bench" "$WORK/bench.fdb" 01/01/2025 31/12/2025 | tee "$WORK/out"
 worst=$(awk '/pior tempo/ {print $3}' "$WORK/out")
 peak=$(awk '/pico de memoria/ {print $4}' "$WORK/out")
 echo "alvo: <= 2000 ms e <= 300 MiB; obtido: ${worst} ms e ${peak} MiB"
