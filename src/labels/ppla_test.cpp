@@ -1,5 +1,6 @@
 #include "labels/ppla.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "labels/labels_testutil.h"
@@ -9,18 +10,13 @@ using namespace labeltest;
 
 namespace {
 
-QByteArray bytes(const QString& s) { return cp1252::encode(s); }
+const char* const kCompany = "LOJA TALVORA LTDA";
+const char* const kName20 = "PARAFUSO SEXTAVADO 8";
+const char* const kCode = "7891234567895";
 
-ppla::PriceLabels sample() {
-  ppla::PriceLabels job;
-  job.company = "LOJA TALVORA LTDA";
-  job.productName = "PARAFUSO SEXTAVADO 8";  // 20 characters
-  job.barcode = "7891234567895";
-  job.price = 12.9;
-  job.withPrice = true;
-  job.copies = "0002";
-  return job;
-}
+ppla::PriceLabels sample() { return {kCompany, kName20, kCode, 12.9, true, "0002"}; }
+
+QByteArray bytes(const QString& s) { return cp1252::encode(s); }
 
 }  // namespace
 
@@ -47,187 +43,59 @@ TEST(PplaPriceLabels, TwentyLinesWithPriceTwoCopies) {
       "\x02" "E",
       "\x02" "f320",
   });
-  const QByteArray got = bytes(ppla::priceLabelJob(sample()));
-  EXPECT_EQ(got, expected);
-  EXPECT_EQ(got.count("\r\n"), 20);
-  EXPECT_EQ(got.count('\0'), 1);
+  EXPECT_EQ(bytes(ppla::priceLabelJob(sample())), expected);
 }
 
-TEST(PplaPriceLabels, WithoutPriceLeavesOutOnlyThePriceLines) {
-  auto job = sample();
-  job.withPrice = false;
-  const QByteArray expected =
-      startBlock() + lines({
-                         "121100000600035LOJA TALVORA LTDA",
-                         "111100000500035PARAFUSO SEXTAVADO 8",
-                         "111100000430035",
-                         "1211000003000357891234567895",
-                         "1e5202000050035B7891234567895",
-                         "121100000600230LOJA TALVORA LTDA",
-                         "111100000500230PARAFUSO SEXTAVADO 8",
-                         "111100000430230",
-                         "1211000003002307891234567895",
-                         "1e5202000050230B7891234567895",
-                     }) +
-      endBlock("0002");
-  EXPECT_EQ(bytes(ppla::priceLabelJob(job)), expected);
+// Each case changes the sample in one way; the name goes 36 characters to a line.
+TEST(PplaPriceLabels, Variants) {
+  const std::string n36 = "CABO FLEXIVEL 2,5MM AZUL ROLO 100 M.";
+  const std::string a36 = "TORNEIRA DE PAREDE BICA MOVEL 1/2 PL";
+  const std::string b36 = "REGISTRO GAVETA BRUTO 3/4 LATAO 0123";
+  const QString name37 = QString::fromStdString(n36) + "Ç";
+  const QString name72 = QString::fromStdString(a36 + b36);
+  const QString name90 = name72 + "SOBRA DE DEZOITO C";
+  ASSERT_EQ(name37.size(), 37);
+  ASSERT_EQ(name72.size(), 72);
+  ASSERT_EQ(name90.size(), 90);
+  const struct {
+    const char* what;
+    std::function<void(ppla::PriceLabels&)> change;
+    PriceRow want;
+  } cases[] = {
+      {"SEM PREÇO", [](auto& j) { j.withPrice = false; }, {kCompany, kName20, "", kCode, ""}},
+      {"36", [&](auto& j) { j.productName = QString::fromStdString(n36); },
+       {kCompany, n36, "", kCode, "12,90"}},
+      {"37", [&](auto& j) { j.productName = name37; }, {kCompany, n36, "\xC7", kCode, "12,90"}},
+      {"72", [&](auto& j) { j.productName = name72; }, {kCompany, a36, b36, kCode, "12,90"}},
+      {"90", [&](auto& j) { j.productName = name90; }, {kCompany, a36, b36, kCode, "12,90"}},
+      {"empty CODBARRAS", [](auto& j) { j.barcode = ""; }, {kCompany, kName20, "", "", "12,90"}},
+      {"1234.5", [](auto& j) { j.price = 1234.5; }, {kCompany, kName20, "", kCode, "1.234,50"}},
+      {"0.5", [](auto& j) { j.price = 0.5; }, {kCompany, kName20, "", kCode, "0,50"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto job = sample();
+    c.change(job);
+    EXPECT_EQ(bytes(ppla::priceLabelJob(job)), priceJob(c.want, "0002"));
+  }
 }
 
-// Only the two name records of each label, the rest as in the sample.
-static QByteArray nameLines(const QString& name, const std::string& line1,
-                            const std::string& line2) {
-  auto job = sample();
-  job.productName = name;
-  const QByteArray all = bytes(ppla::priceLabelJob(job));
-  const QByteArray expected =
-      startBlock() + lines({
-                         "121100000600035LOJA TALVORA LTDA",
-                         "111100000500035" + line1,
-                         "111100000430035" + line2,
-                         "1211000003000357891234567895",
-                         "1e5202000050035B7891234567895",
-                         "121100000300130R$ 12,90",
-                         "121100000600230LOJA TALVORA LTDA",
-                         "111100000500230" + line1,
-                         "111100000430230" + line2,
-                         "1211000003002307891234567895",
-                         "1e5202000050230B7891234567895",
-                         "121100000300310R$ 12,90",
-                     }) +
-      endBlock("0002");
-  EXPECT_EQ(all, expected);
-  return all;
-}
-
-TEST(PplaPriceLabels, NameOf36CharactersKeepsAnEmptySecondLine) {
-  const QString name = "CABO FLEXIVEL 2,5MM AZUL ROLO 100 M.";
-  ASSERT_EQ(name.size(), 36);
-  nameLines(name, "CABO FLEXIVEL 2,5MM AZUL ROLO 100 M.", "");
-}
-
-TEST(PplaPriceLabels, NameOf37CharactersPutsTheLastOneOnTheSecondLine) {
-  const QString name = "CABO FLEXIVEL 2,5MM AZUL ROLO 100 M.Ç";
-  ASSERT_EQ(name.size(), 37);
-  nameLines(name, "CABO FLEXIVEL 2,5MM AZUL ROLO 100 M.", "\xC7");
-}
-
-TEST(PplaPriceLabels, NameOf72CharactersFillsBothLines) {
-  const QString name = "TORNEIRA DE PAREDE BICA MOVEL 1/2 PLREGISTRO GAVETA BRUTO 3/4 LATAO 0123";
-  ASSERT_EQ(name.size(), 72);
-  nameLines(name, "TORNEIRA DE PAREDE BICA MOVEL 1/2 PL", "REGISTRO GAVETA BRUTO 3/4 LATAO 0123");
-}
-
-TEST(PplaPriceLabels, NameOf90CharactersIsCutAt72) {
-  const QString name =
-      "TORNEIRA DE PAREDE BICA MOVEL 1/2 PLREGISTRO GAVETA BRUTO 3/4 LATAO 0123SOBRA DE DEZOITO C";
-  ASSERT_EQ(name.size(), 90);
-  const QByteArray all =
-      nameLines(name, "TORNEIRA DE PAREDE BICA MOVEL 1/2 PL", "REGISTRO GAVETA BRUTO 3/4 LATAO 0123");
-  EXPECT_FALSE(all.contains("SOBRA"));
-}
-
-TEST(PplaPriceLabels, EmptyBarcodeSendsHeadersAndTheLetterB) {
-  auto job = sample();
-  job.barcode = "";
-  const QByteArray expected = startBlock() + lines({
-                                                 "121100000600035LOJA TALVORA LTDA",
-                                                 "111100000500035PARAFUSO SEXTAVADO 8",
-                                                 "111100000430035",
-                                                 "121100000300035",
-                                                 "1e5202000050035B",
-                                                 "121100000300130R$ 12,90",
-                                                 "121100000600230LOJA TALVORA LTDA",
-                                                 "111100000500230PARAFUSO SEXTAVADO 8",
-                                                 "111100000430230",
-                                                 "121100000300230",
-                                                 "1e5202000050230B",
-                                                 "121100000300310R$ 12,90",
-                                             }) +
-                              endBlock("0002");
-  EXPECT_EQ(bytes(ppla::priceLabelJob(job)), expected);
-}
-
-TEST(PplaPriceLabels, PriceIsGroupedWithTwoDecimals) {
-  auto job = sample();
-  job.price = 1234.5;
-  const QByteArray got = bytes(ppla::priceLabelJob(job));
-  EXPECT_TRUE(got.contains("\r\n121100000300130R$ 1.234,50\r\n"));
-  EXPECT_TRUE(got.contains("\r\n121100000300310R$ 1.234,50\r\n"));
-  job.price = 0.5;
-  EXPECT_TRUE(bytes(ppla::priceLabelJob(job)).contains("\r\n121100000300130R$ 0,50\r\n"));
-}
-
-TEST(PplaPriceLabels, AccentedDataIsWrittenAsSingleBytes) {
-  auto job = sample();
-  job.company = "CASA SÃO JOÃO";
-  job.productName = "CAPACETE DE SEGURANÇA";
-  const QByteArray got = bytes(ppla::priceLabelJob(job));
-  EXPECT_TRUE(got.contains(QByteArray::fromStdString("\r\n121100000600035" +
-                                                     cp("CASA SÃO JOÃO") + "\r\n")));
-  EXPECT_TRUE(got.contains(QByteArray::fromStdString("\r\n111100000500230" +
-                                                     cp("CAPACETE DE SEGURANÇA") + "\r\n")));
-  EXPECT_TRUE(got.contains("SEGURAN\xC7" "A"));
-}
-
-TEST(PplaOrderLabels, ThePlacesOfARow) {
-  ppla::OrderLabel label;
-  label.company = "LOJA TALVORA LTDA";
-  label.barcode = Value::text("  7891000100103 ");
-  label.name = Value::text("LUVA DE PROCEDIMENTO TAMANHO M");  // cut at 21
-  label.unitPrice = Value::decimal(1234.5);
-  label.withPrice = true;
+TEST(PplaOrderLabels, ThePlacesOfARowAndNullValues) {
+  // The bar code is trimmed, the name cut at 21 characters.
+  ppla::OrderLabel label{kCompany, Value::text("  7891000100103 "),
+                         Value::text("LUVA DE PROCEDIMENTO TAMANHO M"), Value::decimal(1234.5)};
   LineComposer lc;
   ppla::orderLabel(lc, ppla::Place::Left, label);
   ppla::orderLabel(lc, ppla::Place::Middle, label);
   label.withPrice = false;
   ppla::orderLabel(lc, ppla::Place::Right, label);
-  EXPECT_EQ(bytes(lc.text()), lines({
-                                  "121100000580045LOJA TALVORA LTDA",
-                                  "1211000004700307891000100103",
-                                  "121100000360030LUVA DE PROCEDIMENTO ",
-                                  "121100000250030R$     1.234,50",
-                                  "1e82020000400307891000100103",
-                                  "121100000580180LOJA TALVORA LTDA",
-                                  "1211000004701657891000100103",
-                                  "121100000360165LUVA DE PROCEDIMENTO ",
-                                  "121100000250165R$     1.234,50",
-                                  "1e82020000401657891000100103",
-                                  "121100000580320LOJA TALVORA LTDA",
-                                  "1211000004703057891000100103",
-                                  "121100000360305LUVA DE PROCEDIMENTO ",
-                                  "1e82020000403057891000100103",
-                              }));
-}
+  const std::string code = "7891000100103", name = "LUVA DE PROCEDIMENTO ";
+  EXPECT_EQ(bytes(lc.text()), orderLabel(kLeft, code, name, "1.234,50", kCompany) +
+                                  orderLabel(kMiddle, code, name, "1.234,50", kCompany) +
+                                  orderLabel(kRight, code, name, nullptr, kCompany));
 
-TEST(PplaOrderLabels, NullValuesSendTheHeadersAlone) {
-  ppla::OrderLabel label;
-  label.company = "";
-  label.barcode = Value::null();
-  label.name = Value::null();
-  label.unitPrice = Value::null();
-  LineComposer lc;
-  ppla::orderLabel(lc, ppla::Place::Middle, label);
-  EXPECT_EQ(bytes(lc.text()), lines({
-                                  "121100000580180",
-                                  "121100000470165",
-                                  "121100000360165",
-                                  "121100000250165R$     ",
-                                  "1e8202000040165",
-                              }));
-}
-
-TEST(PplaBlocks, StartAndEnd) {
-  LineComposer lc;
-  ppla::startBlock(lc);
-  ppla::endBlock(lc, "0001");
-  const QByteArray expected("\x02" "e\r\n"
-                            "\x02" "KI7\0\r\n"
-                            "\x02" "c000\r\n"
-                            "\x02" "L\r\n"
-                            "D11\r\n"
-                            "\x02" "Q0001\r\n"
-                            "\x02" "E\r\n"
-                            "\x02" "f320\r\n",
-                            46);
-  EXPECT_EQ(bytes(lc.text()), expected);
+  LineComposer nulls;
+  ppla::orderLabel(nulls, ppla::Place::Middle,
+                   {"", Value::null(), Value::null(), Value::null(), true});
+  EXPECT_EQ(bytes(nulls.text()), orderLabel(kMiddle, "", "", "", ""));
 }
