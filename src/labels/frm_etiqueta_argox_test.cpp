@@ -131,7 +131,6 @@ TEST(frm_etiqueta_argox, OpeningThenEveryPressPrintsTheTypedQuantity) {
   Fixture f("quantity");
   frm_etiqueta_argox w(f.m, f.ui);
   open(w);
-  EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.PRNOME->text(), QString("PARAFUSO SEXTAVADO 8 "));  // characters 1 to 21
   EXPECT_EQ(w.PRNOME->textFormat(), Qt::PlainText);               // a name is never markup
   EXPECT_EQ(w.PRPRECO->text(), QString("1.234,50"));

@@ -54,9 +54,8 @@ TEST(PplaPriceLabels, Variants) {
   const QString name37 = QString::fromStdString(n36) + "Ç";
   const QString name72 = QString::fromStdString(a36 + b36);
   const QString name90 = name72 + "SOBRA DE DEZOITO C";
-  ASSERT_EQ(name37.size(), 37);
-  ASSERT_EQ(name72.size(), 72);
-  ASSERT_EQ(name90.size(), 90);
+  ASSERT_EQ(QList<qsizetype>({name37.size(), name72.size(), name90.size()}),
+            QList<qsizetype>({37, 72, 90}));
   const struct {
     const char* what;
     std::function<void(ppla::PriceLabels&)> change;
