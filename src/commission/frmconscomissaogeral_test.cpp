@@ -14,7 +14,7 @@
 #include "commission_testutil.h"
 #include "startup/errors.h"
 
-using commissiontest::Window;
+using namespace commissiontest;
 
 namespace {
 
@@ -39,26 +39,30 @@ struct Shown : Window {
   void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 };
 
-int px(const QWidget* w, int twips) { return comissao::twipsToPixelsX(w, twips); }
-int py(const QWidget* w, int twips) { return comissao::twipsToPixelsY(w, twips); }
+// A rectangle in twips as the window's pixels.
+QRect px(const QWidget* w, int x, int y, int width, int height) {
+  return QRect(comissao::twipsToPixelsX(w, x), comissao::twipsToPixelsY(w, y),
+               comissao::twipsToPixelsX(w, width), comissao::twipsToPixelsY(w, height));
+}
 
 }  // namespace
 
-TEST(FrmConsComissaoGERAL, CaptionSizeAndControls) {
+TEST(FrmConsComissaoGERAL, CaptionLayoutInitialStateAndSellerList) {
   Window t;
   FrmConsComissaoGERAL& w = *t.w;
-  EXPECT_EQ(w.windowTitle(), QStringLiteral(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)"));
-  EXPECT_EQ(w.size(), QSize(px(&w, 11640), py(&w, 7455)));
-  EXPECT_EQ(w.pos(), QPoint(px(&w, 50), py(&w, 100)));
-  EXPECT_EQ(w.COINICIAL->geometry(), QRect(px(&w, 480), py(&w, 360), px(&w, 1095), py(&w, 345)));
-  EXPECT_EQ(w.CAFINAL->geometry(), QRect(px(&w, 5280), py(&w, 360), px(&w, 1095), py(&w, 345)));
-  EXPECT_EQ(w.TABELA->geometry(), QRect(px(&w, 120), py(&w, 1560), px(&w, 11415), py(&w, 3015)));
-  EXPECT_EQ(w.TABELACAN->geometry(), QRect(px(&w, 120), py(&w, 5040), px(&w, 11415), py(&w, 2055)));
-  EXPECT_EQ(w.Command2->geometry(), QRect(px(&w, 8400), py(&w, 960), px(&w, 975), py(&w, 375)));
-  EXPECT_EQ(w.FUCOD->geometry().topLeft(), QPoint(px(&w, 6840), py(&w, 360)));
-  EXPECT_EQ(w.FUCOD->width(), px(&w, 4575));
-  EXPECT_EQ(w.LBLCAN->geometry().topLeft(), QPoint(px(&w, 8760), py(&w, 7080)));
-  EXPECT_EQ(w.OPTODOS->pos(), QPoint(px(&w, 10560), py(&w, 120)));
+  EXPECT_EQ(w.windowTitle(),
+            QStringLiteral(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)"));
+  EXPECT_EQ(w.pos(), px(&w, 50, 100, 0, 0).topLeft());
+  EXPECT_EQ(w.size(), px(&w, 0, 0, 11640, 7455).size());
+  EXPECT_EQ(w.COINICIAL->geometry(), px(&w, 480, 360, 1095, 345));
+  EXPECT_EQ(w.CAFINAL->geometry(), px(&w, 5280, 360, 1095, 345));
+  EXPECT_EQ(w.TABELA->geometry(), px(&w, 120, 1560, 11415, 3015));
+  EXPECT_EQ(w.TABELACAN->geometry(), px(&w, 120, 5040, 11415, 2055));
+  EXPECT_EQ(w.Command2->geometry(), px(&w, 8400, 960, 975, 375));
+  EXPECT_EQ(w.FUCOD->pos(), px(&w, 6840, 360, 0, 0).topLeft());
+  EXPECT_EQ(w.FUCOD->width(), px(&w, 0, 0, 4575, 0).width());
+  EXPECT_EQ(w.LBLCAN->pos(), px(&w, 8760, 7080, 0, 0).topLeft());
+  EXPECT_EQ(w.OPTODOS->pos(), px(&w, 10560, 120, 0, 0).topLeft());
 
   EXPECT_EQ(w.Label5->text(), QStringLiteral("PERÍODO DE EMISSÃO DA NOTA FISCAL"));
   EXPECT_EQ(w.Label7->text(), QStringLiteral("PERÍODO DE CANCELAMENTO DA VENDA"));
@@ -79,7 +83,6 @@ TEST(FrmConsComissaoGERAL, CaptionSizeAndControls) {
     EXPECT_EQ(c->palette().color(QPalette::Text), darkRed) << c->objectName().toStdString();
   EXPECT_NE(w.COINICIAL->palette().color(QPalette::Text), darkRed);
 
-  // Initial state.
   for (QLineEdit* f : {w.COINICIAL, w.COFINAL, w.CAINICIAL, w.CAFINAL}) {
     EXPECT_EQ(f->displayText(), "__/__/____");
     EXPECT_EQ(f->inputMask(), "99/99/9999;_");
@@ -90,12 +93,9 @@ TEST(FrmConsComissaoGERAL, CaptionSizeAndControls) {
   EXPECT_TRUE(w.FUCOD->isEnabled());
   EXPECT_TRUE(w.Command3->isEnabled());
   EXPECT_EQ(w.FUCOD->currentText(), "");
-}
-
-TEST(FrmConsComissaoGERAL, SellerListHoldsActiveEmployeesWithCommission) {
-  Window t;
+  // Active employees with a commission.
   QStringList names;
-  for (int i = 0; i < t.w->FUCOD->count(); ++i) names << t.w->FUCOD->itemText(i);
+  for (int i = 0; i < w.FUCOD->count(); ++i) names << w.FUCOD->itemText(i);
   EXPECT_EQ(names, (QStringList{"CARLOS ANDRADE", "MARIA CONCEIÇÃO ARAÚJO", "PEDRO D'ALMEIDA",
                                 "ROBERTO MENDONÇA"}));
 }
@@ -173,21 +173,10 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   // Nothing was cancelled today: the reversal grid says so.
   EXPECT_EQ(t.messages(),
             QStringList{"Não há registros de estornos de comissão com os dados informados."});
-  EXPECT_TRUE(w.SQLESTORNO.contains(QStringLiteral("between '%1/%2/%3' and '")
-                                        .arg(QDate::currentDate().month())
-                                        .arg(QDate::currentDate().day())
-                                        .arg(QDate::currentDate().year())));
+  const QDate today = QDate::currentDate();
+  EXPECT_TRUE(w.SQLESTORNO.contains(
+      QStringLiteral("between '%1/%2/%3' and '").arg(today.month()).arg(today.day()).arg(today.year())));
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST(FrmConsComissaoGERAL, EnterInCafinalReachesTheReferrerBoxInReferralMode) {
-  Shown t;
-  FrmConsComissaoGERAL& w = *t.w;
-  t.click(w.OPINDICACAO);
-  w.CAFINAL->setFocus(Qt::TabFocusReason);
-  t.dateAndEnter("");
-  EXPECT_EQ(w.CAFINAL->displayText(), kToday);
-  EXPECT_EQ(t.focus(), w.ININDICACAO);
 }
 
 TEST(FrmConsComissaoGERAL, AllFieldsEmptyAndTodosQueriesEverythingWithoutReversals) {
@@ -204,7 +193,9 @@ TEST(FrmConsComissaoGERAL, AllFieldsEmptyAndTodosQueriesEverythingWithoutReversa
   EXPECT_TRUE(t.messages().isEmpty());
 }
 
-TEST(FrmConsComissaoGERAL, UnknownSellerIsRefusedAndNothingIsQueried) {
+// An unknown seller is refused before any query; a name with an apostrophe
+// is found.
+TEST(FrmConsComissaoGERAL, SellerNameChecks) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
   w.OPTODOS->setChecked(true);
@@ -228,24 +219,21 @@ TEST(FrmConsComissaoGERAL, UnknownSellerIsRefusedAndNothingIsQueried) {
   EXPECT_EQ(w.LBLTOTAL->text(), "");      // but the two labels were emptied
   EXPECT_EQ(w.LBLPEDIDOS->text(), "");
   EXPECT_EQ(w.LBLCOMIS->text(), "45,00");
-}
 
-TEST(FrmConsComissaoGERAL, ASellerNameWithAnApostropheIsFound) {
-  Shown t;
-  FrmConsComissaoGERAL& w = *t.w;
   t.setDate(w.COINICIAL, "01042024");
   t.setDate(w.COFINAL, "30042024");
   w.FUCOD->setEditText("PEDRO D'ALMEIDA");
   t.click(w.Command2);
-  EXPECT_TRUE(t.messages().isEmpty()) << t.messages().join('|').toStdString();
+  EXPECT_EQ(t.messages().size(), 1) << t.messages().join('|').toStdString();
   EXPECT_EQ(w.CODFUNC, 3);
   ASSERT_EQ(w.gridTabela.rowCount(), 1);
   EXPECT_EQ(w.gridTabela.cell(0, 3), "28");
 }
 
-TEST(FrmConsComissaoGERAL, AllValidationsSpeakInOnePress) {
+TEST(FrmConsComissaoGERAL, Validations) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
+  // All of them speak in one press.
   t.setDate(w.COINICIAL, "99999999");
   t.setDate(w.CAINICIAL, "12");  // half filled: silently no reversals
   w.FUCOD->setEditText("NINGUÉM");
@@ -258,11 +246,10 @@ TEST(FrmConsComissaoGERAL, AllValidationsSpeakInOnePress) {
   EXPECT_EQ(w.SEMESTORNO, "SIM");
   EXPECT_EQ(w.ERRO, "SIM");
   EXPECT_TRUE(w.SQLCOMISSAO.isEmpty());
-}
 
-TEST(FrmConsComissaoGERAL, HalfFilledEmissionDateIsInvalid) {
-  Shown t;
-  FrmConsComissaoGERAL& w = *t.w;
+  // A half-filled emission date is invalid.
+  t.ui.shown.clear();
+  t.setDate(w.COINICIAL, "");
   w.OPTODOS->setChecked(true);
   t.setDate(w.COFINAL, "12");
   t.click(w.Command2);
@@ -290,18 +277,25 @@ TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
   QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_End);
   t.type(w.COMISS_INDICACAO, "2");
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,2");
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);  // no pasting around the filter
+  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);  // no pasting past the filter
   EXPECT_EQ(t.messages().size(), 2);
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");
   t.enter(w.COMISS_INDICACAO);
   EXPECT_EQ(t.focus(), w.Command2);
 }
 
-TEST(FrmConsComissaoGERAL, ReferrerLookUpUpperCasesAndFillsTheList) {
+TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
   t.click(w.OPINDICACAO);
-  w.ININDICACAO->setFocus();
+  // Enter in the last date reaches the referrer box, the seller box being off.
+  w.CAFINAL->setFocus(Qt::TabFocusReason);
+  t.dateAndEnter("");
+  EXPECT_EQ(w.CAFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.ININDICACAO);
+
+  // The look-up upper-cases and fills the list; nothing found (or an
+  // apostrophe) leaves text and list as they are.
   t.type(t.focus(), "an");
   EXPECT_EQ(w.ININDICACAO->currentText(), "AN");
   t.enter(t.focus());
@@ -309,27 +303,16 @@ TEST(FrmConsComissaoGERAL, ReferrerLookUpUpperCasesAndFillsTheList) {
   ASSERT_EQ(w.ININDICACAO->count(), 1);
   EXPECT_EQ(w.ININDICACAO->itemText(0), QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES"));
   EXPECT_EQ(t.focus(), w.ININDICACAO);
-
-  // Nothing found: text and list stay.
-  w.ININDICACAO->setEditText("ZZZ");
-  t.enter(t.focus());
-  EXPECT_EQ(w.ININDICACAO->currentText(), "ZZZ");
-  EXPECT_EQ(w.ININDICACAO->count(), 1);
-  // An apostrophe does not break the look-up.
-  w.ININDICACAO->setEditText("D'");
-  t.enter(t.focus());
-  EXPECT_EQ(w.ININDICACAO->currentText(), "D'");
+  for (const char* text : {"ZZZ", "D'"}) {
+    w.ININDICACAO->setEditText(text);
+    t.enter(t.focus());
+    EXPECT_EQ(w.ININDICACAO->currentText(), text);
+    EXPECT_EQ(w.ININDICACAO->count(), 1);
+  }
   EXPECT_TRUE(t.messages().isEmpty());
-}
 
-TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
-  Shown t;
-  FrmConsComissaoGERAL& w = *t.w;
-  t.click(w.OPINDICACAO);
-  t.setDate(w.COINICIAL, "01032024");
-  t.setDate(w.COFINAL, "31032024");
-  t.setDate(w.CAINICIAL, "05032024");
-  t.setDate(w.CAFINAL, "31032024");
+  t.march();
+  w.ININDICACAO->setEditText("");
   w.ININDICACAO->setFocus();
   t.type(t.focus(), "beatriz");
   t.enter(t.focus());
@@ -346,7 +329,6 @@ TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
   EXPECT_EQ(w.gridTabelaCan.cell(0, 3), "29");
   EXPECT_EQ(w.LBLCAN->text(), "6,25");
 
-  // Unknown referrer.
   w.ININDICACAO->setEditText("NINGUÉM");
   t.click(w.Command2);
   EXPECT_EQ(t.messages(), QStringList{"Escolha uma indicação válida."});
@@ -362,10 +344,7 @@ TEST(FrmConsComissaoGERAL, WholeRepresentativeInquiryThenLimpar) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
   t.click(w.OPREPRESENTANTE);
-  t.setDate(w.COINICIAL, "01032024");
-  t.setDate(w.COFINAL, "31032024");
-  t.setDate(w.CAINICIAL, "05032024");
-  t.setDate(w.CAFINAL, "31032024");
+  t.march();
   w.FUCOD->setEditText("ROBERTO MENDONÇA");
   t.click(w.Command2);
   EXPECT_TRUE(t.messages().isEmpty());
@@ -380,9 +359,7 @@ TEST(FrmConsComissaoGERAL, WholeRepresentativeInquiryThenLimpar) {
   w.COMISS_INDICACAO->setText("2");
   w.ININDICACAO->setEditText("X");
   t.click(w.Command1);
-  EXPECT_EQ(w.LBLPEDIDOS->text(), "");
-  EXPECT_EQ(w.LBLTOTAL->text(), "");
-  EXPECT_EQ(w.LBLCOMIS->text(), "");
+  for (QLabel* l : {w.LBLPEDIDOS, w.LBLTOTAL, w.LBLCOMIS}) EXPECT_EQ(l->text(), "");
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "");
   EXPECT_FALSE(w.OPTODOS->isChecked());
   EXPECT_EQ(w.FUCOD->currentText(), "");
@@ -417,39 +394,32 @@ struct PointerWatchingUi : ui::ScriptedUi {
 }  // namespace
 
 TEST(FrmConsComissaoGERAL, BusyPointerWhileQuerying) {
-  modCnn m;
-  commissiontest::openDemo(m);
-  PointerWatchingUi ui;
-  FrmConsComissaoGERAL w(m, ui);
-  ui.window = &w;
-  w.Form_Load();
+  WindowWith<PointerWatchingUi> t;
+  FrmConsComissaoGERAL& w = *t.w;
+  t.ui.window = &w;
   w.OPTODOS->setChecked(true);
-  w.COINICIAL->setText("01012023");
-  w.COFINAL->setText("31122023");
+  t.setDate(w.COINICIAL, "01012023");
+  t.setDate(w.COFINAL, "31122023");
   w.Command2_Click();  // no rows: the message comes while querying
-  ASSERT_EQ(ui.pointers.size(), 1u);
-  EXPECT_EQ(ui.pointers[0], Qt::BusyCursor);
+  ASSERT_EQ(t.ui.pointers.size(), 1u);
+  EXPECT_EQ(t.ui.pointers[0], Qt::BusyCursor);
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
   w.FUCOD->setEditText("NINGUÉM");
   w.OPTODOS->setChecked(false);
   w.Command2_Click();  // validation messages come before the busy pointer
-  ASSERT_EQ(ui.pointers.size(), 2u);
-  EXPECT_EQ(ui.pointers[1], Qt::ArrowCursor);
+  ASSERT_EQ(t.ui.pointers.size(), 2u);
+  EXPECT_EQ(t.ui.pointers[1], Qt::ArrowCursor);
 }
 
-TEST(FrmConsComissaoGERAL, BatchRefusesToOpenTheWindow) {
+// --batch: the entry point refuses the window; the executable ends with 1.
+TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
   modCnn m;
   m.options.batch = true;
   ui::ScriptedUi ui;
   EXPECT_THROW(showFrmConsComissaoGERAL(m, ui), RuntimeError);
-  EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
-              std::none_of(QApplication::topLevelWidgets().begin(),
-                           QApplication::topLevelWidgets().end(), [](QWidget* w) {
-                             return w->objectName() == "FrmConsComissaoGERAL";
-                           }));
-}
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_NE(w->objectName(), "FrmConsComissaoGERAL");
 
-TEST(FrmConsComissaoGERAL, BatchRunEndsWithStatusOne) {
   const QString dir = testsupport::scratchDir();
   const QString ini = testsupport::writeFixtureConfig(dir + "/TL-batch.ini");
   const QString job = testsupport::writeIni(dir + "/job-comissao.txt",
