@@ -16,18 +16,19 @@ TEST(ComissaoSql, QueryTexts) {
       {"vendas do vendedor", sqlComissaoVendedor("20240301", "20240331", 7),
        sqlComissaoVendedor("20240301", "20240331", kTodos),
        "select distinct c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
-       "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago,sum(z.vicmsst) "
-       "as valoricmss from saida s inner join itemsaida z on (z.itfksacod=s.sacod) inner join "
-       "funcionario f on (s.safkvendedor=f.fucod) inner join cargo c on (c.cacod=f.fkcargo) inner "
-       "join formapagamento w on (w.fpcod=s.safktppag) inner join tipomovimento t on "
-       "(s.safktpsaida=t.tmcod and t.tmcomissao='SIM') inner join notafiscal n on "
-       "(s.sacod=n.fksaida and n.nfinnome<>'0')inner join interveniente i on "
+       "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, "
+       "s.savrtotal,s.savrpago,sum(z.vicmsst) as valoricmss from saida s inner join itemsaida z on "
+       "(z.itfksacod=s.sacod) inner join funcionario f on (s.safkvendedor=f.fucod) inner join cargo "
+       "c on (c.cacod=f.fkcargo) inner join formapagamento w on (w.fpcod=s.safktppag) inner join "
+       "tipomovimento t on (s.safktpsaida=t.tmcod and t.tmcomissao='SIM') inner join notafiscal n "
+       "on (s.sacod=n.fksaida and n.nfinnome<>'0')inner join interveniente i on "
        "(i.incod=s.safkinterveniente) where s.status<>'C' and n.nfdataemissao >= '20240301' and "
-       "n.nfdataemissao <= '20240331' and f.fucod='7' group by c.cacomissaovenda,s.sacod,"
-       "s.sadesconto,w.fpdesc,i.inapelido, i.innome, i.incnpj, i.incpf, f.funome, s.datasaida, "
-       "s.dataentrega, s.savrtotal,s.savrpago order by s.sacod",
+       "n.nfdataemissao <= '20240331' and f.fucod='7' group by "
+       "c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, i.incnpj, i.incpf, "
+       "f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago order by s.sacod",
        "and f.fucod='7' "},
-      {"estornos do vendedor", sqlEstornoVendedor(from, to, 1), sqlEstornoVendedor(from, to, kTodos),
+      {"estornos do vendedor", sqlEstornoVendedor(from, to, 1),
+       sqlEstornoVendedor(from, to, kTodos),
        "select distinct s.sadtcancelamento,u.cnusuario,u.cnmotivo,i.inapelido, i.innome, i.incnpj, "
        "i.incpf, f.funome, c.fksacod, c.copercreal, s.datasaida, s.dataentrega, s.savrtotal, "
        "sum(c.covrcomissao) as vrcomis from comissaoitem c inner join funcionario f on "
@@ -60,7 +61,8 @@ TEST(ComissaoSql, QueryTexts) {
        "n.nfnumerodanota<>'0' and s.sadtcancelamento between '3/5/2024' and '3/31/2024' and "
        "i.inrepresentante='5' order by s.sadtcancelamento",
        "and i.inrepresentante='5' "},
-      {"vendas da indicação", sqlComissaoIndicacao(percentFactor("2,5"), "19011231", "30001231", 40000),
+      {"vendas da indicação",
+       sqlComissaoIndicacao(percentFactor("2,5"), "19011231", "30001231", 40000),
        sqlComissaoIndicacao("2.5", "19011231", "30001231", kTodos),
        "select s.sacod as fksacod, i.inapelido, i.innome, i.incnpj, i.incpf, s.datasaida, "
        "s.dataentrega, s.savrpago, ((s.savrpago*2.5)/100) as vrcomis from saida s inner join "
@@ -87,7 +89,8 @@ TEST(ComissaoSql, QueryTexts) {
   }
   // Codes are written whole; the period has no leading zeros in either date.
   EXPECT_TRUE(sqlComissaoVendedor("19011231", "30001231", 70000).contains("and f.fucod='70000' "));
-  EXPECT_EQ(cancelPeriodPieces(QDate(2023, 12, 1), QDate(2024, 1, 10)), "12/1/2023' and '1/10/2024' ");
+  EXPECT_EQ(cancelPeriodPieces(QDate(2023, 12, 1), QDate(2024, 1, 10)),
+            "12/1/2023' and '1/10/2024' ");
 }
 
 TEST(ComissaoSql, OnlyPlainFactorsAreJoined) {
