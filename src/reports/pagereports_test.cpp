@@ -1,166 +1,178 @@
 #include "reports/pagereports.h"
 
-#include <QDir>
-#include <QFile>
 #include <QApplication>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <cmath>
 
 #include "reports/reportpreview.h"
 #include "reports/reports_testutil.h"
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "textprint/painterbackend.h"
-#include "ui/ui.h"
 
 namespace reports {
 namespace {
 
+using namespace testutil;
 using testsupport::PdfWord;
-using testutil::find;
 
-const QDateTime kNow(QDate(2024, 3, 15), QTime(9, 30));
-
-// --- the preparation table ---
-
-TEST(Preparations, MarginsOrientationAndImagesPerCode) {
-  struct Expected {
-    const char* code;
-    int left, right, top, bottom, orientation;
-    bool header, footer;
-  };
-  const Expected expected[] = {
-      {"pedidografico", 500, 300, 300, 800, 0, true, true},
-      {"pedidocaixa", 500, 300, 300, 800, 0, true, true},
-      {"pedidoorcamento", 500, 300, 300, 800, 0, true, true},
-      {"pedidosempreco", 500, 300, 300, 800, 0, false, false},
-      {"osvisita", 210, 300, 300, 200, 0, true, false},
-      {"ose", 210, 300, 300, 200, 0, true, false},
-      {"os", 210, 300, 300, 200, 0, true, false},
-      {"pedidocompra", 500, 300, 50, 300, 2, true, false},
-      {"pedidocomprac", 500, 300, 50, 300, 0, true, false},
-      {"saidaresumida", 500, 300, 50, 300, 0, false, false},
-      {"cadastro_kit", 200, 300, 200, 200, 1, false, false},
-      {"pedido_producao", 200, 300, 200, 300, 0, false, false},
-      {"tabela_preco", 200, 300, 200, -1, 0, false, false},
-  };
-  EXPECT_EQ(preparations().size(), std::size(expected));
-  for (const Expected& e : expected) {
-    const Preparation* p = preparation(e.code);
-    ASSERT_NE(p, nullptr) << e.code;
-    EXPECT_EQ(p->margins[0], e.left) << e.code;
-    EXPECT_EQ(p->margins[1], e.right) << e.code;
-    EXPECT_EQ(p->margins[2], e.top) << e.code;
-    EXPECT_EQ(p->margins[3], e.bottom) << e.code;
-    EXPECT_EQ(p->orientation, e.orientation) << e.code;
-    EXPECT_EQ(p->headerImage, e.header) << e.code;
-    EXPECT_EQ(p->footerImage, e.footer) << e.code;
-  }
-  EXPECT_EQ(preparation("OS"), nullptr);
-  EXPECT_EQ(preparation("pedidocupom"), nullptr);
-}
-
-TEST(Preparations, TheExchangeDocumentGoesBesideThePdf) {
-  EXPECT_EQ(exchangePdfPath("/tmp/out.pdf"), "/tmp/out-troca.pdf");
-  EXPECT_EQ(exchangePdfPath("pedido.1.pdf"), "pedido.1-troca.pdf");
-  EXPECT_EQ(exchangePdfPath("/tmp/a.b/saida"), "/tmp/a.b/saida-troca");
-  EXPECT_EQ(exchangePdfPath("/tmp/.pdf"), "/tmp/.pdf-troca");
-}
-
-// --- steps P1 to P5 in process ---
-
-class Preparing : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_ = testutil::demoContext();
-    exeDir_ = QDir(testsupport::scratchDir()).filePath("exe-images");
-    QDir().mkpath(exeDir_);
-    testutil::writeImages(exeDir_);
-    m_->options.exeDir = exeDir_;
-    m_->config.path = QDir(testsupport::scratchDir()).filePath("TL-nome.ini");
-    testsupport::writeIni(m_->config.path, {{"NOME_TABELA", "TABELA DE VERÃO"}});
-    m_->job.NOMEEMPRESA = "BRISA NORTE";
-  }
-  std::vector<PreparedReport> prepare(const QString& code) {
-    m_->job.RELATORIO = code;
-    DataEnvironment de(*m_);
-    return preparePageReports(*m_, ui_, code, de, kNow);
-  }
-  std::unique_ptr<modCnn> m_;
-  QString exeDir_;
-  ui::ScriptedUi ui_;
+// The dispatcher's page setup of each code (bottom 1440: the layout's own),
+// and the job value that selects rows of the demo database.
+struct Code {
+  const char* code;
+  const char* key;
+  const char* value;
+  int left, top, bottom;
+  bool landscape, header, footer;
+};
+const Code kCodes[] = {
+    {"pedidografico", "SACOD", "1", 500, 300, 800, false, true, true},
+    {"pedidocaixa", "SACOD", "4", 500, 300, 800, false, true, true},
+    {"pedidoorcamento", "SACOD", "1", 500, 300, 800, false, true, true},
+    {"pedidosempreco", "SACOD", "1", 500, 300, 800, false, false, false},
+    {"osvisita", "OSCOD", "1", 210, 300, 200, false, true, false},
+    {"ose", "OSCOD", "1", 210, 300, 200, false, true, false},
+    {"os", "OSCOD", "1", 210, 300, 200, false, true, false},
+    {"pedidocompra", "ENCOD", "1", 500, 50, 300, true, true, false},
+    {"pedidocomprac", "ENCOD", "1", 500, 50, 300, false, true, false},
+    {"saidaresumida", "SACOD", "501", 500, 50, 300, false, false, false},
+    {"cadastro_kit", "PRCOD", "60", 200, 200, 200, false, false, false},
+    {"pedido_producao", "PCOD", "1", 200, 200, 300, false, false, false},
+    {"tabela_preco", "TBCOD", "1", 200, 200, 1440, false, false, false},
 };
 
-int pictures(const draw::Document& doc) {
-  int n = 0;
-  for (const draw::Page& p : doc.pages)
-    for (const draw::Item& i : p.items) n += std::holds_alternative<draw::Picture>(i);
-  return n;
+Layout layoutOf(const Code& c) { return loadLayout(preparation(c.code)->report, QString()); }
+
+// The first caption of the page header (or of the first group header) that
+// starts with a word, is not set at run time and lies above every growing
+// item: its box on page 1, and where its text starts.
+struct Anchor {
+  LayoutItem item;
+  QRect rect;
+  double textLeft;
+};
+Anchor anchorOf(const Code& c) {
+  const Layout layout = layoutOf(c);
+  int offset = c.top;
+  for (const LayoutSection& s : layout.sections) {
+    if (s.kind != LayoutSection::Kind::PageHeader && s.kind != LayoutSection::Kind::GroupHeader) continue;
+    int firstGrowing = s.height;
+    for (const LayoutItem& i : s.items)
+      if (i.grow) firstGrowing = std::min(firstGrowing, i.top);
+    for (const LayoutItem& i : s.items) {
+      if (i.type != LayoutItem::Type::Caption || i.bottom() > firstGrowing || !i.name.isEmpty() ||
+          i.text.contains('%') || i.text.section(' ', 0, 0, QString::SectionSkipEmpty).size() < 3)
+        continue;
+      draw::Font font;
+      font.pointSize = i.fontSize > 0 ? i.fontSize : layout.fontSize;
+      font.bold = i.bold;
+      const double spare = i.width - draw::textWidth(font, i.text.trimmed());
+      const double shift = i.align == draw::Align::Centre ? spare / 2 : i.align == draw::Align::Right ? spare : 0;
+      return {i, QRect(c.left + i.left, offset + i.top, i.width, i.height), c.left + i.left + shift};
+    }
+    offset += s.height;
+    if (s.kind == LayoutSection::Kind::GroupHeader) break;
+  }
+  throw RuntimeError("no anchor in " + layout.name);
 }
 
-TEST_F(Preparing, TheOrderDocumentGetsMarginsAndBothImages) {
-  m_->job.SACOD = "1";
-  const auto reports = prepare("pedidografico");
-  ASSERT_EQ(reports.size(), 1u);
-  const draw::Document& doc = reports[0].document;
-  EXPECT_EQ(doc.title, "Talvora - Pedido");
-  EXPECT_EQ(pictures(doc), 2);
-  const auto pedido = find(doc, "PEDIDO:");
-  ASSERT_EQ(pedido.size(), 1u);
-  EXPECT_EQ(pedido[0].run.rect.topLeft(), QPoint(500 + 30, 300 + 1935 + 45));
-  for (const draw::Item& i : doc.pages[0].items)
-    if (const auto* pic = std::get_if<draw::Picture>(&i)) {
-      if (pic->rect.top() == 300) EXPECT_EQ(pic->rect, QRect(500 + 405, 300, 9975, 1215));
-      else EXPECT_EQ(pic->rect, QRect(500 + 465, 16838 - 800 - 1215, 9975, 1215));
+TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
+  EXPECT_EQ(preparations().size(), std::size(kCodes));
+  EXPECT_THROW(prepareAll("OS"), RuntimeError);
+  EXPECT_THROW(prepareAll("pedidocupom"), RuntimeError);
+  for (const Code& c : kCodes) {
+    SCOPED_TRACE(c.code);
+    setJobValue(*m_, c.key, c.value);
+    const size_t messages = ui_.shown.size();
+    const draw::Document doc = prepare(c.code);
+    ASSERT_FALSE(doc.pages.empty());
+    EXPECT_EQ(ui_.shown.size() - messages, QString(c.code) == "saidaresumida" ? 3u : 0u);
+    const Layout l = layoutOf(c);
+    EXPECT_EQ(doc.title, l.title);
+    EXPECT_EQ(doc.orientation, c.landscape ? draw::Orientation::Landscape : draw::Orientation::Portrait);
+    // Left and top margins: the page header's first caption.
+    const Anchor a = anchorOf(c);
+    EXPECT_EQ(textIn(doc.pages[0], a.rect), a.item.text);
+    // Bottom margin: the page footer sits on it.
+    const LayoutSection* footer = l.section(LayoutSection::Kind::PageFooter);
+    const int footerTop = (c.landscape ? 11906 : 16838) - c.bottom - (footer ? footer->height : 0);
+    if (footer && footer->height > 0) {
+      for (const LayoutItem& i : footer->items)
+        if (i.isText())
+          EXPECT_NE(textIn(doc.pages.back(), QRect(c.left + i.left, footerTop + i.top, i.width, i.height)), "(none)")
+              << i.text.toStdString();
+    } else {  // nothing shows it on one page
+      EXPECT_EQ(preparation(c.code)->margins[3], c.bottom == 1440 ? -1 : c.bottom);
     }
-  EXPECT_TRUE(ui_.shown.empty());
+    // The header and footer images where the table says, in their places.
+    std::vector<QRect> pictures, expected;
+    for (const draw::Item& i : doc.pages[0].items)
+      if (const auto* pic = std::get_if<draw::Picture>(&i)) pictures.push_back(pic->rect);
+    if (c.header) {
+      const LayoutItem& i = itemOf(l, "PageHeader", "cabecalho");
+      expected.push_back(QRect(c.left + i.left, c.top + i.top, i.width, i.height));
+    }
+    if (c.footer) {
+      const LayoutItem& i = itemOf(l, "PageFooter", "rodape");
+      expected.push_back(QRect(c.left + i.left, footerTop + i.top, i.width, i.height));
+    }
+    EXPECT_EQ(pictures, expected);
+    if (c.landscape) {  // the widest items reach past a portrait sheet
+      int right = 0;
+      for (const draw::TextRun& t : texts(doc.pages[0])) right = std::max(right, t.rect.right());
+      EXPECT_GT(right, 11906);
+      EXPECT_LE(right, 16838);
+    }
+  }
 }
 
 TEST_F(Preparing, ACounterSaleWithAnExchangeNumberPreparesTheExchangeDocumentToo) {
   m_->job.SACOD = "4";
   for (const char* troca : {"", "0", "abc", "-1"}) {
     m_->job.TROCA = troca;
-    EXPECT_EQ(prepare("pedidocaixa").size(), 1u) << troca;
+    EXPECT_EQ(prepareAll("pedidocaixa").size(), 1u) << troca;
   }
   m_->job.TROCA = "3";
-  const auto reports = prepare("pedidocaixa");
+  const auto reports = prepareAll("pedidocaixa");
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].name, "reportPedidoCaixa");
   EXPECT_EQ(reports[1].name, "reportPedidoCaixaTroca");
-  EXPECT_EQ(find(reports[1].document, "RELAÇÃO DE PRODUTOS DE TROCA").size(), 1u);
-  EXPECT_EQ(pictures(reports[1].document), 2);
   EXPECT_EQ(find(reports[0].document, "CRÉDITO TROCA").size(), 1u);
+  EXPECT_EQ(find(reports[1].document, "RELAÇÃO DE PRODUTOS DE TROCA").size(), 1u);
+  size_t pictures = 0;
+  for (const draw::Item& i : reports[1].document.pages[0].items) pictures += std::holds_alternative<draw::Picture>(i);
+  EXPECT_EQ(pictures, 2u);
+  EXPECT_EQ(exchangePdfPath("/tmp/out.pdf"), "/tmp/out-troca.pdf");
+  EXPECT_EQ(exchangePdfPath("pedido.1.pdf"), "pedido.1-troca.pdf");
+  EXPECT_EQ(exchangePdfPath("/tmp/a.b/saida"), "/tmp/a.b/saida-troca");
+  EXPECT_EQ(exchangePdfPath("/tmp/.pdf"), "/tmp/.pdf-troca");
 }
 
-TEST_F(Preparing, AMissingImageIsARunTimeErrorNamingTheFile) {
+TEST_F(Preparing, AMissingOrUnreadableImageIsARunTimeErrorNamingTheFile) {
   m_->job.SACOD = "1";
-  QFile::remove(QDir(exeDir_).filePath("rodape.jpg"));
+  const QString footer = QDir(exeDir_).filePath("rodape.jpg");
+  QFile::remove(footer);
   try {
-    prepare("pedidografico");
+    prepareAll("pedidografico");
     FAIL() << "no error";
   } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains(QDir(exeDir_).filePath("rodape.jpg"))) << e.message().toStdString();
+    EXPECT_TRUE(e.message().contains(footer)) << e.message().toStdString();
   }
-  // The order without prices has no images.
-  EXPECT_EQ(prepare("pedidosempreco").size(), 1u);
-  // An unreadable image is refused as well.
-  QFile bad(QDir(exeDir_).filePath("rodape.jpg"));
+  EXPECT_EQ(prepareAll("pedidosempreco").size(), 1u);  // it has no images
+  QFile bad(footer);
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("not a picture");
   bad.close();
-  EXPECT_THROW(prepare("pedidografico"), RuntimeError);
+  EXPECT_THROW(prepareAll("pedidografico"), RuntimeError);
 }
 
 TEST_F(Preparing, AJobWithoutItsCodeOpensTheReportWithNoRows) {
   m_->job.SACOD.reset();
-  const auto reports = prepare("pedidografico");
-  ASSERT_EQ(reports[0].document.pages.size(), 1u);
-  EXPECT_TRUE(find(reports[0].document, "PEDIDO:").empty());
-  EXPECT_EQ(find(reports[0].document, "Página").size(), 1u);
+  const draw::Document doc = prepare("pedidografico");
+  ASSERT_EQ(doc.pages.size(), 1u);
+  EXPECT_TRUE(find(doc, "PEDIDO:").empty());
+  EXPECT_EQ(find(doc, "Página").size(), 1u);
 }
 
 TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsTheProgram) {
@@ -170,20 +182,18 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   ui::QtUi qt;
   ASSERT_EQ(showPageReport(*m_, qt, "pedidocaixa"), Outcome::WindowOpen);
   std::vector<ReportPreview*> windows;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* preview = qobject_cast<ReportPreview*>(w); preview && preview->isVisible())
-      windows.push_back(preview);
-  ASSERT_EQ(windows.size(), 2u);
   ReportPreview* exchange = nullptr;
-  for (ReportPreview* w : windows) {
-    EXPECT_EQ(w->windowTitle(), "Talvora - Pedido");
-    if (!find(w->document(), "RELAÇÃO DE PRODUTOS DE TROCA").empty()) exchange = w;
-  }
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* preview = qobject_cast<ReportPreview*>(w); preview && preview->isVisible()) {
+      windows.push_back(preview);
+      EXPECT_EQ(preview->windowTitle(), "Talvora - Pedido");
+      if (!find(preview->document(), "RELAÇÃO DE PRODUTOS DE TROCA").empty()) exchange = preview;
+    }
+  ASSERT_EQ(windows.size(), 2u);
   ASSERT_NE(exchange, nullptr);
-  // The exchange document is on top: shown last, the active window.
+  // The exchange document, shown last, is the active window; closing it ends the loop with 0.
   EXPECT_TRUE(QTest::qWaitForWindowActive(exchange));
   EXPECT_EQ(QApplication::activeWindow(), exchange);
-  // Closing it ends the event loop with status 0.
   QTimer::singleShot(0, exchange, [exchange] { exchange->close(); });
   EXPECT_EQ(QApplication::exec(), 0);
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -204,156 +214,146 @@ TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {
 
 // --- end to end with --pdf ---
 
-// pdftotext gives a word's box from the font's ascent above the baseline:
-// its top is the text run's top within a few twips.
-constexpr double kTolerance = 10;
-
-// A copy of the program in its own folder, with the images beside it (the
-// program reads them, and layout overrides, from its own folder), and its
-// own copy of the demo database.
+// A copy of the program in its own folder (it reads the images and layout
+// overrides from there), with its own copy of the demo database.
 class EndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = QDir(testsupport::scratchDir()).filePath("e2e");
     QDir().mkpath(dir_);
-    const QString exe = qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios");
-    QFile::remove(dir_ + "/tl_relatorios");
-    ASSERT_TRUE(QFile::copy(exe, dir_ + "/tl_relatorios"));
-    QFile::setPermissions(dir_ + "/tl_relatorios", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::remove(dir_ + "/demo.fdb");
-    ASSERT_TRUE(QFile::copy(TL_BINARY_DIR "/fixture/demo.fdb", dir_ + "/demo.fdb"));
-    QFile::setPermissions(dir_ + "/demo.fdb", QFile::ReadOwner | QFile::WriteOwner);
-    testsupport::writeIni(dir_ + "/TL.ini", {{"USUARIO", "SYSDBA"},
-                                             {"SENHA", "masterkey"},
-                                             {"LOCALBANCO", dir_ + "/demo.fdb"}});
+    for (const auto& [from, to] : {std::pair{qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios"),
+                                             dir_ + "/tl_relatorios"},
+                                   {QString(TL_BINARY_DIR "/fixture/demo.fdb"), dir_ + "/demo.fdb"}}) {
+      QFile::remove(to);
+      ASSERT_TRUE(QFile::copy(from, to));
+      QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    testsupport::writeIni(dir_ + "/TL.ini", {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
+                                             {"LOCALBANCO", dir_ + "/demo.fdb"}, {"NOME_TABELA", "TABELA"}});
   }
   void SetUp() override {
-    testutil::writeImages(dir_);
+    writeImages(dir_);
     QDir(dir_ + "/layouts").removeRecursively();
   }
-
-  struct Run {
-    int exit = -1;
-    QString err;
-  };
-  Run run(const QList<QPair<QString, QString>>& job, const QString& pdf) {
+  // Runs the job into dir/name.pdf: the exit status and standard error.
+  static std::pair<int, QString> run(const QString& name, const QList<QPair<QString, QString>>& job) {
     testsupport::writeIni(dir_ + "/parimp.txt", job);
-    QFile::remove(pdf);
-    QFile::remove(exchangePdfPath(pdf));
+    QFile::remove(pdf(name));
+    QFile::remove(exchangePdfPath(pdf(name)));
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ODBCINI", dir_ + "/sem-odbc.ini");
     p.setProcessEnvironment(env);
-    p.start(dir_ + "/tl_relatorios", {"--batch", "--config", dir_ + "/TL.ini", "--job",
-                                     dir_ + "/parimp.txt", "--pdf", pdf});
+    p.start(dir_ + "/tl_relatorios",
+            {"--batch", "--config", dir_ + "/TL.ini", "--job", dir_ + "/parimp.txt", "--pdf", pdf(name)});
     EXPECT_TRUE(p.waitForFinished(60000));
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
   }
   static QString pdf(const QString& name) { return dir_ + "/" + name + ".pdf"; }
-
-  static std::vector<PdfWord> words(const QString& file, const QString& text) {
-    std::vector<PdfWord> out;
-    for (const PdfWord& w : testsupport::pdfWords(file))
-      if (w.text == text) out.push_back(w);
-    return out;
-  }
-  // The signature caption of the order without prices' page footer.
-  static size_t footerWords(const QString& file, const QString& text) {
+  // How many words of a PDF have that text and start near (x, y), in twips
+  // (pdftotext boxes start at the font's ascent, a few twips from the run's
+  // top); x NaN: anywhere across.
+  static size_t wordsAt(const QString& name, const QString& text, double x, double y, double tolerance = 10) {
     size_t n = 0;
-    for (const PdfWord& w : words(file, text))
-      n += std::abs(w.yMin - (16838 - 800 - 945 + 750)) < kTolerance;
+    for (const PdfWord& w : testsupport::pdfWords(pdf(name)))
+      n += w.text == text && (std::isnan(x) || std::abs(w.xMin - x) < tolerance) && std::abs(w.yMin - y) < tolerance;
     return n;
   }
-  static QString dir_;
+  static size_t count(const QString& name, const QString& text) {
+    size_t n = 0;
+    for (const PdfWord& w : testsupport::pdfWords(pdf(name))) n += w.text == text;
+    return n;
+  }
+  static inline QString dir_;
 };
-QString EndToEnd::dir_;
 
-TEST_F(EndToEnd, AnItemsPositionIsMarginPlusSectionOffsetPlusItemTop) {
-  const Run r = run({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}}, pdf("pedido"));
-  ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-  ASSERT_EQ(testsupport::pdfPageCount(pdf("pedido")), 1);
-  // Page header: margins 500 (left) and 300 (top), caption at top 1680, left 0.
-  const auto log = words(pdf("pedido"), "Log");
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_NEAR(log[0].xMin, 500 + 0, kTolerance);
-  EXPECT_NEAR(log[0].yMin, 300 + 1680, kTolerance);
-  // Group header, after the page header (1935): "PEDIDO:" at top 45, left 30.
-  const auto pedido = words(pdf("pedido"), "PEDIDO:");
-  ASSERT_EQ(pedido.size(), 1u);
-  EXPECT_NEAR(pedido[0].xMin, 500 + 30, kTolerance);
-  EXPECT_NEAR(pedido[0].yMin, 300 + 1935 + 45, kTolerance);
-  // The group footer's "ENTREGA:" follows the header (grown by the long
-  // delivery reference) and three detail rows of 405.
-  auto m = testutil::demoContext();
-  Recordset rs;
-  rs.open("select i.inenreferencia from saida s inner join interveniente i on (i.incod=s.safkinterveniente) where s.sacod=1", m->Cnn);
-  draw::Font font;
-  const int growth = int(std::ceil(draw::textHeight(font, rs.field("INENREFERENCIA").toText(), 4815, true))) - 240;
-  std::vector<PdfWord> entrega;
-  for (const PdfWord& w : words(pdf("pedido"), "ENTREGA:"))
-    if (std::abs(w.xMin - (500 + 2190)) < kTolerance) entrega.push_back(w);
-  ASSERT_EQ(entrega.size(), 1u);
-  EXPECT_NEAR(entrega[0].xMin, 500 + 2190, kTolerance);
-  EXPECT_NEAR(entrega[0].yMin, 300 + 1935 + 4080 + growth + 3 * 405 + 75, kTolerance);
+QString pdfPageSize(const QString& pdf) {
+  QProcess p;
+  p.start("pdfinfo", {pdf});
+  p.waitForFinished(30000);
+  static const QRegularExpression re("Page size:\\s+([0-9.]+ x [0-9.]+)");
+  return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1);
 }
 
-TEST_F(EndToEnd, AFortyItemOrderNumbersItsPages) {
-  const Run r = run({{"RELATORIO", "pedidografico"}, {"SACOD", "2"}}, pdf("quarenta"));
-  ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+TEST_F(EndToEnd, EveryCodeWritesItsPdfWithItsPageSizeAndMargins) {
+  for (const Code& c : kCodes) {
+    SCOPED_TRACE(c.code);
+    const auto [exit, err] = run(c.code, {{"RELATORIO", c.code}, {c.key, c.value}, {"NOMEEMPRESA", "BRISA NORTE"}});
+    ASSERT_EQ(exit, 0) << err.toStdString();
+    EXPECT_GE(testsupport::pdfPageCount(pdf(c.code)), 1);
+    EXPECT_EQ(pdfPageSize(pdf(c.code)), c.landscape ? "842 x 595" : "595 x 842");
+    // The anchor's first word where margin, section offset and item top put it.
+    const Anchor a = anchorOf(c);
+    EXPECT_EQ(wordsAt(c.code, a.item.text.section(' ', 0, 0, QString::SectionSkipEmpty), a.textLeft, a.rect.top(), 15), 1u)
+        << a.item.text.toStdString();
+    if (QString(c.code) == "saidaresumida")
+      EXPECT_TRUE(err.contains("Carrega0") && err.contains("Carrega2")) << err.toStdString();
+  }
+}
+
+TEST_F(EndToEnd, TheOrderDocumentsSectionsAndPageNumbers) {
+  auto [exit, err] = run("pedido", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
+  ASSERT_EQ(testsupport::pdfPageCount(pdf("pedido")), 1);
+  // The group header after the page header (1935): "PEDIDO:" at top 45, left 30.
+  EXPECT_EQ(wordsAt("pedido", "PEDIDO:", 500 + 30, 300 + 1935 + 45), 1u);
+  // The group footer's "ENTREGA:" after the header (grown by the long
+  // delivery reference) and three detail rows of 405.
+  auto m = demoContext();
+  DataEnvironment de(*m);
+  de.execute("PEDIDO", 1);
+  const Layout l = loadLayout("reportPedido", QString());
+  const LayoutItem& reference = itemOf(l, "PEDIDO_Header", "INENREFERENCIA");
+  const int growth =
+      neededHeight(l, reference, de.rs("PEDIDO").set().value(0, "INENREFERENCIA").toText()) - reference.height;
+  EXPECT_EQ(wordsAt("pedido", "ENTREGA:", 500 + 2190, 300 + 1935 + 4080 + growth + 3 * 405 + 75), 1u);
+
+  // Forty items: "Página p de N" at the top right of every page.
+  std::tie(exit, err) = run("quarenta", {{"RELATORIO", "pedidografico"}, {"SACOD", "2"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
   const int pages = testsupport::pdfPageCount(pdf("quarenta"));
   ASSERT_GE(pages, 2);
   const auto all = testsupport::pdfWords(pdf("quarenta"));
   for (int p = 1; p <= pages; ++p) {
     QStringList header;
     for (const PdfWord& w : all)
-      if (w.page == p && std::abs(w.yMin - (300 + 1695)) < kTolerance && w.xMin > 500 + 9400)
-        header << w.text;
+      if (w.page == p && std::abs(w.yMin - (300 + 1695)) < 10 && w.xMin > 500 + 9400) header << w.text;
     EXPECT_EQ(header, QStringList({"Página", QString::number(p), "de", QString::number(pages)}));
   }
 }
 
 TEST_F(EndToEnd, ACounterSaleWithAnExchangeWritesBothDocuments) {
-  const Run r = run({{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "3"}}, pdf("caixa"));
-  ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+  auto [exit, err] = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "3"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
   ASSERT_TRUE(QFile::exists(pdf("caixa-troca")));
-  EXPECT_EQ(words(pdf("caixa"), "CRÉDITO").size(), 1u);
-  EXPECT_EQ(words(pdf("caixa"), "4.838,32").size(), 1u);
-  EXPECT_EQ(words(pdf("caixa-troca"), "RELAÇÃO").size(), 1u);
-  EXPECT_TRUE(words(pdf("caixa-troca"), "CRÉDITO").empty());
-
-  const Run single = run({{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "0"}}, pdf("caixa"));
-  ASSERT_EQ(single.exit, 0) << single.err.toStdString();
+  EXPECT_EQ(count("caixa", "CRÉDITO"), 1u);
+  EXPECT_EQ(count("caixa", "4.838,32"), 1u);
+  EXPECT_EQ(count("caixa-troca", "RELAÇÃO"), 1u);
+  EXPECT_EQ(count("caixa-troca", "CRÉDITO"), 0u);
+  std::tie(exit, err) = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "0"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
   EXPECT_TRUE(QFile::exists(pdf("caixa")));
   EXPECT_FALSE(QFile::exists(pdf("caixa-troca")));
 }
 
-TEST_F(EndToEnd, AMissingImageEndsWithStatusOneAndNoReport) {
+TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
   QFile::remove(dir_ + "/cabecalho.jpg");
-  const Run r = run({{"RELATORIO", "pedidoorcamento"}, {"SACOD", "1"}}, pdf("sem-imagem"));
-  EXPECT_EQ(r.exit, 1);
-  EXPECT_TRUE(r.err.contains(dir_ + "/cabecalho.jpg")) << r.err.toStdString();
+  auto [exit, err] = run("sem-imagem", {{"RELATORIO", "pedidoorcamento"}, {"SACOD", "1"}});
+  EXPECT_EQ(exit, 1);
+  EXPECT_TRUE(err.contains(dir_ + "/cabecalho.jpg")) << err.toStdString();
   EXPECT_FALSE(QFile::exists(pdf("sem-imagem")));
-  // The order without prices needs no image.
-  const Run s = run({{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}}, pdf("sem-preco"));
-  EXPECT_EQ(s.exit, 0) << s.err.toStdString();
-  EXPECT_EQ(footerWords(pdf("sem-preco"), "CLIENTE"), 1u);
-}
-
-TEST_F(EndToEnd, ALayoutBesideTheProgramReplacesTheCompiledOne) {
-  QDir().mkpath(dir_ + "/layouts");
-  QFile compiled(":/layouts/reportPedidoSpreco.json");
-  ASSERT_TRUE(compiled.open(QIODevice::ReadOnly));
-  QByteArray json = compiled.readAll();
-  json.replace("\"CLIENTE\"", "\"COMPRADOR\"");
-  QFile f(dir_ + "/layouts/reportPedidoSpreco.json");
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(json);
-  f.close();
-  const Run r = run({{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}}, pdf("troca-layout"));
-  ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-  EXPECT_EQ(footerWords(pdf("troca-layout"), "COMPRADOR"), 1u);
-  EXPECT_EQ(footerWords(pdf("troca-layout"), "CLIENTE"), 0u);
+  // The order without prices needs no image; the signature captions of its page footer.
+  const double footer = 16838 - 800 - 945 + 750;
+  std::tie(exit, err) = run("sem-preco", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
+  EXPECT_EQ(wordsAt("sem-preco", "CLIENTE", NAN, footer), 1u);
+  // A layout file beside the program replaces the compiled one.
+  writeLayoutOverride(dir_);
+  std::tie(exit, err) = run("troca-layout", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});
+  ASSERT_EQ(exit, 0) << err.toStdString();
+  EXPECT_EQ(wordsAt("troca-layout", "COMPRADOR", NAN, footer), 1u);
+  EXPECT_EQ(wordsAt("troca-layout", "CLIENTE", NAN, footer), 0u);
 }
 
 }  // namespace
