@@ -1,12 +1,11 @@
 // The commission statements on the display list, and end to end into a PDF.
 #include "commission/comissaoprint.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QPrinter>
 #include <QRadioButton>
+#include <gtest/gtest.h>
 
 #include "commission/comissaosql.h"
 #include "commission_testutil.h"

@@ -1,7 +1,5 @@
 // The refresh procedures against the demo database (rows, formats, totals)
 // and against copies with CHAR (blank-padded) text columns or with nulls.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -10,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
+#include <gtest/gtest.h>
 
 #include "commission_testutil.h"
 

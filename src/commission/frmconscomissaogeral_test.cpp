@@ -2,14 +2,13 @@
 // offscreen platform, against the demo database.
 #include "commission/frmconscomissaogeral.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "commission/comissao.h"
 #include "commission_testutil.h"
@@ -254,8 +253,8 @@ TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
   QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_End);
   t.type(w.COMISS_INDICACAO, "2");
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,2");
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V,
-                  Qt::ControlModifier);  // no pasting past the filter
+  // No pasting past the filter.
+  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(t.messages().size(), 2);
   EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");
   t.enter(w.COMISS_INDICACAO);
@@ -289,12 +288,13 @@ TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
   }
   EXPECT_TRUE(t.messages().isEmpty());
 
+  const QString beatriz = QStringLiteral("BEATRIZ ÁLVARES MENDES");
   t.march();
   w.ININDICACAO->setEditText("");
   w.ININDICACAO->setFocus();
   t.type(t.focus(), "beatriz");
   t.enter(t.focus());
-  EXPECT_EQ(w.ININDICACAO->currentText(), QStringLiteral("BEATRIZ ÁLVARES MENDES"));
+  EXPECT_EQ(w.ININDICACAO->currentText(), beatriz);
   w.COMISS_INDICACAO->setFocus();
   t.type(w.COMISS_INDICACAO, "2.5");
   t.click(w.Command2);
@@ -302,7 +302,6 @@ TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
   EXPECT_EQ(w.CODINDICACAO, 40000);  // does not fit 16 bits
   EXPECT_TRUE(w.SQLCOMISSAO.contains("((s.savrpago*2.5)/100)"));
   EXPECT_TRUE(w.SQLCOMISSAO.contains("and i.inindicacao='40000' "));
-  const QString beatriz = QStringLiteral("BEATRIZ ÁLVARES MENDES");
   const auto& g = w.gridTabela;
   EXPECT_EQ(g.headers()[2], QStringLiteral("Indicação"));
   EXPECT_EQ(column(g, 3), (QStringList{"21", "25", "29"}));
