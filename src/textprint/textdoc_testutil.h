@@ -1,6 +1,7 @@
 #pragma once
-// Shared by the tests of the text documents: the demo database, the golden
-// byte files and the comparison that puts the printed time aside.
+// Shared by the tests of the text and drawn documents: the demo database,
+// scratch files, the golden byte files and the comparison that puts the
+// printed time aside.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -8,10 +9,16 @@
 #include <QString>
 #include <QTime>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include "startup/cp1252.h"
+#include "startup/errors.h"
 #include "startup/modcnn.h"
 #include "testsupport.h"
+#include "ui/ui.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace textdoc {
 
@@ -19,18 +26,36 @@ namespace textdoc {
 inline QTime fixedTime() { return QTime(10, 20, 30); }
 inline const char* kCompany = "BRISA NORTE CLIMATIZAÇÃO LTDA";
 
-inline void openDemo(modCnn& m) {
-  m.Cnn.open(testsupport::fixtureConnectionString());
+inline void openDemo(modCnn& m) { m.Cnn.open(testsupport::fixtureConnectionString()); }
+
+inline QString scratchFile(const QString& name) {
+  return QDir(testsupport::scratchDir()).filePath(name);
+}
+
+// A scratch file already holding `content`, to show what a failure leaves.
+inline QString prefilled(const QString& name, const QByteArray& content = "previous") {
+  const QString path = scratchFile(name);
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  f.write(content);
+  return path;
+}
+
+// `run` must throw a RuntimeError whose message contains `needle`.
+template <typename F>
+void expectRuntimeError(F&& run, const QString& needle) {
+  try {
+    run();
+    ADD_FAILURE() << "no RuntimeError";
+  } catch (const RuntimeError& e) {
+    EXPECT_TRUE(e.message().contains(needle)) << e.message().toStdString();
+  }
 }
 
 inline QByteArray golden(const QString& name) {
   QFile f(QStringLiteral(TL_SOURCE_DIR "/src/textprint/testdata/") + name);
   EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << "missing golden file " << name.toStdString();
   return f.readAll();
-}
-
-inline QString scratchFile(const QString& name) {
-  return QDir(testsupport::scratchDir()).filePath(name);
 }
 
 // The golden file's "10:20:30" stands for whatever time the real run
@@ -60,6 +85,16 @@ inline void expectSameBytes(const QByteArray& actual, const QByteArray& expected
     }
   EXPECT_EQ(a.size(), e.size()) << "line count";
   EXPECT_TRUE(actual == expected) << "bytes differ";
+}
+
+// One message the document showed.
+inline void expectMessage(const ui::ScriptedUi& ui, size_t index, const QString& text,
+                          ui::Icon icon) {
+  ASSERT_GT(ui.shown.size(), index);
+  EXPECT_EQ(ui.shown[index].text, text);
+  EXPECT_EQ(ui.shown[index].title, "tl_relatorios");
+  EXPECT_EQ(ui.shown[index].icon, icon);
+  EXPECT_EQ(ui.shown[index].buttons, ui::Buttons::Ok);
 }
 
 }  // namespace textdoc
