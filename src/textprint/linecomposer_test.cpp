@@ -1,127 +1,79 @@
 #include "textprint/linecomposer.h"
 
 #include <gtest/gtest.h>
-
-#include "startup/cp1252.h"
+#include <variant>
+#include <vector>
 
 namespace {
 
-TEST(LineComposer, ItemsAreJoinedWithNothingBetween) {
-  LineComposer lc;
-  lc.println("AB", "CD", Value::text("E"));
-  lc.println();
-  EXPECT_EQ(lc.text(), "ABCDE\r\n\r\n");
-  EXPECT_EQ(lc.column(), 1);
-}
+const QString kEsc = controlBytes({0x1B, 0x21, 0x01});  // three bytes, three columns
+const QString kH56(56, 'H'), kH54(54, 'H');
 
-TEST(LineComposer, ColumnsCountFromOne) {
-  LineComposer lc;
-  EXPECT_EQ(lc.column(), 1);
-  lc << "ABC";
-  EXPECT_EQ(lc.column(), 4);
-  lc.endLine();
-  EXPECT_EQ(lc.column(), 1);
-}
+struct End {};  // endLine()
+struct Piece {
+  Piece(const char* s) : v(QString::fromUtf8(s)) {}
+  Piece(const QString& s) : v(s) {}
+  Piece(const Value& x) : v(x) {}
+  Piece(Tab t) : v(t) {}
+  Piece(End e) : v(e) {}
+  std::variant<QString, Value, Tab, End> v;
+};
 
-TEST(LineComposer, TabBelowOneIsOne) {
-  LineComposer lc;
-  lc << Tab{0} << "A";
-  lc.endLine();
-  lc << Tab{-5} << "B";
-  EXPECT_EQ(lc.text(), "A\r\nB");
-}
-
-TEST(LineComposer, TabForwardWritesBlanks) {
-  LineComposer lc;
-  lc << "AB" << Tab{5} << "C";
-  EXPECT_EQ(lc.text(), "AB  C");
-  EXPECT_EQ(lc.column(), 6);
-}
-
-TEST(LineComposer, TabOnItsOwnColumnWritesNothing) {
-  LineComposer lc;
-  lc << "ABCD" << Tab{5} << "E";
-  EXPECT_EQ(lc.text(), "ABCDE");
-}
-
-TEST(LineComposer, TabBehindGoesToTheSameColumnOfTheNextLine) {
-  LineComposer lc;
-  lc.println("ABCDEF", Tab{5}, "X", Tab{9}, "Y");
-  // X starts in column 5 of the new line; the rest of the line goes on from there.
-  EXPECT_EQ(lc.text(), "ABCDEF\r\n    X   Y\r\n");
-}
-
-TEST(LineComposer, ControlBytesCountAsColumns) {
-  const QString esc = controlBytes({0x1B, 0x21, 0x01});
-  ASSERT_EQ(esc.size(), 3);
-  LineComposer a;
-  a << esc << Tab{4} << "X";
-  EXPECT_EQ(a.text(), esc + "X");
-  LineComposer b;
-  b << esc << Tab{3} << "X";
-  EXPECT_EQ(b.text(), esc + "\r\n  X");
-}
-
-TEST(LineComposer, ControlBytesKeepTheirNul) {
-  const QString cut = controlBytes({0x1D, 0x56, 0x42, 0x00});
-  ASSERT_EQ(cut.size(), 4);
-  EXPECT_EQ(cp1252::encode(cut), QByteArray("\x1D\x56\x42\x00", 4));
-}
-
-TEST(LineComposer, NumberItemsTakeTwoMoreColumnsThanTheirDigits) {
-  LineComposer lc;
-  lc << "CLI." << Value::integer(12);
-  EXPECT_EQ(lc.text(), "CLI. 12 ");
-  EXPECT_EQ(lc.column(), 9);
-  lc << Value::integer(-3) << "|";
-  EXPECT_EQ(lc.text(), "CLI. 12 -3 |");
+TEST(LineComposer, StatementsTabsAndColumns) {
+  struct Case {
+    const char* what;
+    std::vector<Piece> pieces;
+    QString text;
+    int column;  // after the pieces; columns count from 1
+  };
+  const Case cases[] = {
+      {"joined with nothing between", {"AB", "CD", Value::text("E"), End{}, End{}},
+       "ABCDE\r\n\r\n", 1},
+      {"Tab below 1 is 1", {Tab{0}, "A", End{}, Tab{-5}, "B"}, "A\r\nB", 2},
+      {"Tab forward writes blanks", {"AB", Tab{5}, "C"}, "AB  C", 6},
+      {"Tab on its own column", {"ABCD", Tab{5}, "E"}, "ABCDE", 6},
+      // X in column 5 of the new line; the rest of the line goes on from there.
+      {"Tab behind", {"ABCDEF", Tab{5}, "X", Tab{9}, "Y", End{}}, "ABCDEF\r\n    X   Y\r\n", 1},
+      {"control bytes count as columns", {kEsc, Tab{4}, "X"}, kEsc + "X", 5},
+      {"control bytes before a Tab behind", {kEsc, Tab{3}, "X"}, kEsc + "\r\n  X", 4},
+      {"numbers with their blanks", {"CLI.", Value::integer(12), Value::integer(-3), "|"},
+       "CLI. 12 -3 |", 13},
+      {"nothing wrapped or cut", {QString(300, 'w')}, QString(300, 'w'), 301},
+      {"a decomposed accent is one column", {QString::fromUtf8("Jose\u0301"), Tab{6}, "|"},
+       QString::fromUtf8("José |"), 7},
+      {"outside the basic plane: one '?'", {QString::fromUtf8("a\U0001F600b"), Tab{5}, "|"},
+       "a?b |", 6},
+      // Headers centred on 56 columns, after the small-font command or not.
+      {"centred 56", {Tab{centreColumn(56, 56)}, kH56, End{}}, kH56 + "\r\n", 1},
+      {"centred 54 after the command", {kEsc, Tab{centreColumn(56, 54)}, kH54, End{}},
+       kEsc + "\r\n" + kH54 + "\r\n", 1},
+      {"centred 40 after the command: Tab(8) from column 4",
+       {kEsc, Tab{centreColumn(56, 40)}, "x", End{}}, kEsc + "    x\r\n", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LineComposer lc;
+    EXPECT_EQ(lc.column(), 1);
+    for (const Piece& p : c.pieces)
+      std::visit(
+          [&](const auto& x) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(x)>, End>) lc.endLine();
+            else lc << x;
+          },
+          p.v);
+    EXPECT_EQ(lc.text(), c.text);
+    EXPECT_EQ(lc.column(), c.column);
+  }
+  LineComposer lc;  // a statement is its items and an end of line
+  lc.println("A", Tab{3}, Value::integer(1));
+  EXPECT_EQ(lc.text(), "A  1 \r\n");
 }
 
 TEST(LineComposer, CentringRoundsHalfToEven) {
-  EXPECT_EQ(centreColumn(56, 56), 0);
-  EXPECT_EQ(centreColumn(56, 55), 0);  // 0.5 -> 0
-  EXPECT_EQ(centreColumn(56, 54), 1);
-  EXPECT_EQ(centreColumn(56, 53), 2);  // 1.5 -> 2
-  EXPECT_EQ(centreColumn(56, 51), 2);  // 2.5 -> 2
-  EXPECT_EQ(centreColumn(56, 10), 23);
-  EXPECT_EQ(centreColumn(56, 60), -2);
-}
-
-TEST(LineComposer, CentredHeaderOf56StartsInColumnOne) {
-  const QString line(56, 'H');
-  LineComposer lc;
-  lc.println(Tab{centreColumn(56, 56)}, line);
-  EXPECT_EQ(lc.text(), line + "\r\n");
-}
-
-TEST(LineComposer, CentredHeaderAfterSmallFontMovesToTheNextLine) {
-  const QString esc = controlBytes({0x1B, 0x21, 0x01});
-  const QString line54(54, 'H');
-  LineComposer lc;
-  lc << esc;
-  lc.println(Tab{centreColumn(56, 54)}, line54);
-  EXPECT_EQ(lc.text(), esc + "\r\n" + line54 + "\r\n");
-  // A shorter one stays on the line of the command.
-  LineComposer short_;
-  short_ << esc;
-  short_.println(Tab{centreColumn(56, 40)}, "x");
-  EXPECT_EQ(short_.text(), esc + QString(4, ' ') + "x\r\n");  // Tab(8) from column 4
-}
-
-TEST(LineComposer, NothingIsWrappedOrCut) {
-  const QString wide(300, 'w');
-  LineComposer lc;
-  lc.println(wide);
-  EXPECT_EQ(lc.text(), wide + "\r\n");
-}
-
-TEST(LineComposer, OneColumnPerPrintedCharacter) {
-  LineComposer lc;
-  lc << QString::fromUtf8("Jose\u0301") << Tab{6} << "|";  // decomposed accent
-  EXPECT_EQ(lc.text(), QString::fromUtf8("José |"));
-  LineComposer wide;
-  wide << QString::fromUtf8("a\U0001F600b") << Tab{5} << "|";
-  EXPECT_EQ(cp1252::encode(wide.text()), QByteArray("a?b |"));
+  // {length, column} on 56 columns: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
+  for (const auto& [length, column] :
+       {std::pair{56, 0}, {55, 0}, {54, 1}, {53, 2}, {51, 2}, {10, 23}, {60, -2}})
+    EXPECT_EQ(centreColumn(56, length), column) << length;
 }
 
 }  // namespace

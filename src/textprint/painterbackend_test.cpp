@@ -1,196 +1,125 @@
 #include "textprint/painterbackend.h"
 
-#include <QDir>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
-#include <gtest/gtest.h>
 
-#include "startup/errors.h"
-#include "testsupport.h"
+#include "textdoc_testutil.h"
 
 namespace {
 
-// pdftotext reports a word's box from the PDF's own numbers: xMin is where
-// the first glyph is placed, yMin the baseline minus the font's ascent. The
-// only losses on the way are Qt's rounding of coordinates and the ascent
-// being stored in thousandths of an em (905 for 1854/2048 = 0.90527): less
-// than 0.1 twip at 16 pt. One twip (1/20 pt) is therefore a strict bound.
+using textdoc::scratchFile;
+
+// pdftotext gives a word's box from the PDF's own numbers: xMin where the
+// first glyph is placed, yMin the baseline less the ascent. Qt's rounding and
+// the ascent kept in thousandths of an em lose under 0.1 twip at 16 pt, so
+// one twip (1/20 pt) is a strict bound.
 constexpr double kTolerance = 1;
 
 draw::TextRun run(int x, int y, const QString& text, double size = 8, bool bold = false) {
   draw::TextRun r;
   r.rect = QRect(x, y, 0, 0);
   r.text = text;
-  r.font.pointSize = size;
-  r.font.bold = bold;
+  r.font = draw::Font{.pointSize = size, .bold = bold};
   return r;
 }
 
 const testsupport::PdfWord* findWord(const std::vector<testsupport::PdfWord>& words,
-                                     const QString& text, int page = 0) {
+                                     const QString& text, int page) {
   for (const auto& w : words)
-    if (w.text == text && (page == 0 || w.page == page)) return &w;
+    if (w.text == text && w.page == page) return &w;
   return nullptr;
 }
 
-QString pdfFonts(const QString& pdf) {
+// The standard output of a poppler tool run on the PDF.
+QString pdfTool(const QString& program, const QString& pdf) {
   QProcess p;
-  p.start("pdffonts", {pdf});
+  p.start(program, {pdf});
   p.waitForFinished(30000);
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString pdfInfo(const QString& pdf) {
-  QProcess p;
-  p.start("pdfinfo", {pdf});
-  p.waitForFinished(30000);
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString scratch(const QString& name) { return QDir(testsupport::scratchDir()).filePath(name); }
-
-}  // namespace
-
-TEST(PainterBackend, FontResolvesToLiberationSansRegularAndBold) {
+TEST(PainterBackend, FontsAndMetricsInTwips) {
   for (bool bold : {false, true}) {
-    draw::Font f;
-    f.bold = bold;
-    const QFont q = draw::qtFont(f);
-    const QFontInfo info(q);
-    EXPECT_EQ(info.family(), "Liberation Sans");
-    EXPECT_EQ(info.bold(), bold);
+    const QFont q = draw::qtFont(draw::Font{.bold = bold});
+    EXPECT_EQ(QFontInfo(q).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(q).bold(), bold);
     EXPECT_EQ(q.pixelSize(), 160);  // 8 pt in twips
   }
-}
-
-TEST(PainterBackend, MetricsAreTheFacesMetricsInTwips) {
-  draw::Font f;
-  f.pointSize = 10;  // 200 twips to the em
-  // Liberation Sans: ascent 1854 and descent 434 of 2048 units to the em.
+  // 10 pt is 200 twips to the em; the face's ascent is 1854, its descent 434
+  // and its "0" 1139 of 2048 units.
+  const draw::Font f{.pointSize = 10}, bold{.pointSize = 10, .bold = true};
   EXPECT_NEAR(draw::fontAscent(f), 200.0 * 1854 / 2048, 1);
   EXPECT_NEAR(draw::lineHeight(f), 200.0 * (1854 + 434) / 2048, 1.5);
-  // Advance of "0" is 1139 units; widths add up over a text.
   EXPECT_NEAR(draw::textWidth(f, "0"), 200.0 * 1139 / 2048, 0.5);
   EXPECT_NEAR(draw::textWidth(f, "0000"), 4 * draw::textWidth(f, "0"), 0.01);
-  f.bold = true;
-  EXPECT_GT(draw::textWidth(f, "RECIBO"), [] {
-    draw::Font regular;
-    regular.pointSize = 10;
-    return draw::textWidth(regular, "RECIBO");
-  }());
+  EXPECT_GT(draw::textWidth(bold, "RECIBO"), draw::textWidth(f, "RECIBO"));
+  // Wrapped text is as tall as its lines.
+  const draw::Font f8;
+  const QString three = "PALAVRA PALAVRA PALAVRA";
+  const double one = draw::textHeight(f8, "PALAVRA", 3000, true);
+  EXPECT_NEAR(one, draw::lineHeight(f8), 1);
+  EXPECT_GE(draw::textHeight(f8, three, 1000, true), 2.5 * draw::lineHeight(f8));
+  EXPECT_NEAR(draw::textHeight(f8, three, 1000, false), one, 1);
 }
 
-TEST(PainterBackend, WrappedTextHeightCountsItsLines) {
-  draw::Font f;
-  const double one = draw::textHeight(f, "PALAVRA", 3000, true);
-  EXPECT_NEAR(one, draw::lineHeight(f), 1);
-  const double narrow = draw::textHeight(f, "PALAVRA PALAVRA PALAVRA", 1000, true);
-  EXPECT_GE(narrow, 2.5 * draw::lineHeight(f));
-  EXPECT_NEAR(draw::textHeight(f, "PALAVRA PALAVRA PALAVRA", 1000, false), one, 1);
-}
-
-TEST(PainterBackend, PdfPlacesTextRunsAtTheirTwips) {
+TEST(PainterBackend, PdfIsA4WithTheFaceEmbeddedAndTextRunsAtTheirTwips) {
   draw::Document doc;
   doc.pages.resize(2);
-  doc.pages[0].items.push_back(run(2700, 100, "TITULO", 16, true));
-  doc.pages[0].items.push_back(run(200, 1750, "ITEM", 8));
-  doc.pages[0].items.push_back(run(10700, 15300, "RODAPE", 8));
-  doc.pages[1].items.push_back(run(1000, 300, "SEGUNDA", 10));
-  const QString pdf = scratch("runs.pdf");
+  doc.pages[0].items = {run(2700, 100, "TITULO", 16, true), run(200, 1750, "ITEM"),
+                        run(10700, 15300, "RODAPE"), run(200, 600, "Ação")};
+  doc.pages[1].items = {run(1000, 300, "SEGUNDA", 10)};
+  const QString pdf = scratchFile("runs.pdf");
   draw::renderToPdf(doc, pdf);
 
   EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
-  const auto words = testsupport::pdfWords(pdf);
-  struct Expect {
-    QString text;
-    int page, x, y;
-    double size;
-  };
-  for (const Expect& e : {Expect{"TITULO", 1, 2700, 100, 16}, Expect{"ITEM", 1, 200, 1750, 8},
-                          Expect{"RODAPE", 1, 10700, 15300, 8},
-                          Expect{"SEGUNDA", 2, 1000, 300, 10}}) {
-    const auto* w = findWord(words, e.text, e.page);
-    ASSERT_NE(w, nullptr) << e.text.toStdString();
-    EXPECT_NEAR(w->xMin, e.x, kTolerance) << e.text.toStdString();
-    EXPECT_NEAR(w->yMin, e.y, kTolerance) << e.text.toStdString();
-    // The box is as tall as the face's ascent plus descent at that size.
-    EXPECT_NEAR(w->yMax - w->yMin, e.size * 20 * (1854 + 434) / 2048.0, kTolerance)
-        << e.text.toStdString();
-    draw::Font f;
-    f.pointSize = e.size;
-    f.bold = e.text == "TITULO";
-    EXPECT_NEAR(w->xMax - w->xMin, draw::textWidth(f, e.text), kTolerance)
-        << e.text.toStdString();
-  }
-}
-
-TEST(PainterBackend, PdfIsA4AndEmbedsTheFace) {
-  draw::Document doc;
-  doc.pages.resize(1);
-  doc.pages[0].items.push_back(run(200, 200, "Ação", 8));
-  doc.pages[0].items.push_back(run(200, 600, "NEGRITO", 8, true));
-  const QString pdf = scratch("a4.pdf");
-  draw::renderToPdf(doc, pdf);
-  EXPECT_TRUE(pdfInfo(pdf).contains(QRegularExpression("Page size:\\s+595\\.?\\d* x 842")))
-      << pdfInfo(pdf).toStdString();
-  const QString fonts = pdfFonts(pdf);
-  const QStringList lines = fonts.split('\n').filter("Liberation");
-  ASSERT_EQ(lines.size(), 2) << fonts.toStdString();  // regular and bold
-  for (const QString& line : lines) {
+  const QString info = pdfTool("pdfinfo", pdf);
+  EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595\\.?\\d* x 842")))
+      << info.toStdString();
+  const QString fonts = pdfTool("pdffonts", pdf);
+  const QStringList faces = fonts.split('\n').filter("Liberation");
+  ASSERT_EQ(faces.size(), 2) << fonts.toStdString();  // regular and bold
+  for (const QString& line : faces) {
     EXPECT_TRUE(line.contains("LiberationSans")) << line.toStdString();
     // The column after the encoding is "emb": the face is embedded.
     EXPECT_TRUE(line.contains(QRegularExpression("Identity-H\\s+yes\\s"))) << line.toStdString();
   }
   const auto words = testsupport::pdfWords(pdf);
-  EXPECT_NE(findWord(words, "Ação"), nullptr);
+  for (size_t page = 0; page < doc.pages.size(); ++page)
+    for (const draw::Item& item : doc.pages[page].items) {
+      const auto& r = std::get<draw::TextRun>(item);
+      SCOPED_TRACE(r.text.toStdString());
+      const auto* w = findWord(words, r.text, int(page) + 1);
+      ASSERT_NE(w, nullptr);
+      EXPECT_NEAR(w->xMin, r.rect.left(), kTolerance);
+      EXPECT_NEAR(w->yMin, r.rect.top(), kTolerance);
+      // As tall as the face's ascent and descent, as wide as measured.
+      EXPECT_NEAR(w->yMax - w->yMin, r.font.pointSize * 20 * (1854 + 434) / 2048.0, kTolerance);
+      EXPECT_NEAR(w->xMax - w->xMin, draw::textWidth(r.font, r.text), kTolerance);
+    }
 }
 
 TEST(PainterBackend, LandscapeDocumentGivesALandscapeSheet) {
   draw::Document doc;
   doc.orientation = draw::Orientation::Landscape;
   doc.pages.resize(1);
-  doc.pages[0].items.push_back(run(15000, 100, "DIREITA", 8));
-  const QString pdf = scratch("landscape.pdf");
+  doc.pages[0].items.push_back(run(15000, 100, "DIREITA"));
+  const QString pdf = scratchFile("landscape.pdf");
   draw::renderToPdf(doc, pdf);
-  EXPECT_TRUE(pdfInfo(pdf).contains(QRegularExpression("Page size:\\s+842 x 595")))
-      << pdfInfo(pdf).toStdString();
+  EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(QRegularExpression("Page size:\\s+842 x 595")));
   const auto words = testsupport::pdfWords(pdf);
-  const auto* w = findWord(words, "DIREITA");
+  const auto* w = findWord(words, "DIREITA", 1);
   ASSERT_NE(w, nullptr);
   EXPECT_NEAR(w->xMin, 15000, kTolerance);
-}
-
-TEST(PainterBackend, SeveralDocumentsFollowOneAnother) {
-  std::vector<draw::Document> docs(3);
-  for (int i = 0; i < 3; ++i) {
-    docs[i].pages.resize(2);
-    docs[i].pages[0].items.push_back(run(100, 100, QString("DOC%1").arg(i + 1)));
-  }
-  const QString pdf = scratch("three.pdf");
-  draw::renderToPdf(docs, pdf);
-  EXPECT_EQ(testsupport::pdfPageCount(pdf), 6);
-  const auto words = testsupport::pdfWords(pdf);
-  ASSERT_NE(findWord(words, "DOC1", 1), nullptr);
-  ASSERT_NE(findWord(words, "DOC2", 3), nullptr);
-  ASSERT_NE(findWord(words, "DOC3", 5), nullptr);
-}
-
-TEST(PainterBackend, UnwritablePdfIsARuntimeError) {
-  draw::Document doc;
-  doc.pages.resize(1);
-  EXPECT_THROW(draw::renderToPdf(doc, "/nonexistent-folder/x.pdf"), RuntimeError);
-  EXPECT_THROW(draw::renderToPdf(doc, ""), RuntimeError);
 }
 
 TEST(PainterBackend, PrinterPositionsCountFromThePrintableArea) {
   // A QPrinter writing a file goes through the same path as a spooled job.
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  const QString pdf = scratch("printer.pdf");
+  const QString pdf = scratchFile("printer.pdf");
   printer.setOutputFileName(pdf);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.5), QPageLayout::Inch);
@@ -201,14 +130,26 @@ TEST(PainterBackend, PrinterPositionsCountFromThePrintableArea) {
   draw::renderToPrinter(doc, printer);
   EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
   const auto words = testsupport::pdfWords(pdf);
-  const auto* w = findWord(words, "MARGEM", 1);
-  ASSERT_NE(w, nullptr);
-  EXPECT_NEAR(w->xMin, 1000 + 720, kTolerance);  // left margin half an inch
-  EXPECT_NEAR(w->yMin, 1000 + 360, kTolerance);  // top margin a quarter inch
-  const auto* c = findWord(words, "CANTO", 2);
-  ASSERT_NE(c, nullptr);
-  EXPECT_NEAR(c->xMin, 720, kTolerance);
-  EXPECT_NEAR(c->yMin, 360, kTolerance);
+  // Margins: half an inch (720 twips) left, a quarter (360) at the top.
+  for (const auto& [text, page, x, y] :
+       {std::tuple{"MARGEM", 1, 1000 + 720, 1000 + 360}, {"CANTO", 2, 720, 360}}) {
+    const auto* w = findWord(words, text, page);
+    ASSERT_NE(w, nullptr) << text;
+    EXPECT_NEAR(w->xMin, x, kTolerance) << text;
+    EXPECT_NEAR(w->yMin, y, kTolerance) << text;
+  }
+}
+
+TEST(PainterBackend, UnwritablePdfOrPrinterIsARuntimeError) {
+  draw::Document doc;
+  doc.pages.resize(1);
+  EXPECT_THROW(draw::renderToPdf(doc, "/nonexistent-folder/x.pdf"), RuntimeError);
+  EXPECT_THROW(draw::renderToPdf(doc, ""), RuntimeError);
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName("/nonexistent-folder/job.pdf");
+  textdoc::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); },
+                              "/nonexistent-folder/job.pdf");
 }
 
 TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
@@ -220,36 +161,28 @@ TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
   box.rect = QRect(1000, 2000, 3000, 1000);  // pixels 100..400 x 200..300
   box.fill = Qt::red;
   box.width = 0;
-  page.items.push_back(box);
   draw::Line line;
   line.from = QPoint(5000, 5000);
   line.to = QPoint(8000, 5000);
   line.width = 40;
-  page.items.push_back(line);
-  draw::TextRun clipped;
-  clipped.rect = QRect(6000, 8000, 600, 300);
-  clipped.text = "MMMMMMMMMMMMMMMMMMMM";
-  clipped.font.pointSize = 12;
+  draw::TextRun clipped = run(6000, 8000, QString(20, 'M'), 12);
+  clipped.rect.setSize(QSize(600, 300));
   clipped.background = QColor(Qt::yellow);
-  page.items.push_back(clipped);
   draw::Picture pic;
-  QImage blue(4, 4, QImage::Format_RGB32);
-  blue.fill(Qt::blue);
-  pic.image = blue;
+  pic.image = QImage(4, 4, QImage::Format_RGB32);
+  pic.image.fill(Qt::blue);
   pic.rect = QRect(9000, 12000, 1000, 1000);
-  page.items.push_back(pic);
+  page.items = {box, line, clipped, pic};
 
   QPainter p(&image);
   draw::paintPage(p, page, 0.1, 0.1);
   p.end();
 
-  EXPECT_EQ(image.pixelColor(250, 250), QColor(Qt::red));
-  EXPECT_EQ(image.pixelColor(90, 250), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(410, 250), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(650, 500), QColor(Qt::black));
-  EXPECT_EQ(image.pixelColor(650, 510), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(950, 1250), QColor(Qt::blue));
-  EXPECT_EQ(image.pixelColor(1005, 1250), QColor(Qt::white));
+  for (const auto& [x, y, colour] :
+       {std::tuple{250, 250, Qt::red}, {90, 250, Qt::white}, {410, 250, Qt::white},
+        {650, 500, Qt::black}, {650, 510, Qt::white}, {950, 1250, Qt::blue},
+        {1005, 1250, Qt::white}})
+    EXPECT_EQ(image.pixelColor(x, y), QColor(colour)) << x << "," << y;
   // The long text is clipped to its box: something dark inside, nothing after it.
   bool inked = false;
   for (int x = 600; x < 660; ++x)
@@ -261,16 +194,4 @@ TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
       ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
 }
 
-TEST(PainterBackend, PrinterThatCannotStartIsARuntimeError) {
-  QPrinter printer;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName("/nonexistent-folder/job.pdf");
-  draw::Document doc;
-  doc.pages.resize(1);
-  try {
-    draw::renderToPrinter(doc, printer);
-    FAIL() << "no error";
-  } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains("/nonexistent-folder/job.pdf")) << e.message().toStdString();
-  }
-}
+}  // namespace
