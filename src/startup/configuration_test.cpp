@@ -8,46 +8,39 @@
 
 namespace {
 
-QString ini(const QString& name, const QList<QPair<QString, QString>>& keys) {
-  return testsupport::writeIni(QDir(testsupport::scratchDir()).filePath(name), keys);
-}
-
-TEST(Configuration, FirebirdStringHasTheEightPiecesInOrder) {
-  const auto cfg = readConfiguration(ini("fb.ini", {{"USUARIO", "SYSDBA"},
-                                                    {"SENHA", "masterkey"},
-                                                    {"LOCALBANCO", "srv:/dados/talvora.fdb"},
-                                                    {"BANCO", "IGNORADO"},
-                                                    {"SERVIDOR", "outro"}}));
-  EXPECT_EQ(connectionString(cfg),
-            "driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=masterkey;"
-            "database=srv:/dados/talvora.fdb");
-}
-
-TEST(Configuration, EmptyUserAndPasswordLeaveThePiecesTouching) {
-  const auto cfg = readConfiguration(ini("fb2.ini", {{"LOCALBANCO", "/d/x.fdb"}}));
-  EXPECT_EQ(connectionString(cfg),
-            "driver={Firebird/InterBase(r) driver};server=;uid=;Pwd=;database=/d/x.fdb");
-}
-
-TEST(Configuration, AnyConnectionTypeSelectsTheSqlServerString) {
-  for (const QString type : {"sqlserver", "SQLSERVER", "1"}) {
-    const auto cfg = readConfiguration(ini("sql.ini", {{"TIPO_CONEXAO", type},
-                                                       {"SERVIDOR", "SRV01"},
-                                                       {"USUARIO", "sa"},
-                                                       {"SENHA", "s3nha"}}));
-    EXPECT_EQ(cfg.TIPO_CONEXAO, type.toUpper());
-    EXPECT_EQ(connectionString(cfg),
-              "driver={SQl Server};server=SRV01;uid=sa;Pwd=s3nha;database=TALVORA");
+// The connection string made of TL.ini's keys: Firebird (the eight pieces in
+// order, SERVIDOR and BANCO ignored, empty pieces touching) unless
+// TIPO_CONEXAO holds anything, which selects SQL Server (database TALVORA
+// unless BANCO names one). No TL.ini: an empty Firebird string.
+TEST(Configuration, ConnectionStringFromTheIniKeys) {
+  const QString fb = "driver={Firebird/InterBase(r) driver};server=;";
+  const QString sql = "driver={SQl Server};server=";
+  const struct {
+    QList<QPair<QString, QString>> keys;  // empty: no file
+    QString expected;
+  } cases[] = {
+      {{{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"}, {"LOCALBANCO", "srv:/dados/talvora.fdb"},
+        {"BANCO", "IGNORADO"}, {"SERVIDOR", "outro"}},
+       fb + "uid=SYSDBA;Pwd=masterkey;database=srv:/dados/talvora.fdb"},
+      {{{"LOCALBANCO", "/d/x.fdb"}}, fb + "uid=;Pwd=;database=/d/x.fdb"},
+      {{}, fb + "uid=;Pwd=;database="},
+      {{{"TIPO_CONEXAO", "x"}, {"SERVIDOR", "S"}, {"BANCO", "LOJA2"}},
+       sql + "S;uid=;Pwd=;database=LOJA2"},
+  };
+  const QDir dir(testsupport::scratchDir());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected.toStdString());
+    const QString path = c.keys.isEmpty() ? dir.filePath("none/TL.ini")
+                                          : testsupport::writeIni(dir.filePath("TL.ini"), c.keys);
+    EXPECT_EQ(connectionString(readConfiguration(path)), c.expected);
   }
-  const auto named = readConfiguration(
-      ini("sql2.ini", {{"TIPO_CONEXAO", "x"}, {"SERVIDOR", "S"}, {"BANCO", "LOJA2"}}));
-  EXPECT_EQ(connectionString(named), "driver={SQl Server};server=S;uid=;Pwd=;database=LOJA2");
-}
-
-TEST(Configuration, MissingFileGivesEmptyFirebirdString) {
-  const auto cfg = readConfiguration(QDir(testsupport::scratchDir()).filePath("none/TL.ini"));
-  EXPECT_EQ(connectionString(cfg),
-            "driver={Firebird/InterBase(r) driver};server=;uid=;Pwd=;database=");
+  for (const QString type : {"sqlserver", "SQLSERVER", "1"}) {
+    const auto cfg = readConfiguration(testsupport::writeIni(
+        dir.filePath("sql.ini"),
+        {{"TIPO_CONEXAO", type}, {"SERVIDOR", "SRV01"}, {"USUARIO", "sa"}, {"SENHA", "s3nha"}}));
+    EXPECT_EQ(cfg.TIPO_CONEXAO, type.toUpper());
+    EXPECT_EQ(connectionString(cfg), sql + "SRV01;uid=sa;Pwd=s3nha;database=TALVORA");
+  }
 }
 
 TEST(Connection, ParsesKeyValuePairsWithoutRegardToCase) {

@@ -14,9 +14,13 @@
 
 namespace {
 
-TEST(Recordset, QueriesTheEmbeddedDemoDatabase) {
+class RecordsetTest : public ::testing::Test {
+ protected:
+  void SetUp() override { m.Cnn.open(testsupport::fixtureConnectionString()); }
   modCnn m;
-  m.Cnn.open(testsupport::fixtureConnectionString());
+};
+
+TEST_F(RecordsetTest, QueriesTheDemoDatabaseWithQuotedValues) {
   m.FECHARS();  // never opened: no effect
   m.Rs.open("select first 1 incod, innome from interveniente where innome like '%''%' "
             "order by incod",
@@ -30,31 +34,25 @@ TEST(Recordset, QueriesTheEmbeddedDemoDatabase) {
   EXPECT_TRUE(m.Rs["incod"].isNumber());
   m.Rs.MoveNext();
   EXPECT_TRUE(m.Rs.eof());
+  // A quote inside a value cannot leave its quotes.
+  m.Rs.open("select count(*) as n from interveniente where innome = '" +
+                sqlQuote("x' or '1'='1") + "'",
+            m.Cnn);
+  EXPECT_EQ(m.Rs["n"].toDouble(), 0);
   m.FECHARS();
   m.FECHARS();
   EXPECT_EQ(m.Rs.State(), 0);
 }
 
-TEST(Recordset, AQuoteInsideAValueCannotLeaveItsQuotes) {
-  modCnn m;
-  m.Cnn.open(testsupport::fixtureConnectionString());
-  const QString hostile = "x' or '1'='1";
-  m.Rs.open("select count(*) as n from interveniente where innome = '" + sqlQuote(hostile) + "'",
-            m.Cnn);
-  EXPECT_EQ(m.Rs["n"].toDouble(), 0);
-}
-
-TEST(Recordset, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
-  modCnn m;
-  m.Cnn.open(testsupport::fixtureConnectionString());
+TEST_F(RecordsetTest, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
   m.Rs.open("select cast('ação' as char(6)) as c, cast(null as numeric(15,2)) as n, "
             "cast(2.5 as numeric(15,3)) as q, cast('2024-03-05' as date) as d "
             "from rdb$database",
             m.Cnn);
-  EXPECT_EQ(m.Rs["C"].toText(), QString::fromUtf8("ação  "));
+  EXPECT_EQ(m.Rs["C"].toText(), "ação  ");
   EXPECT_TRUE(m.Rs["n"].isNull());
   EXPECT_FALSE(m.Rs["n"].isPresent());
-  EXPECT_EQ(renderPlain(m.Rs["q"]), QString::fromUtf8(" 2,5 "));
+  EXPECT_EQ(renderPlain(m.Rs["q"]), " 2,5 ");
   EXPECT_EQ(renderPlain(m.Rs["d"]), "05/03/2024");
   EXPECT_THROW(m.Rs["nao_existe"], RuntimeError);
 }
@@ -62,7 +60,7 @@ TEST(Recordset, CharColumnsAreCutToTheirWidthAndNullNumbersStayNull) {
 // A shop database of character set NONE keeps CHAR(n) at n bytes while a
 // converted column is padded to 4n: every CHAR column comes back at its
 // declared width, blanks included, whatever its character set.
-TEST(Recordset, CharColumnsOfAnyCharacterSetKeepTheirDeclaredWidth) {
+TEST(RecordsetCharsets, CharColumnsOfAnyCharacterSetKeepTheirDeclaredWidth) {
   const QString copy = QDir(testsupport::scratchDir()).filePath("charsets.fdb");
   QFile::remove(copy);
   ASSERT_TRUE(QFile::copy(testsupport::fixtureDatabase(), copy));
@@ -83,15 +81,13 @@ TEST(Recordset, CharColumnsOfAnyCharacterSetKeepTheirDeclaredWidth) {
   m.Rs.open("select l.*, cast('x' as char(5)) as e from larguras l", m.Cnn);
   ASSERT_FALSE(m.Rs.eof());
   EXPECT_EQ(m.Rs["A"].toText(), "ABC       ");
-  EXPECT_EQ(m.Rs["B"].toText(), QString::fromUtf8("ÁBÇ       "));
-  EXPECT_EQ(m.Rs["C"].toText(), QString::fromUtf8("É  "));
+  EXPECT_EQ(m.Rs["B"].toText(), "ÁBÇ       ");
+  EXPECT_EQ(m.Rs["C"].toText(), "É  ");
   EXPECT_EQ(m.Rs["D"].toText().size(), 8);
   EXPECT_EQ(m.Rs["E"].toText(), "x    ");
 }
 
-TEST(Recordset, AFailedQueryIsARuntimeErrorNamingTheReason) {
-  modCnn m;
-  m.Cnn.open(testsupport::fixtureConnectionString());
+TEST_F(RecordsetTest, FailuresAreRuntimeErrorsNamingTheReason) {
   try {
     m.Rs.open("select * from tabela_que_nao_existe", m.Cnn);
     FAIL() << "expected a run-time error";
@@ -99,9 +95,7 @@ TEST(Recordset, AFailedQueryIsARuntimeErrorNamingTheReason) {
     EXPECT_TRUE(e.message().contains("TABELA_QUE_NAO_EXISTE", Qt::CaseInsensitive));
   }
   EXPECT_EQ(m.Rs.State(), 0);
-}
-
-TEST(Connection, MissingDatabaseOrEmptyStringFails) {
+  // A missing database, an empty string.
   Connection a("missing");
   EXPECT_THROW(a.open("driver={Firebird/InterBase(r) driver};server=;uid=SYSDBA;Pwd=x;database=" +
                       QDir(testsupport::scratchDir()).filePath("nao_existe.fdb")),
@@ -135,12 +129,12 @@ TEST(Connection, OtherDriversGoThroughOdbcWithTheStringUnchanged) {
   modCnn m;
   m.Cnn.open(cs);
   EXPECT_EQ(m.Cnn.database().driverName(), "QODBC");
-  m.Rs.open("select incod, innome from interveniente where innome = '" +
-                sqlQuote(QString::fromUtf8("JOSÉ D'ÁVILA")) + "'",
+  const QString name = "JOSÉ D'ÁVILA";
+  m.Rs.open("select incod, innome from interveniente where innome = '" + sqlQuote(name) + "'",
             m.Cnn);
   ASSERT_FALSE(m.Rs.eof());
   EXPECT_EQ(m.Rs["INCOD"].toDouble(), 1);
-  EXPECT_EQ(m.Rs["innome"].toText(), QString::fromUtf8("JOSÉ D'ÁVILA"));
+  EXPECT_EQ(m.Rs["innome"].toText(), name);
 }
 
 }  // namespace
