@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
+#include "startup/cp1252.h"
+
 namespace testsupport {
 
 QString scratchDir() {
@@ -53,13 +55,7 @@ QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys
   for (const auto& [k, v] : keys) text += k + "=" + v + nl;
   QFile f(path);
   f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  if (utf8) {
-    f.write(text.toUtf8());
-  } else {
-    QByteArray bytes;
-    for (QChar c : text) bytes.append(c.unicode() < 256 ? char(c.unicode()) : '?');
-    f.write(bytes);
-  }
+  f.write(utf8 ? text.toUtf8() : cp1252::encode(text));
   return path;
 }
 
