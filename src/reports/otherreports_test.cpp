@@ -24,23 +24,21 @@ TEST_F(OtherReports, AServiceOrdersRowsAndTheirTotalAndOneWithoutParts) {
   const ShapedSet os = command(*m_, "OS", "1");
   const ShapedSet* rows = os.child(0, "SERVICO");
   ASSERT_EQ(rows->rows.size(), 3u);
-  for (size_t i = 0; i < rows->rows.size(); ++i)
-    EXPECT_EQ(find(doc, rows->value(i, "ITOSNOME").toText()).size(), 1u) << i;
+  for (size_t i = 0; i < rows->rows.size(); ++i) one(doc, rows->value(i, "ITOSNOME").toText());
   EXPECT_EQ(money(sumOf(*rows, "ITOSVRTOTAL")), "554,75");
   const Layout l = loadLayout("reportOS", QString());
-  const auto found = find(doc, "554,75");
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_EQ(found[0].run.rect.left(), 210 + itemOf(l, "OS_Footer", "ITOSVRTOTAL").left);
-  EXPECT_EQ(found[0].run.align, draw::Align::Right);
+  const draw::TextRun total = one(doc, "554,75").run;
+  EXPECT_EQ(total.rect.left(), 210 + itemOf(l, "OS_Footer", "ITOSVRTOTAL").left);
+  EXPECT_EQ(total.align, draw::Align::Right);
 
   // Order 3 has no parts: its block, no detail row, a total of 0,00.
   m_->job.OSCOD = "3";
   doc = prepare("os");
-  EXPECT_EQ(find(doc, "ORDEM DE SERVIÇOS").size(), 1u);
+  one(doc, "ORDEM DE SERVIÇOS");
   const LayoutItem& name = itemOf(l, "SERVICO_Detail", "ITOSNOME");
   for (const draw::TextRun& t : texts(doc.pages[0]))
     EXPECT_FALSE(t.rect.left() == 210 + name.left && t.rect.width() == name.width) << t.text.toStdString();
-  EXPECT_EQ(find(doc, "0,00").size(), 1u);
+  one(doc, "0,00");
 }
 
 TEST_F(OtherReports, ALongDefectDescriptionPushesWhatFollows) {
@@ -54,15 +52,12 @@ TEST_F(OtherReports, ALongDefectDescriptionPushesWhatFollows) {
   const int growth = neededHeight(l, defect, text) - defect.height;
   ASSERT_GT(growth, 0);
   const int sectionTop = 300 + sectionOf(l, "PageHeader").height;
-  const auto run = find(doc, text);
-  ASSERT_EQ(run.size(), 1u);
-  EXPECT_EQ(run[0].run.rect, QRect(210 + defect.left, sectionTop + defect.top, defect.width, defect.height + growth));
+  EXPECT_EQ(one(doc, text).run.rect,
+            QRect(210 + defect.left, sectionTop + defect.top, defect.width, defect.height + growth));
   // What was designed below it moved down by the growth.
   const LayoutItem& parts = itemOf(l, "OS_Header", "PEÇAS E SERVIÇOS");
   ASSERT_GE(parts.top, defect.bottom());
-  const auto title = find(doc, "PEÇAS E SERVIÇOS");
-  ASSERT_EQ(title.size(), 1u);
-  EXPECT_EQ(title[0].run.rect.top(), sectionTop + parts.top + growth);
+  EXPECT_EQ(one(doc, "PEÇAS E SERVIÇOS").run.rect.top(), sectionTop + parts.top + growth);
 }
 
 TEST_F(OtherReports, CompanyAndCustomerCaptionsOfTheServiceOrders) {
@@ -98,11 +93,11 @@ TEST_F(OtherReports, TheStockIssueShowsItsMessagesAndSumsQuantityAndTotal) {
   const auto first = preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
   EXPECT_EQ(ui_.texts(), QStringList({"Carrega0", "Carrega1", "Carrega2"}));
   const draw::Document& doc = first[0].document;
-  EXPECT_EQ(find(doc, "BRISA NORTE CLIMATIZAÇÃO").size(), 1u);  // lbl_empresa in the page header
+  one(doc, "BRISA NORTE CLIMATIZAÇÃO");  // lbl_empresa in the page header
   const ShapedSet* items = de.rs("SR").set().child(0, "SRITENS");
-  EXPECT_EQ(find(doc, money(sumOf(*items, "ITQTD"))).size(), 1u);
+  one(doc, money(sumOf(*items, "ITQTD")));
   EXPECT_EQ(money(sumOf(*items, "ITVRTOTAL")), "526,60");
-  EXPECT_EQ(find(doc, "526,60").size(), 1u);
+  one(doc, "526,60");
   // Again with rsSR still open: it says it closes it first.
   ASSERT_EQ(de.rs("SR").State(), 1);
   const auto again = preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
@@ -113,7 +108,7 @@ TEST_F(OtherReports, TheStockIssueShowsItsMessagesAndSumsQuantityAndTotal) {
     EXPECT_EQ(s.buttons, ui::Buttons::Ok);
   }
   EXPECT_EQ(de.rs("SR").State(), 1);
-  EXPECT_EQ(find(again[0].document, "526,60").size(), 1u);
+  one(again[0].document, "526,60");
 }
 
 TEST_F(OtherReports, AProductionItemWithoutMaterialPrintsItsBlockAlone) {
@@ -130,7 +125,7 @@ TEST_F(OtherReports, AProductionItemWithoutMaterialPrintsItsBlockAlone) {
   ASSERT_EQ(footers.size(), 3u);
   size_t materials = 0, alone = 0;
   for (size_t i = 0; i < items->rows.size(); ++i) {
-    EXPECT_EQ(find(doc, items->value(i, "ITNOME").toText()).size(), 1u) << i;
+    one(doc, items->value(i, "ITNOME").toText());
     materials += items->child(i, "PROMPITENS")->rows.size();
     if (!items->child(i, "PROMPITENS")->rows.empty()) continue;
     ++alone;  // its material titles directly followed by its footer
@@ -149,7 +144,7 @@ TEST_F(OtherReports, AProductionItemWithoutMaterialPrintsItsBlockAlone) {
 
 TEST_F(OtherReports, ThePriceTableCaptionComesFromTheConfiguration) {
   m_->job.TBCOD = 1;
-  const LayoutItem& label = itemOf(loadLayout("reportTabelaPreco", QString()), "PageHeader", "Label2");
+  const LayoutItem label = itemOf(loadLayout("reportTabelaPreco", QString()), "PageHeader", "Label2");
   const QRect at(200 + label.left, 200 + label.top, label.width, label.height);
   EXPECT_EQ(textIn(prepare("tabela_preco").pages[0], at), QString("TABELA DE VERÃO 2024"));
   testsupport::writeIni(m_->config.path, {{"OUTRA", "x"}});

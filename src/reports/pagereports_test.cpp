@@ -125,9 +125,15 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
       EXPECT_LE(right, 16838);
     }
   }
+  // A job without its code: the report with no row.
+  m_->job.SACOD.reset();
+  const draw::Document empty = prepare("pedidografico");
+  ASSERT_EQ(empty.pages.size(), 1u);
+  EXPECT_TRUE(find(empty, "PEDIDO:").empty());
+  EXPECT_EQ(find(empty, "Página").size(), 1u);
 }
 
-TEST_F(Preparing, ACounterSaleWithAnExchangeNumberPreparesTheExchangeDocumentToo) {
+TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsTheProgram) {
   m_->job.SACOD = "4";
   for (const char* troca : {"", "0", "abc", "-1"}) {
     m_->job.TROCA = troca;
@@ -138,47 +144,15 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeNumberPreparesTheExchangeDocumentToo
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].name, "reportPedidoCaixa");
   EXPECT_EQ(reports[1].name, "reportPedidoCaixaTroca");
-  EXPECT_EQ(find(reports[0].document, "CRÉDITO TROCA").size(), 1u);
-  EXPECT_EQ(find(reports[1].document, "RELAÇÃO DE PRODUTOS DE TROCA").size(), 1u);
-  size_t pictures = 0;
+  size_t pictures = 0;  // the sale's margins and images
   for (const draw::Item& i : reports[1].document.pages[0].items) pictures += std::holds_alternative<draw::Picture>(i);
   EXPECT_EQ(pictures, 2u);
+  EXPECT_EQ(one(reports[1].document, "PEDIDO:").run.rect.left(), 500 + 30);
   EXPECT_EQ(exchangePdfPath("/tmp/out.pdf"), "/tmp/out-troca.pdf");
   EXPECT_EQ(exchangePdfPath("pedido.1.pdf"), "pedido.1-troca.pdf");
   EXPECT_EQ(exchangePdfPath("/tmp/a.b/saida"), "/tmp/a.b/saida-troca");
   EXPECT_EQ(exchangePdfPath("/tmp/.pdf"), "/tmp/.pdf-troca");
-}
 
-TEST_F(Preparing, AMissingOrUnreadableImageIsARunTimeErrorNamingTheFile) {
-  m_->job.SACOD = "1";
-  const QString footer = QDir(exeDir_).filePath("rodape.jpg");
-  QFile::remove(footer);
-  try {
-    prepareAll("pedidografico");
-    FAIL() << "no error";
-  } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains(footer)) << e.message().toStdString();
-  }
-  EXPECT_EQ(prepareAll("pedidosempreco").size(), 1u);  // it has no images
-  QFile bad(footer);
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-  bad.write("not a picture");
-  bad.close();
-  EXPECT_THROW(prepareAll("pedidografico"), RuntimeError);
-}
-
-TEST_F(Preparing, AJobWithoutItsCodeOpensTheReportWithNoRows) {
-  m_->job.SACOD.reset();
-  const draw::Document doc = prepare("pedidografico");
-  ASSERT_EQ(doc.pages.size(), 1u);
-  EXPECT_TRUE(find(doc, "PEDIDO:").empty());
-  EXPECT_EQ(find(doc, "Página").size(), 1u);
-}
-
-TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsTheProgram) {
-  m_->job.RELATORIO = "pedidocaixa";
-  m_->job.SACOD = "4";
-  m_->job.TROCA = "3";
   ui::QtUi qt;
   ASSERT_EQ(showPageReport(*m_, qt, "pedidocaixa"), Outcome::WindowOpen);
   std::vector<ReportPreview*> windows;
@@ -188,6 +162,7 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
       windows.push_back(preview);
       EXPECT_EQ(preview->windowTitle(), "Talvora - Pedido");
       if (!find(preview->document(), "RELAÇÃO DE PRODUTOS DE TROCA").empty()) exchange = preview;
+      else EXPECT_EQ(find(preview->document(), "CRÉDITO TROCA").size(), 1u);
     }
   ASSERT_EQ(windows.size(), 2u);
   ASSERT_NE(exchange, nullptr);
@@ -251,18 +226,15 @@ class EndToEnd : public ::testing::Test {
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
   }
   static QString pdf(const QString& name) { return dir_ + "/" + name + ".pdf"; }
-  // How many words of a PDF have that text and start near (x, y), in twips
-  // (pdftotext boxes start at the font's ascent, a few twips from the run's
-  // top); x NaN: anywhere across.
-  static size_t wordsAt(const QString& name, const QString& text, double x, double y, double tolerance = 10) {
+  // How many words of a PDF have that text and start near (x, y) in twips
+  // (pdftotext boxes start at the font's ascent, a few twips below the run's
+  // top); NaN: anywhere.
+  static size_t wordsAt(const QString& name, const QString& text, double x = NAN, double y = NAN,
+                        double tolerance = 10) {
     size_t n = 0;
     for (const PdfWord& w : testsupport::pdfWords(pdf(name)))
-      n += w.text == text && (std::isnan(x) || std::abs(w.xMin - x) < tolerance) && std::abs(w.yMin - y) < tolerance;
-    return n;
-  }
-  static size_t count(const QString& name, const QString& text) {
-    size_t n = 0;
-    for (const PdfWord& w : testsupport::pdfWords(pdf(name))) n += w.text == text;
+      n += w.text == text && (std::isnan(x) || std::abs(w.xMin - x) < tolerance) &&
+           (std::isnan(y) || std::abs(w.yMin - y) < tolerance);
     return n;
   }
   static inline QString dir_;
@@ -327,10 +299,10 @@ TEST_F(EndToEnd, ACounterSaleWithAnExchangeWritesBothDocuments) {
   auto [exit, err] = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "3"}});
   ASSERT_EQ(exit, 0) << err.toStdString();
   ASSERT_TRUE(QFile::exists(pdf("caixa-troca")));
-  EXPECT_EQ(count("caixa", "CRÉDITO"), 1u);
-  EXPECT_EQ(count("caixa", "4.838,32"), 1u);
-  EXPECT_EQ(count("caixa-troca", "RELAÇÃO"), 1u);
-  EXPECT_EQ(count("caixa-troca", "CRÉDITO"), 0u);
+  EXPECT_EQ(wordsAt("caixa", "CRÉDITO"), 1u);
+  EXPECT_EQ(wordsAt("caixa", "4.838,32"), 1u);
+  EXPECT_EQ(wordsAt("caixa-troca", "RELAÇÃO"), 1u);
+  EXPECT_EQ(wordsAt("caixa-troca", "CRÉDITO"), 0u);
   std::tie(exit, err) = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "0"}});
   ASSERT_EQ(exit, 0) << err.toStdString();
   EXPECT_TRUE(QFile::exists(pdf("caixa")));
@@ -338,6 +310,7 @@ TEST_F(EndToEnd, ACounterSaleWithAnExchangeWritesBothDocuments) {
 }
 
 TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
+  // A missing or unreadable image: status 1, naming the file, and no PDF.
   QFile::remove(dir_ + "/cabecalho.jpg");
   auto [exit, err] = run("sem-imagem", {{"RELATORIO", "pedidoorcamento"}, {"SACOD", "1"}});
   EXPECT_EQ(exit, 1);
@@ -348,6 +321,15 @@ TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
   std::tie(exit, err) = run("sem-preco", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});
   ASSERT_EQ(exit, 0) << err.toStdString();
   EXPECT_EQ(wordsAt("sem-preco", "CLIENTE", NAN, footer), 1u);
+  writeImages(dir_);
+  QFile bad(dir_ + "/rodape.jpg");
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  bad.write("not a picture");
+  bad.close();
+  std::tie(exit, err) = run("ilegivel", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
+  EXPECT_EQ(exit, 1);
+  EXPECT_TRUE(err.contains(dir_ + "/rodape.jpg")) << err.toStdString();
+  EXPECT_FALSE(QFile::exists(pdf("ilegivel")));
   // A layout file beside the program replaces the compiled one.
   writeLayoutOverride(dir_);
   std::tie(exit, err) = run("troca-layout", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});

@@ -79,6 +79,14 @@ inline std::vector<Found> find(const draw::Document& doc, const QString& text) {
   return out;
 }
 
+// The one run of that text; a failure when there is not exactly one.
+inline Found one(const draw::Document& doc, const QString& text) {
+  const auto f = find(doc, text);
+  if (f.size() == 1) return f[0];
+  ADD_FAILURE() << f.size() << " runs of \"" << text.toStdString() << "\"";
+  return {0, {}};
+}
+
 // The text of the run laid out exactly in rect on the page, "(none)" when none is.
 inline QString textIn(const draw::Page& page, const QRect& rect) {
   for (const draw::TextRun& t : texts(page))
