@@ -1,5 +1,5 @@
-// The service-order, stock-issue, production and price-table reports: what
-// the dispatcher's notes a, b and d add, and their rows from the demo database.
+// The service-order, stock-issue, production and price-table reports: the
+// captions and messages their preparation adds, and their rows from the demo database.
 #include <gtest/gtest.h>
 
 #include "reports/pagereports.h"
