@@ -97,6 +97,7 @@ ReportPreview::ReportPreview(draw::Document doc, ui::Ui& ui, QWidget* parent)
   scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   scroll_->setWidget(view_);
   setCentralWidget(scroll_);
+  scroll_->viewport()->installEventFilter(this);
 
   connect(pageBox_, &QSpinBox::valueChanged, this, [this](int v) { showPage(v - 1); });
   connect(zoomBox_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -163,9 +164,9 @@ void ReportPreview::closeEvent(QCloseEvent* event) {
   if (onClosed) onClosed();
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (fitting_ && view_) fitWidth();
+bool ReportPreview::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize && fitting_) fitWidth();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace reports

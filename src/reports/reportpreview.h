@@ -61,7 +61,9 @@ class ReportPreview : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  // Fits the page to the view's width whenever the view itself changes size
+  // (the window's own resize comes before its layout has resized the view).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void updateControls();

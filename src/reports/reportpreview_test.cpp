@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +74,22 @@ TEST(ReportPreview, ZoomScalesThePageAndPrintingAsksThePrintDialog) {
   ui.printCopies = 0;
   w.printAction()->trigger();
   EXPECT_EQ(ui.printDialogs, 1);
+}
+
+// "Largura da página": the page fills the view's width once the window is
+// shown and after every resize, not the width the view had before layout.
+TEST(ReportPreview, PageWidthFollowsTheShownWindow) {
+  ui::ScriptedUi ui;
+  ReportPreview w(threePages(), ui);
+  for (const QSize size : {QSize(900, 1000), QSize(1400, 900), QSize(600, 700)}) {
+    SCOPED_TRACE(size.width());
+    w.resize(size);
+    w.show();
+    QApplication::processEvents();
+    auto* scroll = w.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_NEAR(scroll->widget()->width(), scroll->viewport()->width() - 20, 2);
+  }
 }
 
 TEST(ReportPreview, ClosingTheWindowEndsTheProgram) {
