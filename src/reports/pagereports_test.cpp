@@ -146,6 +146,13 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
   ASSERT_EQ(empty.pages.size(), 1u);
   EXPECT_TRUE(find(empty, "PEDIDO:").empty());
   EXPECT_EQ(find(empty, "Página").size(), 1u);
+  // The service order without OSCOD: no group header either.
+  m_->job.OSCOD = "1";
+  EXPECT_EQ(find(prepare("os"), "ORDEM DE SERVIÇOS").size(), 1u);
+  m_->job.OSCOD.reset();
+  const draw::Document noOrder = prepare("os");
+  ASSERT_EQ(noOrder.pages.size(), 1u);
+  EXPECT_TRUE(find(noOrder, "ORDEM DE SERVIÇOS").empty());
 }
 
 TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsTheProgram) {
@@ -163,6 +170,11 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   for (const draw::Item& i : reports[1].document.pages[0].items) pictures += std::holds_alternative<draw::Picture>(i);
   EXPECT_EQ(pictures, 2u);
   EXPECT_EQ(one(reports[1].document, "PEDIDO:").run.rect.left(), 500 + 30);
+  // Both filled for the job's sale: its code beside "PEDIDO:".
+  for (const auto& r : reports) {
+    const QRect label = one(r.document, "PEDIDO:").run.rect;
+    EXPECT_EQ(textIn(r.document.pages[0], QRect(500 + 990, label.top(), 1140, 255)).trimmed(), "4") << r.name.toStdString();
+  }
   EXPECT_EQ(exchangePdfPath("/tmp/out.pdf"), "/tmp/out-troca.pdf");
   EXPECT_EQ(exchangePdfPath("pedido.1.pdf"), "pedido.1-troca.pdf");
   EXPECT_EQ(exchangePdfPath("/tmp/a.b/saida"), "/tmp/a.b/saida-troca");

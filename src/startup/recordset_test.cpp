@@ -22,6 +22,9 @@ class RecordsetTest : public ::testing::Test {
 
 TEST_F(RecordsetTest, QueriesTheDemoDatabaseWithQuotedValues) {
   m.FECHARS();  // never opened: no effect
+  m.FECHARS2();
+  m.FECHARS3();
+  m.FECHARS3();
   m.Rs.open("select first 1 incod, innome from interveniente where innome like '%''%' "
             "order by incod",
             m.Cnn);
