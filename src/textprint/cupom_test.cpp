@@ -74,6 +74,21 @@ TEST_F(CupomTest, NoStoreRowPutsTheSaleHeaderAfterTheCommand) {
                                 QString::fromLatin1("\x1D\x56\x42\x00", 4)));
 }
 
+// A promotion mark before a long name: the line holds 57 columns, the rest
+// of the name follows on the next line.
+TEST_F(CupomTest, PromotionMarkBeforeALongName) {
+  QSqlDatabase db = m.Cnn.database();
+  ASSERT_TRUE(db.transaction());
+  QSqlQuery mark(db);
+  ASSERT_TRUE(mark.exec("update itemsaida set tppromocao='1' where itcod=4006"));
+  m.job.SACOD = QString("4");
+  const auto receipt = composeCupom(m);
+  db.rollback();
+  ASSERT_TRUE(receipt.has_value());
+  EXPECT_TRUE(receipt->contains(
+      "\r\n*AR-CONDICIONADO SPLIT 12000 BTUS INVERTER QUENTE/FRIO 22\r\n0V\r\n"));
+}
+
 TEST_F(CupomTest, ThirtyItemsCountQuantitiesNotRows) {
   m.job.SACOD = QString("3");
   const auto receipt = composeCupom(m);

@@ -1,5 +1,7 @@
 #include "textprint/imprimetexto.h"
 
+#include <QSqlQuery>
+
 #include "textdoc_testutil.h"
 
 namespace {
@@ -43,6 +45,22 @@ TEST_F(ImprimeTextoTest, GoldenOrderTexts) {
     expectSameBytes(compose(sale), golden("texto_sale" + sale + ".prn"));
   }
   EXPECT_TRUE(ui.shown.empty());
+}
+
+// A customer with both a CPF and a CNPJ: only the CPF is printed. The CNPJ
+// is filled inside a transaction the document shares and that is rolled back.
+TEST_F(ImprimeTextoTest, CpfWinsOverCnpj) {
+  QSqlDatabase db = m.Cnn.database();
+  ASSERT_TRUE(db.transaction());
+  QSqlQuery fill(db);
+  ASSERT_TRUE(fill.exec("update interveniente set incnpj='34.567.890/0001-12' where incod=10"));
+  ASSERT_EQ(fill.numRowsAffected(), 1);
+  const QByteArray text = compose("1");
+  db.rollback();
+  const QList<QByteArray> lines = text.split('\n');
+  ASSERT_GT(lines.size(), 7);
+  EXPECT_EQ(lines[7].mid(69, 22), "CPF.:   123.456.789-09");
+  EXPECT_FALSE(text.contains("CNPJ"));
 }
 
 TEST_F(ImprimeTextoTest, RemarksOfMoreThan520CharactersStopAtFourLines) {
