@@ -13,6 +13,9 @@ namespace {
 const char* const kCompany = "LOJA TALVORA LTDA";
 const char* const kName20 = "PARAFUSO SEXTAVADO 8";
 const char* const kCode = "7891234567895";
+// The company name is never cut, however long.
+const std::string kLongCompany =
+    "LOJA TALVORA COMERCIO DE FERRAGENS MATERIAIS ELETRICOS E HIDRAULICOS LTDA - MATRIZ 01";
 
 ppla::PriceLabels sample() { return {kCompany, kName20, kCode, 12.9, true, "0002"}; }
 
@@ -70,6 +73,8 @@ TEST(PplaPriceLabels, Variants) {
       {"empty CODBARRAS", [](auto& j) { j.barcode = ""; }, {kCompany, kName20, "", "", "12,90"}},
       {"1234.5", [](auto& j) { j.price = 1234.5; }, {kCompany, kName20, "", kCode, "1.234,50"}},
       {"0.5", [](auto& j) { j.price = 0.5; }, {kCompany, kName20, "", kCode, "0,50"}},
+      {"long company", [](auto& j) { j.company = QString::fromStdString(kLongCompany); },
+       {kLongCompany, kName20, "", kCode, "12,90"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -87,11 +92,12 @@ TEST(PplaOrderLabels, ThePlacesOfARowAndNullValues) {
   ppla::orderLabel(lc, ppla::Place::Left, label);
   ppla::orderLabel(lc, ppla::Place::Middle, label);
   label.withPrice = false;
+  label.company = QString::fromStdString(kLongCompany);
   ppla::orderLabel(lc, ppla::Place::Right, label);
   const std::string code = "7891000100103", name = "LUVA DE PROCEDIMENTO ";
   EXPECT_EQ(bytes(lc.text()), orderLabel(kLeft, code, name, "1.234,50", kCompany) +
                                   orderLabel(kMiddle, code, name, "1.234,50", kCompany) +
-                                  orderLabel(kRight, code, name, nullptr, kCompany));
+                                  orderLabel(kRight, code, name, nullptr, kLongCompany));
 
   LineComposer nulls;
   ppla::orderLabel(nulls, ppla::Place::Middle,
