@@ -160,6 +160,16 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
 }
 
+// Enter in the empty last emission date fills today and moves on.
+TEST(FrmConsComissaoGERAL, EnterInAnEmptyFinalEmissionDateTakesToday) {
+  Shown t;
+  FrmConsComissaoGERAL& w = *t.w;
+  w.COFINAL->setFocus(Qt::TabFocusReason);
+  t.dateAndEnter("");
+  EXPECT_EQ(w.COFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.CAINICIAL);
+}
+
 // TODOS with every field empty; an unknown seller is refused before any
 // query; a name with an apostrophe is found.
 TEST(FrmConsComissaoGERAL, TodosAndSellerNames) {
@@ -368,6 +378,15 @@ TEST(FrmConsComissaoGERAL, ModesWholeRepresentativeInquiryThenLimpar) {
   EXPECT_EQ(c.headers().mid(2, 2), (QStringList{"Representante", "Ped."}));
   EXPECT_EQ(column(c, 3), (QStringList{"27", "29"}));
   EXPECT_EQ(column(c, 6), (QStringList{"12,00", "7,50"}));
+  EXPECT_EQ(w.LBLCAN->text(), "19,50");
+
+  // Only the first cancellation date: no reversal query, no message, and the
+  // cancelled-sales grid keeps what it showed.
+  t.setDate(w.CAFINAL, "");
+  t.click(w.Command2);
+  EXPECT_EQ(w.SEMESTORNO, "SIM");
+  EXPECT_TRUE(t.messages().isEmpty()) << t.messages().join('|').toStdString();
+  EXPECT_EQ(column(c, 3), (QStringList{"27", "29"}));
   EXPECT_EQ(w.LBLCAN->text(), "19,50");
 
   w.OPTODOS->setChecked(true);
