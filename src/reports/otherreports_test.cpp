@@ -2,6 +2,8 @@
 // captions and messages their preparation adds, and their rows from the demo database.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "reports/pagereports.h"
 #include "reports/reports_testutil.h"
 
@@ -58,6 +60,19 @@ TEST_F(OtherReports, ALongDefectDescriptionPushesWhatFollows) {
   const LayoutItem& parts = itemOf(l, "OS_Header", "PEÇAS E SERVIÇOS");
   ASSERT_GE(parts.top, defect.bottom());
   EXPECT_EQ(one(doc, "PEÇAS E SERVIÇOS").run.rect.top(), sectionTop + parts.top + growth);
+  // The growing fields of the three layouts: defect, evaluation and address
+  // complements (the short order's defect box is fixed).
+  const std::map<QString, QStringList> growing = {
+      {"reportOS", {"INCOMPLEMENTO", "INCOMPLEMENTO2", "INENCOMPLEMENTO", "OSDEFEITO", "OSAVALIACAO"}},
+      {"reportOSE", {"INCOMPLEMENTO", "INCOMPLEMENTO2", "INENCOMPLEMENTO"}},
+      {"reportOSVISITA", {"INENDERECO", "INCOMPLEMENTO"}}};
+  for (const auto& [report, columns] : growing) {
+    QStringList got;
+    for (const LayoutSection& s : loadLayout(report, QString()).sections)
+      for (const LayoutItem& i : s.items)
+        if (i.grow) got << i.column;
+    EXPECT_EQ(got, columns) << report.toStdString();
+  }
 }
 
 TEST_F(OtherReports, CompanyAndCustomerCaptionsOfTheServiceOrders) {
@@ -85,6 +100,32 @@ TEST_F(OtherReports, CompanyAndCustomerCaptionsOfTheServiceOrders) {
   }
   m_->job.OSCOD = "1";
   EXPECT_TRUE(find(prepare("osvisita"), "BRISA NORTE CLIMATIZAÇÃO").empty());
+}
+
+TEST_F(OtherReports, APurchaseWithoutItemsPrintsItsHeaderAndAnEmptyList) {
+  for (const char* code : {"pedidocompra", "pedidocomprac"}) {
+    SCOPED_TRACE(code);
+    const Layout l = loadLayout(preparation(code)->report, QString());
+    const LayoutItem& name = itemOf(l, "ITEMSAIDA_Detail", "ITPRNOME");
+    const auto detailRows = [&](const draw::Document& doc) {
+      size_t n = 0;
+      for (const draw::Page& page : doc.pages)
+        for (const draw::TextRun& t : texts(page))
+          n += t.rect.left() == 500 + name.left && t.rect.width() == name.width;
+      return n;
+    };
+    size_t perRow = 0;  // the portrait one has the item's remark under its name
+    for (const LayoutItem& i : sectionOf(l, "ITEMSAIDA_Detail").items)
+      perRow += i.left == name.left && i.width == name.width;
+    m_->job.ENCOD = "1";
+    EXPECT_EQ(detailRows(prepare(code)), 4 * perRow);
+    m_->job.ENCOD = "2";
+    const draw::Document doc = prepare(code);
+    EXPECT_EQ(detailRows(doc), 0u);
+    one(doc, command(*m_, "PEDCOMP", "2").value(0, "INNOME").toText());
+    one(doc, "PEDIDO SEM ITENS.");
+    EXPECT_EQ(doc.pages.size(), 1u);
+  }
 }
 
 TEST_F(OtherReports, TheStockIssueShowsItsMessagesAndSumsQuantityAndTotal) {
