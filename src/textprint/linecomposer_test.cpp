@@ -4,6 +4,8 @@
 #include <variant>
 #include <vector>
 
+#include "startup/masks.h"
+
 namespace {
 
 const QString kEsc = controlBytes({0x1B, 0x21, 0x01});  // three bytes, three columns
@@ -39,6 +41,9 @@ TEST(LineComposer, StatementsTabsAndColumns) {
       {"numbers with their blanks", {"CLI.", Value::integer(12), Value::integer(-3), "|"},
        "CLI. 12 -3 |", 13},
       {"nothing wrapped or cut", {QString(300, 'w')}, QString(300, 'w'), 301},
+      {"a value wider than its placement mask is whole",
+       {formatMask(Value::text(formatMask(Value::decimal(12345678.9), "###0.00")), "@@@@@@@@@"), "|"},
+       "12345678,90|", 13},
       {"a decomposed accent is one column", {QString::fromUtf8("Jose\u0301"), Tab{6}, "|"},
        QString::fromUtf8("José |"), 7},
       {"outside the basic plane: one '?'", {QString::fromUtf8("a\U0001F600b"), Tab{5}, "|"},
