@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils
   libqt6sql6-odbc unixodbc tdsodbc libsqliteodbc
   fonts-liberation2

@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
   // configured at all (C/POSIX) gets that one rather than the C formats.
   if (QLocale::system().language() == QLocale::C)
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+  ui::installQtTranslations();
   auto ui = ui::makeUi(cl.options.batch);
 
   modCnn m;

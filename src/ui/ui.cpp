@@ -1,6 +1,9 @@
 #include "ui/ui.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -87,6 +90,15 @@ QStringList ScriptedUi::texts() const {
 std::unique_ptr<Ui> makeUi(bool batch) {
   if (batch) return std::make_unique<BatchUi>();
   return std::make_unique<QtUi>();
+}
+
+bool installQtTranslations() {
+  auto* qtTexts = new QTranslator(QCoreApplication::instance());  // owned by the application
+  if (!qtTexts->load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete qtTexts;
+    return false;
+  }
+  return QCoreApplication::installTranslator(qtTexts);
 }
 
 void reportRuntimeError(Ui& ui, const QString& message) {

@@ -71,6 +71,10 @@ class ScriptedUi : public Ui {
 
 std::unique_ptr<Ui> makeUi(bool batch);
 
+// Qt's own texts (the print dialog, the Sim/Não buttons) in the language of
+// QLocale(); false when no translation is installed for it.
+bool installQtTranslations();
+
 // The run-time error report: standard error, and a message box where
 // windows are allowed.
 void reportRuntimeError(Ui& ui, const QString& message);

@@ -1,6 +1,8 @@
 #include "ui/ui.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -58,6 +60,14 @@ TEST(ScriptedUi, RecordsMessagesAndAnswersFromItsQueue) {
   ui.printCopies = 0;
   EXPECT_FALSE(ui.printDialog(printer));
   EXPECT_EQ(ui.printDialogs, 1);
+}
+
+// The users read Qt's own buttons and dialogs in Portuguese.
+TEST(QtTranslations, QtsOwnButtonsSpeakTheUsersLanguage) {
+  ASSERT_TRUE(ui::installQtTranslations());
+  QMessageBox box(QMessageBox::Question, "Talvora", "?", QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Sim");
+  EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), QString::fromUtf8("Não"));
 }
 
 }  // namespace
