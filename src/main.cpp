@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   // configured at all (C/POSIX) gets that one rather than the C formats.
   if (QLocale::system().language() == QLocale::C)
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-  ui::installQtTranslations();
+  if (!cl.options.batch) ui::installQtTranslations();  // batch runs show no dialog
   auto ui = ui::makeUi(cl.options.batch);
 
   modCnn m;
