@@ -54,9 +54,14 @@ void quietRuntimeDir() {
 // nothing: a message box there would wait forever for a click.
 bool hasDisplay() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (!platform.isEmpty())
-    return !platform.startsWith("offscreen") && !platform.startsWith("minimal");
-  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+  const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+  const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  if (platform.isEmpty()) return x11 || wayland;
+  if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
+  // These two abort the process when their display server is not named.
+  if (platform.startsWith("xcb")) return x11;
+  if (platform.startsWith("wayland")) return wayland;
+  return true;
 }
 
 }  // namespace
@@ -78,8 +83,9 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   // Where no window could be seen, run as in --batch.
-  if (!hasDisplay()) cl.options.batch = true;
-  if (cl.options.batch && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+  const bool display = hasDisplay();
+  if (!display) cl.options.batch = true;
+  if (cl.options.batch && (!display || !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   quietRuntimeDir();
 

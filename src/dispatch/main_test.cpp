@@ -129,6 +129,11 @@ TEST(Executable, ErrorsOnAnInvisiblePlatformDoNotWaitForAClick) {
   auto r = runExecutable({"--config", path("nao/TL.ini"), "--job", job}, 20000);
   EXPECT_TRUE(r.finished);
   EXPECT_EQ(r.exitCode, 1);
+  // The X11 platform without a display to reach would abort inside Qt.
+  auto x11 = runExecutable({"--config", path("nao/TL.ini"), "--job", job}, 20000,
+                           {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ""}});
+  EXPECT_TRUE(x11.finished);
+  EXPECT_EQ(x11.exitCode, 1);
 }
 
 }  // namespace
