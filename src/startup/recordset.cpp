@@ -26,6 +26,8 @@ void Recordset::open(const QString& sql, const Connection& cnn) {
                        "\n" + sql);
   record_ = q->record();
   charWidths_.fill(0, record_.count());
+  columns_.clear();
+  for (int i = record_.count() - 1; i >= 0; --i) columns_.insert(record_.fieldName(i).toUpper(), i);
   const bool firebird = cnn.database().driverName() == "QIBASE";
   for (int i = 0; i < record_.count(); ++i) {
     const QSqlField f = record_.field(i);
@@ -55,17 +57,18 @@ void Recordset::Close() {
     query_.reset();
   }
   record_.clear();
+  columns_.clear();
   charWidths_.clear();
   eof_ = true;
 }
 
 int Recordset::indexOf(const QString& name) const {
-  const int i = record_.indexOf(name);  // without regard to case
+  const int i = columns_.value(name.toUpper(), -1);  // without regard to case
   if (i < 0) throw RuntimeError("Item não encontrado na coleção: " + name);
   return i;
 }
 
-bool Recordset::hasField(const QString& name) const { return record_.indexOf(name) >= 0; }
+bool Recordset::hasField(const QString& name) const { return columns_.contains(name.toUpper()); }
 
 QStringList Recordset::fieldNames() const {
   QStringList names;

@@ -38,6 +38,7 @@ class Recordset {
   int indexOf(const QString& name) const;
   std::unique_ptr<QSqlQuery> query_;
   QSqlRecord record_;
+  QHash<QString, int> columns_;  // upper-cased name -> first column of that name
   QVector<int> charWidths_;  // declared width of CHAR columns, else 0
   bool eof_ = true;
   QString sql_;
