@@ -10,8 +10,8 @@
 
 #include "dispatch/commandline.h"
 #include "dispatch/form1.h"
-#include "startup/errors.h"
-#include "startup/modcnn.h"
+#include "core/errors.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 namespace {

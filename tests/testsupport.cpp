@@ -9,7 +9,7 @@
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
-#include "startup/cp1252.h"
+#include "core/cp1252.h"
 
 namespace testsupport {
 
@@ -84,6 +84,16 @@ RunResult runExecutable(const QStringList& args, int timeoutMs,
   r.out = p.readAllStandardOutput();
   r.err = p.readAllStandardError();
   return r;
+}
+
+QString scratchFile(const QString& name) { return QDir(scratchDir()).filePath(name); }
+
+QString prefilled(const QString& name, const QByteArray& content) {
+  const QString path = scratchFile(name);
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  f.write(content);
+  return path;
 }
 
 QByteArray readFile(const QString& path) {

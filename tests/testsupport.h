@@ -4,7 +4,14 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+#include "core/errors.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Helpers shared by the test executables. Every test executable links this
 // library's main(): a QApplication on the offscreen platform and the pt_BR
@@ -43,6 +50,23 @@ RunResult runExecutable(const QStringList& args, int timeoutMs = 60000,
                         const QMap<QString, QString>& env = {});
 
 QByteArray readFile(const QString& path);
+
+// A path in this process's scratch folder.
+QString scratchFile(const QString& name);
+
+// A scratch file already holding `content`, to show what a failure leaves.
+QString prefilled(const QString& name, const QByteArray& content = "previous");
+
+// `run` must throw a RuntimeError whose message contains `needle`.
+template <typename F>
+void expectRuntimeError(F&& run, const QString& needle) {
+  try {
+    run();
+    ADD_FAILURE() << "no RuntimeError";
+  } catch (const RuntimeError& e) {
+    EXPECT_TRUE(e.message().contains(needle)) << e.message().toStdString();
+  }
+}
 
 // Text of a PDF read back with pdftotext -bbox: one word per entry, with
 // its box in twips (1 point = 20 twips) and its page (1-based).

@@ -1,7 +1,7 @@
 #include "commission/comissao.h"
 
 #include "commission/frmconscomissaogeral.h"
-#include "startup/errors.h"
+#include "core/errors.h"
 
 Outcome showFrmConsComissaoGERAL(modCnn& m, ui::Ui& ui) {
   if (m.options.batch)

@@ -4,7 +4,7 @@
 #include <QTableView>
 #include <cmath>
 
-#include "startup/jobparameters.h"
+#include "core/jobparameters.h"
 
 int CommissionGridModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "commission/frmconscomissaogeral.h"
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "textprint/painterbackend.h"
+#include "core/errors.h"
+#include "core/masks.h"
+#include "drawing/painterbackend.h"
 
 namespace comissao {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-#include "startup/modcnn.h"
-#include "textprint/pageprinter.h"
+#include "core/modcnn.h"
+#include "drawing/pageprinter.h"
 
 // The six commission statements: each re-runs the query the last inquiry
 // left behind and lays its rows out by person on the page printer.

@@ -9,8 +9,8 @@
 
 #include "commission/comissaosql.h"
 #include "commission_testutil.h"
-#include "startup/errors.h"
-#include "textprint/painterbackend.h"
+#include "core/errors.h"
+#include "drawing/painterbackend.h"
 
 using comissao::Statement;
 using namespace commissiontest;

@@ -9,7 +9,7 @@
 
 #include "commission/comissaosql.h"
 #include "commission/frmconscomissaogeral.h"
-#include "startup/masks.h"
+#include "core/masks.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "startup/value.h"
+#include "core/value.h"
 
 // The six commission queries, joined piece by piece from the inquiry's
 // filters, and the small rules the grids and statements share.

@@ -13,9 +13,9 @@
 #include <QTableView>
 
 #include "commission/comissaosql.h"
-#include "startup/errors.h"
-#include "startup/sqltext.h"
-#include "textprint/painterbackend.h"
+#include "core/errors.h"
+#include "core/sqltext.h"
+#include "drawing/painterbackend.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "commission/comissaogrid.h"
 #include "commission/comissaoprint.h"
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 class QCheckBox;

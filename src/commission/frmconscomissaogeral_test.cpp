@@ -12,7 +12,7 @@
 
 #include "commission/comissao.h"
 #include "commission_testutil.h"
-#include "startup/errors.h"
+#include "core/errors.h"
 
 using namespace commissiontest;
 

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 
 // The command line: none from the host; the options add to that and change
 // nothing else.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/outcome.h"
 #include "ui/ui.h"
 

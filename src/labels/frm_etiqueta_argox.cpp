@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "labels/labelicon.h"
-#include "startup/masks.h"
+#include "core/masks.h"
 
 namespace {
 

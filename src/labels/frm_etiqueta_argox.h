@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "labels/labelport.h"
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 class QButtonGroup;

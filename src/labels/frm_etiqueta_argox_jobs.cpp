@@ -5,8 +5,8 @@
 
 #include "labels/frm_etiqueta_argox.h"
 #include "labels/ppla.h"
-#include "startup/masks.h"
-#include "startup/sqltext.h"
+#include "core/masks.h"
+#include "core/sqltext.h"
 
 namespace {
 

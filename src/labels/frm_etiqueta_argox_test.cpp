@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "labels/labels_testutil.h"
-#include "startup/errors.h"
+#include "core/errors.h"
 
 using namespace labeltest;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/outcome.h"
 #include "ui/ui.h"
 

@@ -6,7 +6,7 @@
 #include "labels/frm_etiqueta_argox.h"
 #include "labels/labeljobs.h"
 #include "labels/labels_testutil.h"
-#include "startup/errors.h"
+#include "core/errors.h"
 
 using namespace labeltest;
 

@@ -1,6 +1,6 @@
 #include "labels/ppla.h"
 
-#include "startup/masks.h"
+#include "core/masks.h"
 
 namespace ppla {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-#include "startup/value.h"
-#include "textprint/linecomposer.h"
+#include "core/value.h"
+#include "core/linecomposer.h"
 
 // The PPLA command streams of the two label jobs. Every line goes through
 // the line composer (CR LF); the printer file turns it into Windows-1252.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "labels/labels_testutil.h"
-#include "startup/cp1252.h"
+#include "core/cp1252.h"
 
 using namespace labeltest;
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "textprint/painterbackend.h"
+#include "core/errors.h"
+#include "core/masks.h"
+#include "drawing/painterbackend.h"
 
 namespace reports {
 

@@ -5,7 +5,7 @@
 
 #include "reports/dataenvironment.h"
 #include "reports/layout.h"
-#include "textprint/displaylist.h"
+#include "drawing/displaylist.h"
 
 // The band engine: lays a layout out over a command's record set, section by
 // section and page by page, into a display list. It knows nothing of where

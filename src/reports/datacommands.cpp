@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 
 namespace reports {
 

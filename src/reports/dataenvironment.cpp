@@ -4,8 +4,8 @@
 #include <QSet>
 #include <atomic>
 
-#include "startup/errors.h"
-#include "startup/sqltext.h"
+#include "core/errors.h"
+#include "core/sqltext.h"
 
 namespace reports {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "reports/datacommands.h"
-#include "startup/modcnn.h"
-#include "startup/value.h"
+#include "core/modcnn.h"
+#include "core/value.h"
 
 // The data environment of the page reports: executes a data command with its
 // one argument and keeps the result, the command's record set (rsPEDIDO for

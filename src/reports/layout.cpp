@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 
 namespace reports {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "textprint/displaylist.h"
+#include "drawing/displaylist.h"
 
 // A band layout as the layout files describe it (layouts/FORMAT.md).
 namespace reports {

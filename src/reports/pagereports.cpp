@@ -7,10 +7,10 @@
 #include <QPrinterInfo>
 
 #include "reports/reportpreview.h"
-#include "startup/errors.h"
-#include "startup/inifile.h"
-#include "startup/sqltext.h"
-#include "textprint/painterbackend.h"
+#include "core/errors.h"
+#include "core/inifile.h"
+#include "core/sqltext.h"
+#include "drawing/painterbackend.h"
 
 namespace reports {
 

@@ -5,8 +5,8 @@
 
 #include "reports/bandengine.h"
 #include "reports/dataenvironment.h"
-#include "startup/modcnn.h"
-#include "textprint/displaylist.h"
+#include "core/modcnn.h"
+#include "drawing/displaylist.h"
 #include "ui/outcome.h"
 #include "ui/ui.h"
 

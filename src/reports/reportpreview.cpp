@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QToolBar>
 
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 namespace reports {
 

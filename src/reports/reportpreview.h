@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "textprint/displaylist.h"
+#include "drawing/displaylist.h"
 #include "ui/ui.h"
 
 class QComboBox;

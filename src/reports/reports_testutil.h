@@ -13,16 +13,14 @@
 #include "reports/dataenvironment.h"
 #include "reports/layout.h"
 #include "reports/pagereports.h"
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "startup/modcnn.h"
+#include "core/errors.h"
+#include "core/masks.h"
+#include "core/modcnn.h"
 #include "testsupport.h"
-#include "textprint/displaylist.h"
-#include "textprint/painterbackend.h"
+#include "drawing/displaylist.h"
+#include "drawing/painterbackend.h"
 #include "ui/ui.h"
 
-// Readable QStrings in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace reports::testutil {
 

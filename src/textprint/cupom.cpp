@@ -1,9 +1,9 @@
 #include "textprint/cupom.h"
 
-#include "startup/masks.h"
-#include "startup/sqltext.h"
+#include "core/masks.h"
+#include "core/sqltext.h"
 #include "textprint/documenttransaction.h"
-#include "textprint/linecomposer.h"
+#include "core/linecomposer.h"
 #include "textprint/printerfile.h"
 
 namespace {

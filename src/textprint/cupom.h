@@ -2,7 +2,7 @@
 #include <QString>
 #include <optional>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 // Counter receipt of the sale SACOD on the printer file LOCALIMPRESSORA.

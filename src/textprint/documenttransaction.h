@@ -2,7 +2,7 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 
 // The queries of one text document share one transaction: every transaction
 // of the embedded engine costs synchronous writes to the database file,

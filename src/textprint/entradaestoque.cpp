@@ -5,9 +5,9 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 #include "textprint/imprimeentrada.h"
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 namespace {
 

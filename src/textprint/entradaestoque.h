@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "startup/modcnn.h"
-#include "textprint/displaylist.h"
+#include "core/modcnn.h"
+#include "drawing/displaylist.h"
 #include "ui/ui.h"
 
 class QPrinter;

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "startup/errors.h"
-#include "startup/inifile.h"
-#include "startup/masks.h"
+#include "core/errors.h"
+#include "core/inifile.h"
+#include "core/masks.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <QDateTime>
 
-#include "startup/modcnn.h"
-#include "textprint/pageprinter.h"
+#include "core/modcnn.h"
+#include "drawing/pageprinter.h"
 
 // The stock-entry receipt of the entry ENCOD, drawn on printer and ended
 // with EndDoc: one complete document per call. The job file's ENDTENTRADA,

@@ -6,7 +6,7 @@
 
 #include "textdoc_testutil.h"
 #include "textprint/entradaestoque.h"
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 namespace {
 

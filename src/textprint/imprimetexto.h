@@ -3,7 +3,7 @@
 #include <QTime>
 #include <optional>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 // Sales-order text of SACOD for a 135-column printer, on LOCALIMPRESSORA.

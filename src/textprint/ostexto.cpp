@@ -1,9 +1,9 @@
 #include "textprint/ostexto.h"
 
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "startup/sqltext.h"
-#include "textprint/linecomposer.h"
+#include "core/errors.h"
+#include "core/masks.h"
+#include "core/sqltext.h"
+#include "core/linecomposer.h"
 #include "textprint/printerfile.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QTime>
 
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 #include "ui/ui.h"
 
 // The printable texts of one service order, each with its fallback.

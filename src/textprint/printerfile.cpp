@@ -1,7 +1,7 @@
 #include "textprint/printerfile.h"
 
-#include "startup/cp1252.h"
-#include "startup/errors.h"
+#include "core/cp1252.h"
+#include "core/errors.h"
 
 void PrinterFile::open(const QString& path, Mode mode) {
   close();

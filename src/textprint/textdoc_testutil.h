@@ -11,14 +11,11 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-#include "startup/cp1252.h"
-#include "startup/errors.h"
-#include "startup/modcnn.h"
+#include "core/cp1252.h"
+#include "core/errors.h"
+#include "core/modcnn.h"
 #include "testsupport.h"
 #include "ui/ui.h"
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace textdoc {
 
@@ -28,29 +25,9 @@ inline const char* kCompany = "BRISA NORTE CLIMATIZAÇÃO LTDA";
 
 inline void openDemo(modCnn& m) { m.Cnn.open(testsupport::fixtureConnectionString()); }
 
-inline QString scratchFile(const QString& name) {
-  return QDir(testsupport::scratchDir()).filePath(name);
-}
-
-// A scratch file already holding `content`, to show what a failure leaves.
-inline QString prefilled(const QString& name, const QByteArray& content = "previous") {
-  const QString path = scratchFile(name);
-  QFile f(path);
-  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-  f.write(content);
-  return path;
-}
-
-// `run` must throw a RuntimeError whose message contains `needle`.
-template <typename F>
-void expectRuntimeError(F&& run, const QString& needle) {
-  try {
-    run();
-    ADD_FAILURE() << "no RuntimeError";
-  } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains(needle)) << e.message().toStdString();
-  }
-}
+using testsupport::expectRuntimeError;
+using testsupport::prefilled;
+using testsupport::scratchFile;
 
 inline QByteArray golden(const QString& name) {
   QFile f(QStringLiteral(TL_SOURCE_DIR "/src/textprint/testdata/") + name);

@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <cstdio>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 
 namespace ui {
 

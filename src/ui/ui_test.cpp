@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "startup/errors.h"
+#include "core/errors.h"
 
 namespace draw {
 

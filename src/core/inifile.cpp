@@ -1,10 +1,10 @@
-#include "startup/inifile.h"
+#include "core/inifile.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "startup/cp1252.h"
+#include "core/cp1252.h"
 
 namespace {
 

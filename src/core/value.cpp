@@ -1,8 +1,8 @@
-#include "startup/value.h"
+#include "core/value.h"
 
-#include "startup/errors.h"
-#include "startup/jobparameters.h"
-#include "startup/masks.h"
+#include "core/errors.h"
+#include "core/jobparameters.h"
+#include "core/masks.h"
 
 Value Value::integer(qint64 v) {
   Value r(Kind::Integer);

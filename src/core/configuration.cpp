@@ -1,6 +1,6 @@
-#include "startup/configuration.h"
+#include "core/configuration.h"
 
-#include "startup/inifile.h"
+#include "core/inifile.h"
 
 Configuration readConfiguration(const QString& iniPath) {
   Configuration cfg;

@@ -1,4 +1,4 @@
-#include "startup/cp1252.h"
+#include "core/cp1252.h"
 
 #include <QStringDecoder>
 #include <array>

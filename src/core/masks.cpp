@@ -1,11 +1,11 @@
-#include "startup/masks.h"
+#include "core/masks.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "startup/jobparameters.h"
+#include "core/jobparameters.h"
 
 namespace {
 

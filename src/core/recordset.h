@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "startup/value.h"
+#include "core/value.h"
 
 class Connection;
 

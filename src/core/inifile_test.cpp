@@ -1,4 +1,4 @@
-#include "startup/inifile.h"
+#include "core/inifile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "textprint/linecomposer.h"
+#include "core/linecomposer.h"
 
-#include "startup/masks.h"
+#include "core/masks.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "startup/jobparameters.h"
+#include "core/jobparameters.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QProcessEnvironment>
 #include <cmath>
 
-#include "startup/inifile.h"
+#include "core/inifile.h"
 
 std::optional<double> parseLocaleNumber(const QString& text) {
   const QLocale locale;

@@ -2,7 +2,7 @@
 #include <QString>
 #include <initializer_list>
 
-#include "startup/value.h"
+#include "core/value.h"
 
 // Column jump of a print statement: Tab(n).
 struct Tab {

@@ -1,11 +1,11 @@
-#include "startup/recordset.h"
+#include "core/recordset.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 
-#include "startup/connection.h"
-#include "startup/errors.h"
+#include "core/connection.h"
+#include "core/errors.h"
 
 namespace {
 

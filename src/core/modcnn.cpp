@@ -1,4 +1,4 @@
-#include "startup/modcnn.h"
+#include "core/modcnn.h"
 
 void Main(modCnn& m) {
   m.config = readConfiguration(m.options.configPath);

@@ -1,4 +1,4 @@
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -6,11 +6,13 @@
 #include <QPrinter>
 #include <QProcess>
 
-#include "textdoc_testutil.h"
+#include <QRegularExpression>
+
+#include "testsupport.h"
 
 namespace {
 
-using textdoc::scratchFile;
+using testsupport::scratchFile;
 
 // pdftotext gives a word's box from the PDF's own numbers: xMin where the
 // first glyph is placed, yMin the baseline less the ascent. Qt's rounding and
@@ -148,7 +150,7 @@ TEST(PainterBackend, UnwritablePdfOrPrinterIsARuntimeError) {
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName("/nonexistent-folder/job.pdf");
-  textdoc::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); },
+  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); },
                               "/nonexistent-folder/job.pdf");
 }
 

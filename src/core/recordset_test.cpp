@@ -1,15 +1,15 @@
-#include "startup/recordset.h"
+#include "core/recordset.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
-#include "startup/connection.h"
-#include "startup/errors.h"
-#include "startup/masks.h"
-#include "startup/modcnn.h"
-#include "startup/sqltext.h"
+#include "core/connection.h"
+#include "core/errors.h"
+#include "core/masks.h"
+#include "core/modcnn.h"
+#include "core/sqltext.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "startup/jobparameters.h"
+#include "core/jobparameters.h"
 
 #include <QDir>
 #include <cstdint>

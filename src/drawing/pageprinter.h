@@ -3,9 +3,9 @@
 #include <variant>
 #include <vector>
 
-#include "startup/value.h"
-#include "textprint/displaylist.h"
-#include "textprint/linecomposer.h"
+#include "core/value.h"
+#include "drawing/displaylist.h"
+#include "core/linecomposer.h"
 
 // The drawing printer of the drawn documents: the host's Printer object.
 // Positions are twips from the top-left corner of the printable page. Print

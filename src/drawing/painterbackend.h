@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "textprint/displaylist.h"
+#include "drawing/displaylist.h"
 
 class QPainter;
 class QPrinter;

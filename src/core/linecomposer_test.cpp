@@ -1,10 +1,10 @@
-#include "textprint/linecomposer.h"
+#include "core/linecomposer.h"
 
 #include <gtest/gtest.h>
 #include <variant>
 #include <vector>
 
-#include "startup/masks.h"
+#include "core/masks.h"
 
 namespace {
 

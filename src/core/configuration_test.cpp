@@ -1,9 +1,9 @@
-#include "startup/configuration.h"
+#include "core/configuration.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include "startup/connection.h"
+#include "core/connection.h"
 #include "testsupport.h"
 
 namespace {

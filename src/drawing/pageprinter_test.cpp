@@ -1,8 +1,8 @@
-#include "textprint/pageprinter.h"
+#include "drawing/pageprinter.h"
 
 #include <gtest/gtest.h>
 
-#include "textprint/painterbackend.h"
+#include "drawing/painterbackend.h"
 
 namespace {
 

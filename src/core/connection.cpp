@@ -1,10 +1,10 @@
-#include "startup/connection.h"
+#include "core/connection.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "startup/errors.h"
-#include "startup/sqltext.h"
+#include "core/errors.h"
+#include "core/sqltext.h"
 
 Connection::Connection(QString name) : name_(std::move(name)) {}
 

@@ -1,9 +1,9 @@
-#include "textprint/pageprinter.h"
+#include "drawing/pageprinter.h"
 
 #include <cmath>
 
-#include "startup/masks.h"
-#include "textprint/painterbackend.h"
+#include "core/masks.h"
+#include "drawing/painterbackend.h"
 
 QString renderPrintItem(const Value& v) {
   QString s = renderPlain(v);

@@ -1,10 +1,10 @@
-#include "startup/masks.h"
+#include "core/masks.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include "startup/errors.h"
-#include "startup/value.h"
+#include "core/errors.h"
+#include "core/value.h"
 
 namespace {
 

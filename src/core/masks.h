@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "startup/value.h"
+#include "core/value.h"
 
 // How values become text, under the locale of QLocale() (pt_BR for the users).
 

@@ -1,10 +1,10 @@
 #pragma once
 #include <QString>
 
-#include "startup/configuration.h"
-#include "startup/connection.h"
-#include "startup/jobparameters.h"
-#include "startup/recordset.h"
+#include "core/configuration.h"
+#include "core/connection.h"
+#include "core/jobparameters.h"
+#include "core/recordset.h"
 
 // How this run was started (the command line).
 struct RunOptions {
