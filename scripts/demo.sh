@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, creates the demo database and prints a
-# sample of every document into build/demo/out, then says where each went.
+# Installs what is missing, builds the program (not the tests), creates the
+# demo database and prints a sample of every document into build/demo/out,
+# then says where each went and how to open the windows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 bash scripts/install-deps.sh || exit 1
-bash scripts/build.sh || exit 1
+# A new build tree builds the program only; an existing one keeps its settings.
+if [ ! -f build/CMakeCache.txt ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null || exit 1
+fi
+cmake --build build --target tl_relatorios -j"$(nproc)" || exit 1
 DEMO=$ROOT/build/demo
 OUT=$DEMO/out
 mkdir -p "$OUT"
 bash db/create-db.sh "$DEMO/demo.fdb" || exit 1
 EXE=$ROOT/build/tl_relatorios
-export LC_ALL=pt_BR.UTF-8
+if locale -a 2>/dev/null | grep -qix 'pt_BR\.utf-\?8'; then export LC_ALL=pt_BR.UTF-8; fi
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 cat >"$DEMO/TL.ini" <<INI
@@ -58,6 +63,8 @@ for spec in pedidografico:SACOD=1 pedidocaixa:SACOD=4 pedidoorcamento:SACOD=1 \
   code=${spec%%:*}
   run "$code" RELATORIO="$code" "${spec#*:}" TROCA=1 -- --pdf "$OUT/$code.pdf"
 done
-echo
-echo "Janela de comissões: $EXE --config $DEMO/TL.ini --job $DEMO/comissao.txt"
 printf '[Geral]\r\nRELATORIO=FrmConsComissaoGERAL\r\n' >"$DEMO/comissao.txt"
+echo
+echo "Numa sessão gráfica (X11 ou Wayland):"
+echo "  visualização do pedido:  $EXE --config $DEMO/TL.ini --job $DEMO/pedidografico.txt"
+echo "  janela de comissões:     $EXE --config $DEMO/TL.ini --job $DEMO/comissao.txt"

@@ -9,6 +9,7 @@ packages=(
   libqt6sql6-odbc unixodbc tdsodbc libsqliteodbc
   fonts-liberation2
   libgtest-dev poppler-utils
+  libqt6svg6 locales dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -16,12 +17,22 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-echo "Installing: ${missing[*]}"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The users' locale, so that scripts and the program can run under it.
+if ! locale -a 2>/dev/null | grep -qix 'pt_BR\.utf-\?8'; then
+  echo "Generating the pt_BR.UTF-8 locale"
+  if grep -q '^[# ]*pt_BR.UTF-8 UTF-8' /etc/locale.gen; then
+    $SUDO sed -i 's/^[# ]*pt_BR.UTF-8 UTF-8.*/pt_BR.UTF-8 UTF-8/' /etc/locale.gen
+  else
+    echo 'pt_BR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen >/dev/null
+fi

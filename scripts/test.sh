@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test with CTest.
+# Installs what is missing, builds with the tests, and runs every test with CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh
+BUILD_TESTING=ON bash scripts/build.sh
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"

@@ -12,6 +12,7 @@
 #include "dispatch/form1.h"
 #include "core/errors.h"
 #include "core/modcnn.h"
+#include "ui/appicon.h"
 #include "ui/ui.h"
 
 namespace {
@@ -95,7 +96,12 @@ int main(int argc, char** argv) {
   // configured at all (C/POSIX) gets that one rather than the C formats.
   if (QLocale::system().language() == QLocale::C)
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-  if (!cl.options.batch) ui::installQtTranslations();  // batch runs show no dialog
+  if (!cl.options.batch) {  // batch runs show no window
+    ui::installQtTranslations();
+    // Every window without an icon of its own (the preview, the commission
+    // window, message boxes) shows the program's; the label window keeps its own.
+    QApplication::setWindowIcon(applicationIcon());
+  }
   auto ui = ui::makeUi(cl.options.batch);
 
   modCnn m;
