@@ -9,6 +9,7 @@ packages=(
   libqt6sql6-odbc unixodbc tdsodbc libsqliteodbc
   fonts-liberation2
   libgtest-dev poppler-utils
+  libcups2-dev cups-daemon
 )
 missing=()
 for p in "${packages[@]}"; do

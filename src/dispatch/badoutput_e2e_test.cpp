@@ -1,0 +1,180 @@
+// Bad outputs against the real executable: every row names its input, the
+// exit status, what must be at the output path afterwards and a fragment of
+// the message. Nothing is ever half written or reported as done.
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include "output_testutil.h"
+
+namespace {
+
+using namespace outtest;
+
+enum class State { Absent, Untouched, Whole, Any };
+
+struct Row {
+  const char* what;
+  QString code, key, value;
+  QString printer;  // LOCALIMPRESSORA and IMPRESSORA
+  QString pdf;      // --pdf, when set
+  QString target;   // the output path checked
+  State state;
+  int exit;
+  QString message;
+  Launch run = {};
+  QStringList printers = {};  // [Impressoras]
+};
+
+QString fifo(const QString& name) {
+  const QString path = scratchFile(name);
+  QFile::remove(path);
+  EXPECT_EQ(::mkfifo(path.toLocal8Bit(), 0600), 0);
+  return path;
+}
+
+QString readOnly(const QString& name) {
+  const QString path = testsupport::prefilled(name);
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  return path;
+}
+
+QString absent(const QString& name) {
+  const QString path = scratchFile(name);
+  QFile::remove(path);
+  return path;
+}
+
+Launch sizeLimit(int bytes) { return {.wrapper = {"prlimit", QString("--fsize=%1").arg(bytes), "--"}}; }
+
+TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
+  const QString missing = scratchFile("no-such-folder/out");
+  const QString devFull = "/dev/full";
+  const Launch shortWait{.env = {{"TL_PRINTER_WAIT_MS", "1000"}}};
+  const QString mapped = absent("bo-mapped.prn"), shared = absent("bo-shared.prn");
+  const QString pipe = fifo("bo-fifo");
+  const Row rows[] = {
+      {"LPT1 unmapped", "pedidocupom", "SACOD", "4", "LPT1", "", absent("LPT1"), State::Absent, 1,
+       "impressora não encontrada: LPT1"},
+      {"com1: unmapped label", "etiqueta_peco", "SACOD", "", "com1:", "", absent("com1:"),
+       State::Absent, 1, "impressora não encontrada: com1:"},
+      {"no printer", "pedidotexto", "SACOD", "1", "", "", "", State::Any, 1,
+       "impressora não encontrada"},
+      {"a name no queue can have", "ostexto", "OSCOD", "3", "nome com espaço", "",
+       absent("nome com espaço"), State::Absent, 1, "impressora não encontrada: nome com espaço"},
+      {"a port out of range", "pedidocupom", "SACOD", "4", "127.0.0.1:70000", "", "", State::Any,
+       1, "impressora não encontrada: 127.0.0.1:70000"},
+      {"FIFO nobody reads", "pedidocupom", "SACOD", "4", pipe, "", "", State::Any, 1, pipe,
+       shortWait},
+      {"printer /dev/full", "pedidotexto", "SACOD", "1", devFull, "", "", State::Any, 1, devFull},
+      {"read-only printer file", "pedidocupom", "SACOD", "4", readOnly("bo-ro.prn"), "",
+       scratchFile("bo-ro.prn"), State::Untouched, 1, "bo-ro.prn"},
+      {"printer in a missing folder", "etiqueta_pedido", "SACOD", "8", missing, "", missing,
+       State::Absent, 1, missing},
+      {"full disk for the printer file", "pedidotexto", "SACOD", "1",
+       testsupport::prefilled("bo-full.prn"), "", scratchFile("bo-full.prn"), State::Untouched, 1,
+       "bo-full.prn", sizeLimit(1000)},
+      {"LPT1 mapped to a file", "pedidocupom", "SACOD", "4", "lpt1", "", mapped, State::Whole, 0,
+       "", {}, {"LPT1=" + mapped}},
+      {"a Windows share mapped to a file", "etiqueta_pedido", "SACOD", "8", "\\\\CAIXA01\\ZEBRA",
+       "", shared, State::Whole, 0, "", {}, {"\\\\caixa01\\zebra=" + shared}},
+      {"PDF /dev/full", "pedidografico", "SACOD", "1", "", devFull, "", State::Any, 1, devFull},
+      {"PDF in a missing folder", "pedidografico", "SACOD", "1", "", missing + ".pdf",
+       missing + ".pdf", State::Absent, 1, missing},
+      {"read-only PDF", "pedidografico", "SACOD", "1", "", readOnly("bo-ro.pdf"),
+       scratchFile("bo-ro.pdf"), State::Untouched, 1, "bo-ro.pdf"},
+      {"full disk for the PDF", "pedidografico", "SACOD", "1", "",
+       testsupport::prefilled("bo-full.pdf"), scratchFile("bo-full.pdf"), State::Untouched, 1,
+       "bo-full.pdf", sizeLimit(20000)},
+      {"a PDF written whole", "pedidografico", "SACOD", "1", "", absent("bo-ok.pdf"),
+       scratchFile("bo-ok.pdf"), State::Whole, 0, ""},
+  };
+  const QStringList before = QDir::current().entryList(QDir::Files);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Launch run = row.run;
+    if (!row.pdf.isEmpty()) run.args << "--pdf" << row.pdf;
+    const Result r = launch(outtest::config("bo-TL.ini", row.printers),
+                            job(row.code, row.key, row.value, row.printer), run);
+    EXPECT_EQ(r.exitCode, row.exit) << r.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(row.message)) << r.err.toStdString();
+    const QByteArray now = testsupport::readFile(row.target);
+    switch (row.state) {
+      case State::Absent: EXPECT_FALSE(QFile::exists(row.target)); break;
+      case State::Untouched: EXPECT_EQ(now, QByteArray("previous")); break;
+      case State::Whole:
+        EXPECT_FALSE(now.isEmpty());
+        if (row.target.endsWith(".pdf")) EXPECT_TRUE(now.trimmed().endsWith("%%EOF"));
+        break;
+      case State::Any: break;
+    }
+  }
+  EXPECT_EQ(leftovers(testsupport::scratchDir()), QStringList());
+  // No printer name ever became a file in the current folder.
+  EXPECT_EQ(QDir::current().entryList(QDir::Files), before);
+}
+
+// Order labels go one row a job; a row that fails is cut back off the file,
+// which keeps the rows before it whole.
+TEST(BadOutput, AFailedLabelRowIsCutBack) {
+  const QString config = outtest::config("bo-rows.ini");
+  const QString file = absent("bo-rows.prn");
+  ASSERT_EQ(launch(config, job("etiqueta_pedido", "SACOD", "8", file)).exitCode, 0);
+  const QByteArray both = testsupport::readFile(file);
+  const qsizetype second = both.indexOf("\x02" "e\r\n", 1);
+  ASSERT_GT(second, 0);
+  const Result r = launch(config, job("etiqueta_pedido", "SACOD", "8", file),
+                          sizeLimit(int(second) + 40));
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(testsupport::readFile(file), both.left(second));
+}
+
+// Values are data: control bytes in them reach the printer as blanks.
+TEST(BadOutput, ControlBytesInValuesAreBlanks) {
+  const QString config = outtest::config("bo-ctl.ini");
+  const QString company = QString::fromLatin1("A\x1B@\x02Q0099\x7F" "B");
+  for (const char* code : {"pedidotexto", "etiqueta_peco", "ostexto"}) {
+    SCOPED_TRACE(code);
+    const QString file = absent("bo-ctl.prn");
+    const Result r = launch(config, job(code, code == QString("ostexto") ? "OSCOD" : "SACOD",
+                                        code == QString("ostexto") ? "3" : "1", file, company));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray out = testsupport::readFile(file);
+    EXPECT_TRUE(out.contains("A @ Q0099 B"));
+    EXPECT_FALSE(out.contains("\x1B@"));
+    EXPECT_FALSE(out.contains("\x02Q0099"));
+  }
+}
+
+// SIGTERM, SIGINT or SIGHUP at any moment: the program ends within 2 s, and
+// the output is either whole (the job had finished) or absent, with no
+// temporary file left beside it.
+TEST(BadOutput, SignalsEndTheJobPromptlyLeavingNothingHalf) {
+  const QString config = outtest::config("bo-sig.ini");
+  struct Case {
+    int sig, afterMs;
+    bool pdf;
+  };
+  for (const Case& c : {Case{SIGTERM, 1000, false}, Case{SIGINT, 150, true},
+                        Case{SIGTERM, 400, true}, Case{SIGHUP, 700, true}}) {
+    SCOPED_TRACE(QString("signal %1 after %2 ms").arg(c.sig).arg(c.afterMs).toStdString());
+    const QString pdf = absent("bo-sig.pdf");
+    Launch run{.signalAfterMs = c.afterMs, .sig = c.sig};
+    QString printer = "/dev/null";
+    if (c.pdf) run.args << "--pdf" << pdf;
+    else printer = fifo("bo-sig-fifo");  // waiting on a printer nobody reads
+    const Result r = launch(config, job(c.pdf ? "pedidografico" : "pedidocupom", "SACOD",
+                                        c.pdf ? "2" : "4", printer), run);
+    if (r.msAfterSignal < 0) {  // finished before the signal
+      EXPECT_EQ(r.exitCode, 0);
+      EXPECT_TRUE(testsupport::readFile(pdf).trimmed().endsWith("%%EOF"));
+      continue;
+    }
+    EXPECT_LT(r.msAfterSignal, 2000);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("interrompido")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(leftovers(testsupport::scratchDir()), QStringList());
+  }
+}
+
+}  // namespace
