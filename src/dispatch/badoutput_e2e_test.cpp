@@ -44,7 +44,39 @@ QString absent(const QString& name) {
   return path;
 }
 
-Launch sizeLimit(int bytes) { return {.wrapper = {"prlimit", QString("--fsize=%1").arg(bytes), "--"}}; }
+// A small file system of its own (tmpfs, mounted when the test may), filled
+// to the last page but `free` bytes.
+class SmallDisk {
+ public:
+  SmallDisk() : dir_(scratchFile("small-disk")) {
+    QDir().mkpath(dir_);
+    mounted_ = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", dir_}) == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) QProcess::execute("umount", {dir_});
+  }
+  bool mounted() const { return mounted_; }
+  QString file(const QString& name) const { return dir_ + "/" + name; }
+  void fill(int free) {
+    QFile::remove(file("filler"));
+    const QString gap = file("gap");
+    QFile g(gap);
+    g.open(QIODevice::WriteOnly);
+    g.write(QByteArray(free, 'g'));
+    g.close();
+    QFile f(file("filler"));
+    f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const QByteArray block(4096, 'f');
+    while (f.write(block) == block.size()) {
+    }
+    f.close();
+    QFile::remove(gap);
+  }
+
+ private:
+  QString dir_;
+  bool mounted_ = false;
+};
 
 TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
   const QString missing = scratchFile("no-such-folder/out");
@@ -70,9 +102,6 @@ TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
        scratchFile("bo-ro.prn"), State::Untouched, 1, "bo-ro.prn"},
       {"printer in a missing folder", "etiqueta_pedido", "SACOD", "8", missing, "", missing,
        State::Absent, 1, missing},
-      {"full disk for the printer file", "pedidotexto", "SACOD", "1",
-       testsupport::prefilled("bo-full.prn"), "", scratchFile("bo-full.prn"), State::Untouched, 1,
-       "bo-full.prn", sizeLimit(1000)},
       {"LPT1 mapped to a file", "pedidocupom", "SACOD", "4", "lpt1", "", mapped, State::Whole, 0,
        "", {}, {"LPT1=" + mapped}},
       {"a Windows share mapped to a file", "etiqueta_pedido", "SACOD", "8", "\\\\CAIXA01\\ZEBRA",
@@ -82,9 +111,6 @@ TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
        missing + ".pdf", State::Absent, 1, missing},
       {"read-only PDF", "pedidografico", "SACOD", "1", "", readOnly("bo-ro.pdf"),
        scratchFile("bo-ro.pdf"), State::Untouched, 1, "bo-ro.pdf"},
-      {"full disk for the PDF", "pedidografico", "SACOD", "1", "",
-       testsupport::prefilled("bo-full.pdf"), scratchFile("bo-full.pdf"), State::Untouched, 1,
-       "bo-full.pdf", sizeLimit(20000)},
       {"a PDF written whole", "pedidografico", "SACOD", "1", "", absent("bo-ok.pdf"),
        scratchFile("bo-ok.pdf"), State::Whole, 0, ""},
   };
@@ -113,19 +139,48 @@ TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
   EXPECT_EQ(QDir::current().entryList(QDir::Files), before);
 }
 
-// Order labels go one row a job; a row that fails is cut back off the file,
-// which keeps the rows before it whole.
-TEST(BadOutput, AFailedLabelRowIsCutBack) {
-  const QString config = outtest::config("bo-rows.ini");
-  const QString file = absent("bo-rows.prn");
-  ASSERT_EQ(launch(config, job("etiqueta_pedido", "SACOD", "8", file)).exitCode, 0);
-  const QByteArray both = testsupport::readFile(file);
-  const qsizetype second = both.indexOf("\x02" "e\r\n", 1);
-  ASSERT_GT(second, 0);
-  const Result r = launch(config, job("etiqueta_pedido", "SACOD", "8", file),
-                          sizeLimit(int(second) + 40));
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(testsupport::readFile(file), both.left(second));
+// A full disk: the printer file and the PDF keep what they held; order
+// labels go one row a job, and the row that does not fit is cut back off
+// the file, which keeps the rows before it whole.
+TEST(BadOutput, AFullDiskLeavesOutputsWholeOrUntouched) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+  const QString config = outtest::config("bo-disk.ini");
+  const QString labels = disk.file("rows.prn");
+  ASSERT_EQ(launch(config, job("etiqueta_pedido", "SACOD", "2", labels)).exitCode, 0);
+  const QByteArray all = testsupport::readFile(labels);
+  QFile::remove(labels);
+  qsizetype fits = 0;  // the rows that fit in one page
+  for (qsizetype at = 0; at >= 0 && at <= 4096; at = all.indexOf("\x02" "e\r\n", at + 1))
+    fits = at;
+  ASSERT_GT(all.size(), 4096);
+  ASSERT_GT(fits, 0);
+  for (const char* name : {"full.prn", "full.pdf"}) {
+    QFile f(disk.file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("previous");
+  }
+  disk.fill(0);
+  const struct {
+    QString code, value, printer, pdf;
+  } jobs[] = {{"pedidotexto", "1", disk.file("full.prn"), ""},
+              {"pedidografico", "1", "/dev/null", disk.file("full.pdf")}};
+  for (const auto& j : jobs) {
+    SCOPED_TRACE(j.code.toStdString());
+    Launch run;
+    if (!j.pdf.isEmpty()) run.args << "--pdf" << j.pdf;
+    const Result r = launch(config, job(j.code, "SACOD", j.value, j.printer), run);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("full.p")) << r.err.toStdString();
+  }
+  EXPECT_EQ(testsupport::readFile(disk.file("full.prn")), QByteArray("previous"));
+  EXPECT_EQ(testsupport::readFile(disk.file("full.pdf")), QByteArray("previous"));
+  QFile::remove(disk.file("full.prn"));
+  QFile::remove(disk.file("full.pdf"));
+  disk.fill(4096);
+  EXPECT_EQ(launch(config, job("etiqueta_pedido", "SACOD", "2", labels)).exitCode, 1);
+  EXPECT_EQ(testsupport::readFile(labels), all.left(fits));
+  EXPECT_EQ(leftovers(disk.file("")), QStringList());
 }
 
 // Values are data: control bytes in them reach the printer as blanks.

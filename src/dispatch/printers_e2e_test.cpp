@@ -92,7 +92,7 @@ class PrivateCups {
     QString files = QString("ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/tmp\n"
                             "CacheDir %1/cache\nStateDir %1/state\nAccessLog %1/log/access_log\n"
                             "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
-                            "PidFile %1/cupsd.pid\nFileDevice No\nSandboxing Relaxed\n")
+                            "FileDevice No\nSandboxing Relaxed\n")
                         .arg(d);
     if (::getuid() == 0) files += "User lp\nGroup lp\nSystemGroup root\n";
     write("etc/cups-files.conf", files);
