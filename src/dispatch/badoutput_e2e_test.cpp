@@ -81,7 +81,7 @@ class SmallDisk {
 TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
   const QString missing = scratchFile("no-such-folder/out");
   const QString devFull = "/dev/full";
-  const Launch shortWait{.env = {{"TL_PRINTER_WAIT_MS", "1000"}}};
+  const Launch shortWait = withEnv({{"TL_PRINTER_WAIT_MS", "1000"}});
   const QString mapped = absent("bo-mapped.prn"), shared = absent("bo-shared.prn");
   const QString pipe = fifo("bo-fifo");
   const Row rows[] = {
@@ -129,7 +129,9 @@ TEST(BadOutput, EveryOutputIsWholeOrUntouched) {
       case State::Untouched: EXPECT_EQ(now, QByteArray("previous")); break;
       case State::Whole:
         EXPECT_FALSE(now.isEmpty());
-        if (row.target.endsWith(".pdf")) EXPECT_TRUE(now.trimmed().endsWith("%%EOF"));
+        if (row.target.endsWith(".pdf")) {
+          EXPECT_TRUE(now.trimmed().endsWith("%%EOF"));
+        }
         break;
       case State::Any: break;
     }
@@ -213,7 +215,9 @@ TEST(BadOutput, SignalsEndTheJobPromptlyLeavingNothingHalf) {
                         Case{SIGTERM, 400, true}, Case{SIGHUP, 700, true}}) {
     SCOPED_TRACE(QString("signal %1 after %2 ms").arg(c.sig).arg(c.afterMs).toStdString());
     const QString pdf = absent("bo-sig.pdf");
-    Launch run{.signalAfterMs = c.afterMs, .sig = c.sig};
+    Launch run;
+    run.signalAfterMs = c.afterMs;
+    run.sig = c.sig;
     QString printer = "/dev/null";
     if (c.pdf) run.args << "--pdf" << pdf;
     else printer = fifo("bo-sig-fifo");  // waiting on a printer nobody reads

@@ -63,6 +63,13 @@ struct Result {
   qint64 msAfterSignal = -1;  // from the signal to the end
 };
 
+// A run with these environment variables.
+inline Launch withEnv(const QMap<QString, QString>& env) {
+  Launch l;
+  l.env = env;
+  return l;
+}
+
 inline Result launch(const QString& config, const QString& job, const Launch& run = {}) {
   QProcess p;
   QProcessEnvironment e = QProcessEnvironment::systemEnvironment();

@@ -64,7 +64,7 @@ TEST(PrinterDestinations, NetworkPrinterThatDoesNotTakeTheJob) {
     t.start();
     // The order text is larger than the silent printer's receive buffer.
     const Result r = launch(config, job("pedidotexto", "SACOD", "2", QString("127.0.0.1:%1").arg(port)),
-                            {.env = {{"TL_PRINTER_WAIT_MS", "1500"}}});
+                            withEnv({{"TL_PRINTER_WAIT_MS", "1500"}}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_LT(t.elapsed(), 8000);
     EXPECT_TRUE(r.err.contains("127.0.0.1, porta " + QByteArray::number(port))) << r.err.toStdString();
@@ -144,7 +144,7 @@ TEST(PrinterDestinations, CupsQueueGetsOneRawJobByNameShareOrMapping) {
   const Doc receipt = kDocs[0];
   const QByteArray expected = printToFile(outtest::config("cups-file.ini"), receipt);
   const QString config = outtest::config("cups-TL.ini", {"\\\\CAIXA01\\EPSON=recibo"});
-  const Launch run{.env = {{"CUPS_SERVER", cups.server()}}};
+  const Launch run = withEnv({{"CUPS_SERVER", cups.server()}});
   size_t printed = 0;
   for (const char* name : {"recibo", "\\\\OUTRA\\recibo", "\\\\CAIXA01\\EPSON"}) {
     SCOPED_TRACE(name);
