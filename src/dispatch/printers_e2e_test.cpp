@@ -1,7 +1,6 @@
 // Every kind of printer destination against listeners and a private CUPS
 // server started here: the bytes that arrive are the bytes a file gets.
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <cups/cups.h>
 #include <sys/stat.h>
 
 #include "output_testutil.h"
@@ -121,8 +120,16 @@ class PrivateCups {
     return ok;
   }
   QString server() const { return QString("127.0.0.1:%1").arg(port_); }
-  // Jobs the server has accepted (their control files).
-  int jobs() const { return QDir(dir_ + "/spool").entryList({"c*"}, QDir::Files).size(); }
+  // The titles of every job the server has accepted.
+  QStringList jobs() const {
+    cupsSetServer(server().toUtf8().constData());
+    cups_job_t* list = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    QStringList titles;
+    for (int i = 0; i < n; ++i) titles << QString::fromUtf8(list[i].title);
+    cupsFreeJobs(n, list);
+    return titles;
+  }
   QString log() const { return QString::fromUtf8(testsupport::readFile(dir_ + "/log/error_log")); }
 
  private:
@@ -155,7 +162,8 @@ TEST(PrinterDestinations, CupsQueueGetsOneRawJobByNameShareOrMapping) {
     EXPECT_EQ(withoutTimes(got.back()), expected);
   }
   // An unknown queue: status 1 with CUPS's word, and no job.
-  const int jobs = cups.jobs();
+  const QStringList jobs = cups.jobs();
+  EXPECT_EQ(jobs, QStringList(3, "pedidocupom 4"));
   const Result r = launch(config, job(receipt.code, receipt.key, receipt.value, "naoexiste"), run);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("impressora não encontrada: naoexiste (")) << r.err.toStdString();
