@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   libgtest-dev poppler-utils
   libqt6svg6 locales dpkg-dev
+  libcups2-dev cups-daemon
 )
 missing=()
 for p in "${packages[@]}"; do

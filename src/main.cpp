@@ -13,6 +13,7 @@
 #include "core/errors.h"
 #include "core/modcnn.h"
 #include "ui/appicon.h"
+#include "core/outputfile.h"
 #include "ui/ui.h"
 
 namespace {
@@ -68,6 +69,9 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // SIGTERM, SIGINT and SIGHUP end the job at once with status 1, removing
+  // temporary files (cleanup registry): nothing is left half written.
+  cleanup::installSignalHandlers();
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   CommandLine cl = parseCommandLine(args, executableDir(argv[0]));
@@ -108,6 +112,9 @@ int main(int argc, char** argv) {
   m.options = cl.options;
   try {
     Main(m);
+    // Ours again once connected: the database client installs handlers of
+    // its own, which would keep the process running after SIGTERM.
+    cleanup::installSignalHandlers();
     const auto outcome = Form_Load(m, *ui);
     if (!outcome) {
       say(stderr, "tl_relatorios: nenhum documento para o código de relatório \"" +

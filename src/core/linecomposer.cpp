@@ -23,10 +23,26 @@ QString printable(const QString& text) {
 
 }  // namespace
 
-LineComposer& LineComposer::operator<<(const QString& text) {
-  const QString s = printable(text);
+QString blankControls(const QString& text) {
+  QString s = text;
+  for (QChar& c : s)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
+  return s;
+}
+
+void LineComposer::append(const QString& s) {
   text_ += s;
   column_ += static_cast<int>(s.size());
+}
+
+LineComposer& LineComposer::operator<<(const QString& text) {
+  const QString s = printable(text);
+  append(controls_ == Controls::Blank ? blankControls(s) : s);
+  return *this;
+}
+
+LineComposer& LineComposer::operator<<(const Command& command) {
+  append(command.bytes);
   return *this;
 }
 
@@ -48,10 +64,10 @@ void LineComposer::endLine() {
   column_ = 1;
 }
 
-QString controlBytes(std::initializer_list<unsigned char> bytes) {
-  QString s;
-  for (unsigned char b : bytes) s += QChar(b);
-  return s;
+Command controlBytes(std::initializer_list<unsigned char> bytes) {
+  Command c;
+  for (unsigned char b : bytes) c.bytes += QChar(b);
+  return c;
 }
 
 int centreColumn(int width, int length) { return roundHalfEven((width - length) / 2.0); }

@@ -8,7 +8,8 @@
 
 namespace {
 
-const QString kEsc = controlBytes({0x1B, 0x21, 0x01});  // three bytes, three columns
+const Command kEscCommand = controlBytes({0x1B, 0x21, 0x01});  // three bytes, three columns
+const QString kEsc = kEscCommand.bytes;
 const QString kH56(56, 'H'), kH54(54, 'H');
 
 struct End {};  // endLine()
@@ -18,7 +19,8 @@ struct Piece {
   Piece(const Value& x) : v(x) {}
   Piece(Tab t) : v(t) {}
   Piece(End e) : v(e) {}
-  std::variant<QString, Value, Tab, End> v;
+  Piece(const Command& c) : v(c) {}
+  std::variant<QString, Value, Tab, End, Command> v;
 };
 
 TEST(LineComposer, StatementsTabsAndColumns) {
@@ -36,8 +38,12 @@ TEST(LineComposer, StatementsTabsAndColumns) {
       {"Tab on its own column", {"ABCD", Tab{5}, "E"}, "ABCDE", 6},
       // X in column 5 of the new line; the rest of the line goes on from there.
       {"Tab behind", {"ABCDEF", Tab{5}, "X", Tab{9}, "Y", End{}}, "ABCDEF\r\n    X   Y\r\n", 1},
-      {"control bytes count as columns", {kEsc, Tab{4}, "X"}, kEsc + "X", 5},
-      {"control bytes before a Tab behind", {kEsc, Tab{3}, "X"}, kEsc + "\r\n  X", 4},
+      {"control bytes count as columns", {kEscCommand, Tab{4}, "X"}, kEsc + "X", 5},
+      {"control bytes before a Tab behind", {kEscCommand, Tab{3}, "X"}, kEsc + "\r\n  X", 4},
+      // Data never becomes a command: C0 and DEL in a value are blanks.
+      {"control bytes in data are blanks",
+       {QString::fromLatin1("A\x02Q\r\n\x1B\x7F\t", 8), QString(QChar(0)), Value::text("\x1B")},
+       QString("A Q") + QString(7, QChar(32)), 11},
       {"numbers with their blanks", {"CLI.", Value::integer(12), Value::integer(-3), "|"},
        "CLI. 12 -3 |", 13},
       {"nothing wrapped or cut", {QString(300, 'w')}, QString(300, 'w'), 301},
@@ -50,10 +56,10 @@ TEST(LineComposer, StatementsTabsAndColumns) {
        "a?b |", 6},
       // Headers centred on 56 columns, after the small-font command or not.
       {"centred 56", {Tab{centreColumn(56, 56)}, kH56, End{}}, kH56 + "\r\n", 1},
-      {"centred 54 after the command", {kEsc, Tab{centreColumn(56, 54)}, kH54, End{}},
+      {"centred 54 after the command", {kEscCommand, Tab{centreColumn(56, 54)}, kH54, End{}},
        kEsc + "\r\n" + kH54 + "\r\n", 1},
       {"centred 40 after the command: Tab(8) from column 4",
-       {kEsc, Tab{centreColumn(56, 40)}, "x", End{}}, kEsc + "    x\r\n", 1},
+       {kEscCommand, Tab{centreColumn(56, 40)}, "x", End{}}, kEsc + "    x\r\n", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

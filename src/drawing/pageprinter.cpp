@@ -54,7 +54,7 @@ void Printer::statement(const std::vector<Item>& items, bool endOfLine) {
     newLine();
   } else if (lines.size() > 1) {
     // Keep the composer's column for the part after the last line break.
-    LineComposer rest;
+    LineComposer rest(LineComposer::Controls::Keep);
     rest << lines.back();
     line_ = rest;
   }

@@ -90,7 +90,7 @@ class Printer {
  private:
   void drawSegment(const QString& text);
   void newLine();
-  void resetLine() { line_ = LineComposer(); }
+  void resetLine() { line_ = LineComposer(LineComposer::Controls::Keep); }
   bool blank() const;
 
   draw::Document doc_;
@@ -99,7 +99,7 @@ class Printer {
   FontObject fontObject_{*this};
   double x_ = 0;
   double y_ = 0;
-  LineComposer line_;  // the open line's columns, for Tab(n)
+  LineComposer line_{LineComposer::Controls::Keep};  // the open line's columns, for Tab(n)
 };
 
 // A value as a print item of a drawn document: the printer file's rendering,

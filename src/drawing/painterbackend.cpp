@@ -1,5 +1,6 @@
 #include "drawing/painterbackend.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <cmath>
 
 #include "core/errors.h"
+#include "core/outputfile.h"
 
 namespace draw {
 
@@ -140,7 +142,12 @@ void renderToPdf(const Document& doc, const QString& path) {
 
 void renderToPdf(const std::vector<Document>& docs, const QString& path) {
   if (path.isEmpty()) throw RuntimeError("Caminho do arquivo PDF vazio.");
-  QPdfWriter writer(path);
+  // The PDF is made in memory and written whole: the writer does not report
+  // write errors, and a failure must leave what was at the path untouched.
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
   writer.setResolution(kPdfResolution);
   writer.setCreator(QStringLiteral("tl_relatorios"));
   if (!docs.empty()) writer.setTitle(docs.front().title);
@@ -164,6 +171,8 @@ void renderToPdf(const std::vector<Document>& docs, const QString& path) {
   }
   if (!painter.end())
     throw RuntimeError(QString("Não foi possível gravar o arquivo PDF \"%1\".").arg(path));
+  buffer.close();
+  writeWholeFile(path, pdf, QStringLiteral("Arquivo PDF"));
 }
 
 void renderToPrinter(const Document& doc, QPrinter& printer) {

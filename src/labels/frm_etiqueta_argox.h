@@ -31,9 +31,9 @@ class frm_etiqueta_argox : public QWidget {
   void IMPRIME_ETIQUETA_PRECO();
   // The whole order-label job for the sale SACOD.
   void IMPRIME_ETIQUETA_PEDIDO();
-  // Opens the printer path and writes the start of a label format.
+  // Starts a printer job (one row) with the start of a label format.
   void INICIA_IMP();
-  // Writes the end of a label format (one copy) and closes the printer path.
+  // Ends the row's label format (one copy) and its printer job.
   void FINALIZA_IMP();
 
   // The zero-price message ended the program.
@@ -68,7 +68,7 @@ class frm_etiqueta_argox : public QWidget {
 
   modCnn& m_;
   ui::Ui& ui_;
-  // File number 1 of an order job, open between INICIA_IMP and FINALIZA_IMP.
+  // The rows of an order job; a row is open between INICIA_IMP and FINALIZA_IMP.
   std::unique_ptr<LabelPort> port_;
   bool ended_ = false;
 };

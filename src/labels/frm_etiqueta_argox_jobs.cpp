@@ -7,6 +7,7 @@
 #include "labels/ppla.h"
 #include "core/masks.h"
 #include "core/sqltext.h"
+#include "textprint/printerdestination.h"
 
 namespace {
 
@@ -48,11 +49,9 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PRECO() {
   job.withPrice = COMPRECO->isChecked();
   job.copies = QTDE->text();
   const QString stream = ppla::priceLabelJob(job);
-  // One press, one job: the path is emptied and holds this job alone.
-  LabelPort port(m_.job.IMPRESSORA);
-  port.open();
-  port.write(stream);
-  port.close();
+  // One press, one job: a file is emptied and holds this job alone.
+  printer::printText(m_.job.IMPRESSORA, m_.config.path, stream,
+                     printer::jobTitle(m_.job.RELATORIO, m_.job.CODBARRAS));
 }
 
 void frm_etiqueta_argox::INICIA_IMP() {
@@ -76,8 +75,10 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PEDIDO() {
                                         ui::Buttons::YesNo, ui::Answer::Yes);
   const QString resposta = answer == ui::Answer::Yes ? "SIM" : "NAO";
   int coluna = 1;
-  // A fresh run: its first row empties the path.
-  port_ = std::make_unique<LabelPort>(m_.job.IMPRESSORA);
+  // A fresh run: its first row empties a file.
+  port_ = std::make_unique<LabelPort>(
+      m_.job.IMPRESSORA, m_.config.path,
+      printer::jobTitle(m_.job.RELATORIO, m_.job.SACOD.value_or(QString())));
 
   m_.FECHARS();
   m_.Rs.open(orderLabelSql(m_), m_.Cnn);
@@ -121,4 +122,6 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PEDIDO() {
   m_.FECHARS();
   // The last row, only partly filled.
   if (coluna != 1) FINALIZA_IMP();
+  // Every row composed: now each goes to the printer as its own job.
+  port_->deliver();
 }

@@ -1,29 +1,28 @@
 #include "labels/labelport.h"
 
-#include <QFile>
-#include <filesystem>
-#include <system_error>
+#include <utility>
 
-bool isRegularFile(const QString& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(
-      std::filesystem::path(QFile::encodeName(path).toStdString()), ec);
-}
+#include "core/cp1252.h"
+#include "textprint/printerdestination.h"
 
-PrinterFile::Mode LabelPort::nextMode() const {
-  return opens_ > 0 && isRegularFile(path_) ? PrinterFile::Mode::Append
-                                             : PrinterFile::Mode::Output;
-}
+LabelPort::LabelPort(QString value, QString iniPath, QString jobTitle)
+    : value_(std::move(value)), iniPath_(std::move(iniPath)), title_(std::move(jobTitle)) {}
 
 void LabelPort::open() {
-  file_.open(path_, nextMode());
+  jobs_.append(QString());
   open_ = true;
-  ++opens_;
 }
 
-void LabelPort::write(const QString& text) { file_.write(text); }
+void LabelPort::write(const QString& text) {
+  if (!open_) open();
+  jobs_.back() += text;
+}
 
-void LabelPort::close() {
-  file_.close();
-  open_ = false;
+void LabelPort::close() { open_ = false; }
+
+void LabelPort::deliver() {
+  if (jobs_.isEmpty()) return;
+  const printer::Destination to = printer::resolve(value_, iniPath_);
+  for (qsizetype i = 0; i < jobs_.size(); ++i)
+    printer::deliver(to, cp1252::encode(jobs_[i]), title_, /*append=*/i > 0);
 }

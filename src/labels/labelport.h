@@ -1,35 +1,32 @@
 #pragma once
 #include <QString>
-#include <utility>
+#include <QStringList>
 
-#include "textprint/printerfile.h"
-
-// The label printer path (IMPRESSORA) for one run of a label job: each
-// open-close pair is one printer job. The first open of a run empties the
-// path; when the path is an ordinary file, later opens of the same run
-// append to it, so a file keeps every row of an order job instead of only
-// the last one. A device (port, printer) is opened for output every time.
+// The label printer (IMPRESSORA) for one run of a label job: each open-close
+// pair is one printer job (one file write, one connection, one CUPS job).
+// The rows are composed whole first and sent by deliver(), so a failure
+// while reading the rows sends nothing. When the destination is an ordinary
+// file, the first job of a run empties it and later jobs append to it, so
+// the file keeps every row; a failed job is cut back off the file.
 class LabelPort {
  public:
-  explicit LabelPort(QString path) : path_(std::move(path)) {}
+  LabelPort(QString value, QString iniPath, QString jobTitle);
 
-  // Throws RuntimeError, before any byte is written, for an empty path or
-  // one that cannot be opened.
   void open();
   void write(const QString& text);
   void close();
   bool isOpen() const { return open_; }
+  // The jobs closed so far, each a whole stream.
+  const QStringList& jobs() const { return jobs_; }
 
-  // How the next open() will open the path.
-  PrinterFile::Mode nextMode() const;
-  int opens() const { return opens_; }
+  // Sends every closed job in order. Throws RuntimeError, before any byte,
+  // when IMPRESSORA names no printer.
+  void deliver();
 
  private:
-  QString path_;
-  PrinterFile file_;
+  QString value_;
+  QString iniPath_;
+  QString title_;
+  QStringList jobs_;
   bool open_ = false;
-  int opens_ = 0;
 };
-
-// True for an ordinary file (not a device, pipe or folder).
-bool isRegularFile(const QString& path);

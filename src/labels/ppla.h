@@ -8,8 +8,8 @@
 // the line composer (CR LF); the printer file turns it into Windows-1252.
 namespace ppla {
 
-inline constexpr QChar STX = QChar(0x02);
-inline constexpr QChar NUL = QChar(0x00);
+inline const Command STX = controlBytes({0x02});
+inline const Command NUL = controlBytes({0x00});
 
 // Start of a label format: sensor, setting, paper length, formatting mode, dot size.
 void startBlock(LineComposer& lc);

@@ -104,3 +104,21 @@ TEST(PplaOrderLabels, ThePlacesOfARowAndNullValues) {
                    {"", Value::null(), Value::null(), Value::null(), true});
   EXPECT_EQ(bytes(nulls.text()), orderLabel(kMiddle, "", "", "", ""));
 }
+
+// Values are data: a name holding CR LF STX "Q0099" (a print-quantity
+// command) or an ESC in the company reaches the printer as blanks.
+TEST(PplaOrderLabels, ControlBytesInValuesNeverBecomeCommands) {
+  ppla::OrderLabel label;
+  label.company = QString::fromLatin1("LOJA\x1B@\x02" "E");
+  label.name = Value::text(QString::fromLatin1("CABO\r\n\x02Q0099"));
+  label.barcode = Value::text(QString::fromLatin1("789\x7F"));
+  label.unitPrice = Value::decimal(1);
+  LineComposer lc;
+  ppla::orderLabel(lc, ppla::Place::Left, label);
+  const QByteArray out = bytes(lc.text());
+  EXPECT_TRUE(out.contains("121100000580045LOJA @ E\r\n"));
+  EXPECT_TRUE(out.contains("121100000360030CABO   Q0099\r\n"));
+  EXPECT_TRUE(out.contains("121100000470030789 \r\n"));
+  EXPECT_EQ(out.count('\x02'), 0);  // the order label itself holds no STX command
+  EXPECT_EQ(out.count('\r'), out.count("\r\n"));
+}

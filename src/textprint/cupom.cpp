@@ -4,7 +4,7 @@
 #include "core/sqltext.h"
 #include "textprint/documenttransaction.h"
 #include "core/linecomposer.h"
-#include "textprint/printerfile.h"
+#include "textprint/printerdestination.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ const QString& ruler() {
   return r;
 }
 
-const QString& smallFont() {  // ESC ! 1
-  static const QString s = controlBytes({0x1B, 0x21, 0x01});
+const Command& smallFont() {  // ESC ! 1
+  static const Command s = controlBytes({0x1B, 0x21, 0x01});
   return s;
 }
 
@@ -189,5 +189,6 @@ void Cupom(modCnn& m, ui::Ui&) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> receipt = composeCupom(m);
   if (!receipt) return;
-  writePrinterFile(m.job.LOCALIMPRESSORA, *receipt);
+  printer::printText(m.job.LOCALIMPRESSORA, m.config.path, *receipt,
+                     printer::jobTitle(m.job.RELATORIO, m.job.SACOD.value_or(QString())));
 }

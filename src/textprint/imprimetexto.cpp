@@ -4,7 +4,7 @@
 #include "core/sqltext.h"
 #include "textprint/documenttransaction.h"
 #include "core/linecomposer.h"
-#include "textprint/printerfile.h"
+#include "textprint/printerdestination.h"
 
 namespace {
 
@@ -206,5 +206,6 @@ void IMPRIMETEXTO(modCnn& m, ui::Ui& ui) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> document = composeImprimeTexto(m, ui, QTime::currentTime());
   if (!document) return;
-  writePrinterFile(m.job.LOCALIMPRESSORA, *document);
+  printer::printText(m.job.LOCALIMPRESSORA, m.config.path, *document,
+                     printer::jobTitle(m.job.RELATORIO, m.job.SACOD.value_or(QString())));
 }

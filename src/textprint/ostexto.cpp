@@ -4,7 +4,7 @@
 #include "core/masks.h"
 #include "core/sqltext.h"
 #include "core/linecomposer.h"
-#include "textprint/printerfile.h"
+#include "textprint/printerdestination.h"
 
 namespace {
 
@@ -108,5 +108,7 @@ QString composeOsTexto(const modCnn& m, const OsTextFields& f, const QTime& now)
 
 void OSTEXTO(modCnn& m, ui::Ui&) {
   const OsTextFields fields = VERIFICACAMPOS_OSTEXTO(m);
-  writePrinterFile(m.job.LOCALIMPRESSORA, composeOsTexto(m, fields, QTime::currentTime()));
+  printer::printText(m.job.LOCALIMPRESSORA, m.config.path,
+                     composeOsTexto(m, fields, QTime::currentTime()),
+                     printer::jobTitle(m.job.RELATORIO, m.job.OSCOD.value_or(QString())));
 }

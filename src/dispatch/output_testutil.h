@@ -1,0 +1,203 @@
+#pragma once
+// The real executable against the printer destinations: job files, a TL.ini
+// with an [Impressoras] section, raw socket listeners on 127.0.0.1 started by
+// the test, and runs that can be limited (file size) or signalled.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <arpa/inet.h>
+#include <atomic>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "testsupport.h"
+
+namespace outtest {
+
+using testsupport::scratchFile;
+
+// TL.ini of the fixture database, plus [Impressoras] lines ("LPT1=/x").
+inline QString config(const QString& name, const QStringList& printers = {}) {
+  const QString path = testsupport::writeFixtureConfig(scratchFile(name));
+  if (!printers.isEmpty()) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::Append));
+    f.write(("\r\n[Impressoras]\r\n" + printers.join("\r\n") + "\r\n").toUtf8());
+  }
+  return path;
+}
+
+// A job of this code with its key; the destination goes in both
+// LOCALIMPRESSORA and IMPRESSORA; the price label's product is fixed.
+inline QString job(const QString& code, const QString& key, const QString& value,
+                   const QString& printer, const QString& company = "BRISA NORTE") {
+  static int n = 0;
+  return testsupport::writeIni(
+      scratchFile(QString("out-parimp-%1.txt").arg(++n)),
+      {{"RELATORIO", code}, {key, value}, {"LOCALIMPRESSORA", printer},
+       {"IMPRESSORA", printer}, {"NOMEEMPRESA", company}, {"CODBARRAS", "7891234500017"},
+       {"NOMEPRODUTO", "AR-CONDICIONADO SPLIT"}, {"PRECO", "1899,00"}},
+      /*utf8=*/false);
+}
+
+struct Launch {
+  QStringList args;                // after --batch --config --job
+  QMap<QString, QString> env;
+  QStringList wrapper;             // e.g. prlimit --fsize=N --
+  int signalAfterMs = -1;          // SIGTERM after this long
+  int sig = SIGTERM;
+  int timeoutMs = 60000;
+};
+struct Result {
+  int exitCode = -1;
+  QByteArray err;
+  qint64 msAfterSignal = -1;  // from the signal to the end
+};
+
+// A run with these environment variables.
+inline Launch withEnv(const QMap<QString, QString>& env) {
+  Launch l;
+  l.env = env;
+  return l;
+}
+
+inline Result launch(const QString& config, const QString& job, const Launch& run = {}) {
+  QProcess p;
+  QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+  e.insert("QT_QPA_PLATFORM", "offscreen");
+  e.insert("LC_ALL", "pt_BR.UTF-8");
+  for (auto it = run.env.begin(); it != run.env.end(); ++it) e.insert(it.key(), it.value());
+  p.setProcessEnvironment(e);
+  const QString exe = qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios");
+  QStringList args = run.wrapper;
+  args << exe << "--batch" << "--config" << config << "--job" << job << run.args;
+  p.start(args.takeFirst(), args);
+  Result r;
+  if (!p.waitForStarted(10000)) return r;
+  QElapsedTimer sinceSignal;
+  if (run.signalAfterMs >= 0 && !p.waitForFinished(run.signalAfterMs)) {
+    ::kill(pid_t(p.processId()), run.sig);
+    sinceSignal.start();
+  }
+  if (!p.waitForFinished(run.timeoutMs)) {
+    p.kill();
+    p.waitForFinished();
+  }
+  if (sinceSignal.isValid()) r.msAfterSignal = sinceSignal.elapsed();
+  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+// Times of day ("14:03:07") as 00:00:00: two runs a second apart compare equal.
+inline QByteArray withoutTimes(QByteArray b) {
+  static const QRegularExpression t(QStringLiteral("\\b\\d\\d:\\d\\d:\\d\\d\\b"));
+  return QString::fromLatin1(b).replace(t, "00:00:00").toLatin1();
+}
+
+// Files of a folder whose names start with '.' and hold ".XXXXXX" leftovers.
+inline QStringList leftovers(const QString& dir) {
+  return QDir(dir).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+}
+
+// A raw printer on 127.0.0.1: every connection read to its end, one buffer
+// each. A silent one accepts and never reads, with the smallest receive buffer.
+class Listener {
+ public:
+  explicit Listener(bool silent = false) : silent_(silent) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int one = 1, small = 1;
+    ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    if (silent) ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&a), len), 0);
+    ::listen(fd_, 8);
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+    port_ = ntohs(a.sin_port);
+    thread_ = std::thread([this] { serve(); });
+  }
+  ~Listener() {
+    stop_ = true;
+    thread_.join();
+    for (int c : held_) ::close(c);
+    ::close(fd_);
+  }
+  int port() const { return port_; }
+  // The connections finished so far, after waiting up to timeoutMs for `count`.
+  std::vector<QByteArray> received(size_t count, int timeoutMs = 20000) {
+    QElapsedTimer t;
+    t.start();
+    for (;;) {
+      {
+        std::lock_guard lock(mutex_);
+        if (done_.size() >= count || t.elapsed() > timeoutMs) return done_;
+      }
+      QThread::msleep(20);
+    }
+  }
+
+ private:
+  void serve() {
+    while (!stop_) {
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, 50) <= 0) continue;
+      const int c = ::accept(fd_, nullptr, nullptr);
+      if (c < 0) continue;
+      if (silent_) {
+        held_.push_back(c);
+        continue;
+      }
+      QByteArray data;
+      char buf[65536];
+      for (;;) {
+        pollfd q{c, POLLIN, 0};
+        if (::poll(&q, 1, 100) == 0) {
+          if (stop_) break;
+          continue;
+        }
+        const ssize_t n = ::read(c, buf, sizeof buf);
+        if (n <= 0) break;
+        data.append(buf, n);
+      }
+      ::close(c);
+      std::lock_guard lock(mutex_);
+      done_.push_back(data);
+    }
+  }
+
+  bool silent_;
+  int fd_ = -1;
+  int port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+  std::vector<int> held_;
+  std::mutex mutex_;
+  std::vector<QByteArray> done_;
+};
+
+// A port on 127.0.0.1 that refuses connections (bound, then closed).
+inline int refusedPort() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof a;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&a), len);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+  ::close(fd);
+  return ntohs(a.sin_port);
+}
+
+}  // namespace outtest
