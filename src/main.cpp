@@ -96,11 +96,13 @@ int main(int argc, char** argv) {
   if (QLocale::system().language() == QLocale::C)
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
   if (!cl.options.batch) ui::installQtTranslations();  // batch runs show no dialog
-  auto ui = ui::makeUi(cl.options.batch);
+  auto ui = ui::makeUi(cl.options.batch, {cl.options.printerName, cl.options.copies});
 
   modCnn m;
   m.options = cl.options;
   try {
+    // A printer name that the system does not know fails before any work.
+    if (!cl.options.printerName.isEmpty()) ui::requirePrinter(cl.options.printerName);
     Main(m);
     const auto outcome = Form_Load(m, *ui);
     if (!outcome) {
