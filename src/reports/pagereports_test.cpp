@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <tuple>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -367,6 +368,38 @@ TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
   EXPECT_EQ(wordsAt("troca-layout", "CLIENTE", NAN, footer), 0u);
 }
 
+
+// The preview's print button: the dialog is told the pages and the page
+// shown, and "current page" prints that one alone, into the dialog's file.
+TEST(PreviewPrint, TheDialogsRangeAndCurrentPage) {
+  draw::Document doc;
+  doc.title = "cinco";
+  for (int i = 1; i <= 5; ++i) {
+    draw::TextRun r;
+    r.rect = QRect(1000, 1000, 0, 0);
+    r.text = "PAGINA" + QString::number(i);
+    doc.pages.push_back({{r}});
+  }
+  ui::ScriptedUi ui;
+  ReportPreview preview(doc, ui);
+  preview.showPage(3);
+  const QString file = QDir(testsupport::scratchDir()).filePath("atual.pdf");
+  ui.printToFile = file;
+  for (const auto& [current, from, to, expected] :
+       {std::tuple{true, 0, 0, QStringList{"PAGINA4"}},
+        {false, 2, 3, QStringList{"PAGINA2", "PAGINA3"}}}) {
+    ui.printCurrentPage = current;
+    ui.printFrom = from;
+    ui.printTo = to;
+    QFile::remove(file);
+    preview.print();
+    EXPECT_EQ(ui.lastPages.count, 5);
+    EXPECT_EQ(ui.lastPages.current, 3);
+    QStringList words;
+    for (const PdfWord& w : testsupport::pdfWords(file)) words << w.text;
+    EXPECT_EQ(words, expected);
+  }
+}
 
 // A report has let go of the database before its output (the preview, here
 // held open by TL_RELATORIOS_PAUSA): a receipt on the same embedded
