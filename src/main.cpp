@@ -106,11 +106,13 @@ int main(int argc, char** argv) {
     // window, message boxes) shows the program's; the label window keeps its own.
     QApplication::setWindowIcon(applicationIcon());
   }
-  auto ui = ui::makeUi(cl.options.batch);
+  auto ui = ui::makeUi(cl.options.batch, {cl.options.printerName, cl.options.copies});
 
   modCnn m;
   m.options = cl.options;
   try {
+    // A printer name that the system does not know fails before any work.
+    if (!cl.options.printerName.isEmpty()) ui::requirePrinter(cl.options.printerName);
     Main(m);
     // Ours again once connected: the database client installs handlers of
     // its own, which would keep the process running after SIGTERM.

@@ -245,7 +245,9 @@ void FrmConsComissaoGERAL::Command3_Click() {
   int copies = 1;
   if (pdf.isEmpty()) {
     device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!ui_.printDialog(*device)) return;  // Cancel prints nothing and says nothing
+    draw::preparePrinter(*device, draw::Orientation::Portrait, QString());
+    // The statements are laid out after the dialog: their pages are not known yet.
+    if (!ui_.printDialog(*device, {0, -1})) return;  // Cancel prints nothing and says nothing
     copies = std::max(1, device->copyCount());
     device->setCopyCount(1);  // each copy is printed as its own pair of documents
   }
@@ -255,13 +257,16 @@ void FrmConsComissaoGERAL::Command3_Click() {
                       ? draw::Orientation::Landscape
                       : draw::Orientation::Portrait);
   printer_ = &printer;
-  std::vector<draw::Document> forPdf;
+  std::vector<draw::Document> forFile;
+  // "Print to file" (a dialog's, or --pdf) gets every document of the
+  // request in one file, written at the end.
+  const bool oneFile = !device || !device->outputFileName().isEmpty();
   // Every document ended so far goes out at once, as the spooler would
   // take it; a statement that fails leaves its own document unended.
   auto release = [&] {
     for (draw::Document& d : printer.takeDocuments()) {
-      if (!pdf.isEmpty())
-        forPdf.push_back(std::move(d));
+      if (oneFile)
+        forFile.push_back(std::move(d));
       else
         printSink_(d, *device);
     }
@@ -290,9 +295,12 @@ void FrmConsComissaoGERAL::Command3_Click() {
     qWarning("tl_relatorios: impressão interrompida: %s", e.what());
   }
   printer_ = nullptr;
-  if (!pdf.isEmpty() && !forPdf.empty()) {
+  if (!forFile.empty()) {
     try {
-      draw::renderToPdf(forPdf, pdf);
+      if (!pdf.isEmpty())
+        draw::renderToPdf(forFile, pdf);
+      else
+        draw::renderToPrinter(forFile, *device);
     } catch (const std::exception& e) {
       qWarning("tl_relatorios: %s", e.what());
     }

@@ -309,9 +309,9 @@ struct Printed : Window {
 
 // A print dialog in which the user turns the page to landscape.
 struct LandscapeDialogUi : ui::ScriptedUi {
-  bool printDialog(QPrinter& printer) override {
+  bool printDialog(QPrinter& printer, const ui::PrintPages& pages) override {
     printer.setPageOrientation(QPageLayout::Landscape);
-    return ScriptedUi::printDialog(printer);
+    return ScriptedUi::printDialog(printer, pages);
   }
 };
 
@@ -393,4 +393,21 @@ TEST(ComissaoImprimir, PdfGetsOneCopyOfThePairWithoutADialog) {
   EXPECT_TRUE(at("CANCEL.", 2, 10000, 1200));
   EXPECT_TRUE(at("ESTORNAR", 2, 6500 + draw::textWidth(bold, "TOTAL A "), 5600));
   EXPECT_TRUE(at("38,25", 2, 8500 + draw::textWidth(bold, "R$     "), 5600));
+}
+
+// The dialog's "print to file": every statement of the request, each copy
+// included, in the one file (before, each job overwrote the last).
+TEST(ComissaoImprimir, PrintToFileKeepsThePairInOneFile) {
+  Printed t;
+  const QString file = QDir(testsupport::scratchDir()).filePath("comissoes-arquivo.pdf");
+  QFile::remove(file);
+  t.ui.printToFile = file;
+  t.ui.printCopies = 2;
+  t.w->Command3_Click();
+  EXPECT_TRUE(t.docs.empty());  // nothing went through the printer's own jobs
+  ASSERT_EQ(testsupport::pdfPageCount(file), 4);
+  QList<int> reversalPages;
+  for (const auto& w : testsupport::pdfWords(file))
+    if (w.text == "ESTORNO" && w.yMin < 1000) reversalPages << w.page;
+  EXPECT_EQ(reversalPages, (QList<int>{2, 4}));
 }

@@ -1,14 +1,86 @@
 #include "core/connection.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include "core/errors.h"
 #include "core/sqltext.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
+namespace {
+
+// Where the system installed the Firebird client's root (plugins, intl,
+// firebird.conf); empty when none of the usual places has the engine.
+QString systemFirebirdRoot() {
+  QStringList candidates = {"/usr/lib/firebird/3.0", "/opt/firebird"};
+  for (const QFileInfo& dir : QDir("/usr/lib").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+    candidates.prepend(dir.filePath() + "/firebird/3.0");
+  for (const QString& c : candidates)
+    if (QFile::exists(c + "/plugins/libEngine12.so")) return c;
+  return {};
+}
+
+// The embedded engine's default mode (Super) opens a database file
+// exclusively: while one process has it, every other gets "Database already
+// opened with engine instance". The program gives the engine a root of its
+// own, the system's files linked plus a copy of firebird.conf with ServerMode
+// SuperClassic, in which each process opens the file shared, coordinating
+// through the engine's lock files. The system's configuration is not
+// touched; a FIREBIRD the user set is kept.
+void shareEmbeddedDatabases() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  if (qEnvironmentVariableIsSet("FIREBIRD")) return;
+  const QString system = systemFirebirdRoot();
+  if (system.isEmpty()) return;
+  const QString root = QDir::tempPath() + "/tl_relatorios-firebird-" +
+                       QString::number(static_cast<qulonglong>(getuid()));
+  const QByteArray rootBytes = QFile::encodeName(root);
+  struct stat st {};
+  if (mkdir(rootBytes.constData(), 0700) != 0 && errno != EEXIST) return;
+  // Only a folder of our own, never one somebody else prepared.
+  if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
+    return;
+  for (const QFileInfo& entry :
+       QDir(system).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+    if (entry.fileName() == "firebird.conf") continue;
+    const QString link = root + "/" + entry.fileName();
+    if (!QFileInfo(link).isSymLink()) QFile::link(entry.absoluteFilePath(), link);
+  }
+  QFile systemConf(system + "/firebird.conf");
+  QByteArray conf;
+  if (systemConf.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : systemConf.readAll().split('\n'))
+      if (!line.trimmed().startsWith("ServerMode")) conf += line + '\n';
+  }
+  conf += "# tl_relatorios: several processes may open one database file at once\n"
+          "ServerMode = SuperClassic\n";
+  QFile current(root + "/firebird.conf");
+  if (!current.open(QIODevice::ReadOnly) || current.readAll() != conf) {
+    current.close();
+    // Written aside and renamed: a process starting meanwhile reads a whole file.
+    QSaveFile out(root + "/firebird.conf");
+    if (!out.open(QIODevice::WriteOnly) || out.write(conf) != conf.size() || !out.commit())
+      return;
+  }
+  qputenv("FIREBIRD", rootBytes);
+}
+
+}  // namespace
+
 Connection::Connection(QString name) : name_(std::move(name)) {}
 
-Connection::~Connection() {
+Connection::~Connection() { release(); }
+
+void Connection::release() {
   if (QSqlDatabase::contains(name_)) {
     {
       QSqlDatabase db = QSqlDatabase::database(name_, false);
@@ -38,6 +110,7 @@ void Connection::open(const QString& connectionString) {
   const QString driver = firebird ? "QIBASE" : "QODBC";
   if (!QSqlDatabase::isDriverAvailable(driver))
     throw RuntimeError("Driver de banco de dados não instalado: " + driver);
+  if (firebird) shareEmbeddedDatabases();  // before the client library reads its configuration
   QSqlDatabase db = QSqlDatabase::addDatabase(driver, name_);
   if (firebird) {
     const auto pairs = parse(connectionString);

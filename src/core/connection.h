@@ -18,6 +18,9 @@ class Connection {
   // Throws RuntimeError with the driver's reason when the database cannot be opened.
   void open(const QString& connectionString);
   void close();
+  // Closes the connection and forgets it: the driver detaches, so that the
+  // embedded engine lets go of the database file.
+  void release();
   bool isOpen() const;
   QSqlDatabase database() const;
   const QString& name() const { return name_; }

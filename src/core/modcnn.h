@@ -13,6 +13,8 @@ struct RunOptions {
   QString pdfPath;     // page reports and drawn documents go here when set
   QString exeDir;      // header/footer images and layout overrides
   bool batch = false;  // no window: messages to stderr, questions take the default
+  QString printerName;  // --printer: drawn documents go there without a dialog
+  int copies = 1;       // --copies
 };
 
 // The one context of a run: configuration, job parameters, the connection
@@ -29,6 +31,14 @@ struct modCnn {
   void FECHARS() { closeIfOpen(Rs); }
   void FECHARS2() { closeIfOpen(Rs2); }
   void FECHARS3() { closeIfOpen(Rs3); }
+  // Closes the three record sets and the connection, leaving the database
+  // to other processes (a page report before its preview shows).
+  void releaseDatabase() {
+    FECHARS();
+    FECHARS2();
+    FECHARS3();
+    Cnn.release();
+  }
 };
 
 // Start-up in the host's order: read TL.ini, connect (throws RuntimeError

@@ -24,6 +24,9 @@ TEST(Executable, HelpVersionAndBadOptions) {
   EXPECT_EQ(runExecutable({"--nada"}).exitCode, 2);
   EXPECT_EQ(runExecutable({"--job"}).exitCode, 2);
   EXPECT_EQ(runExecutable({"extra"}).exitCode, 2);
+  for (const char* copies : {"0", "x", "1000"})
+    EXPECT_EQ(runExecutable({"--copies", copies}).exitCode, 2) << copies;
+  EXPECT_EQ(runExecutable({"--printer"}).exitCode, 2);
 }
 
 TEST(Executable, WithoutConfigurationTheConnectionFailsBeforeTheJobIsRead) {
@@ -32,6 +35,15 @@ TEST(Executable, WithoutConfigurationTheConnectionFailsBeforeTheJobIsRead) {
   auto r = runExecutable({"--batch", "--config", path("nao/TL.ini"), "--job", job});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("conectar")) << r.err.constData();
+}
+
+TEST(Executable, AnUnknownPrinterIsARuntimeErrorBeforeAnyWork) {
+  const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
+  const QString job = writeIni(path("job-printer.txt"), {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
+  auto r = runExecutable({"--batch", "--printer", "fila-inexistente", "--config", cfg, "--job", job});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8("impressora não encontrada: fila-inexistente")))
+      << r.err.constData();
 }
 
 TEST(Executable, MissingDatabaseIsARuntimeError) {

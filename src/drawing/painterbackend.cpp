@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 #include "core/errors.h"
@@ -175,32 +176,114 @@ void renderToPdf(const std::vector<Document>& docs, const QString& path) {
   writeWholeFile(path, pdf, QStringLiteral("Arquivo PDF"));
 }
 
-void renderToPrinter(const Document& doc, QPrinter& printer) {
-  printer.setPageOrientation(qtOrientation(doc.orientation));
-  printer.setFullPage(false);  // origin at the printable area's corner
-  if (!doc.title.isEmpty()) printer.setDocName(doc.title);
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty())
-      throw RuntimeError("Não foi possível iniciar a impressão na impressora \"" +
-                         printer.printerName() + "\".");
-    if (!printer.outputFileName().isEmpty())
-      throw RuntimeError("Não foi possível gravar o arquivo \"" + printer.outputFileName() +
-                         "\".");
-    throw RuntimeError("Nenhuma impressora disponível para imprimir o documento.");
+void preparePrinter(QPrinter& printer, Orientation orientation, const QString& docName) {
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(qtOrientation(orientation));
+  if (!docName.isEmpty()) printer.setDocName(docName);
+}
+
+std::vector<int> selectedPages(const QPrinter& printer, int pageCount, int currentPage) {
+  std::vector<int> pages;
+  switch (printer.printRange()) {
+    case QPrinter::CurrentPage:
+      if (currentPage >= 0 && currentPage < pageCount) pages.push_back(currentPage);
+      break;
+    case QPrinter::PageRange:
+      if (!printer.pageRanges().isEmpty()) {
+        for (int i = 0; i < pageCount; ++i)
+          if (printer.pageRanges().contains(i + 1)) pages.push_back(i);
+        break;
+      }
+      [[fallthrough]];
+    default:
+      for (int i = 0; i < pageCount; ++i) pages.push_back(i);
   }
+  return pages;
+}
+
+namespace {
+
+// Twips to device units on this printer's sheet: 1:1, or smaller when the
+// sheet cannot hold the A4 page (a tolerance of about a millimetre keeps A4
+// itself at 1:1).
+QPointF printerScale(QPrinter& printer, Orientation orientation) {
   const double sx = printer.logicalDpiX() / double(kTwipsPerInch);
   const double sy = printer.logicalDpiY() / double(kTwipsPerInch);
+  const QSize sheet = pageSizeTwips(orientation);
+  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  const double toleranceX = 60 * sx, toleranceY = 60 * sy;
+  if (paper.width() + toleranceX >= sheet.width() * sx &&
+      paper.height() + toleranceY >= sheet.height() * sy)
+    return {sx, sy};
+  const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+  const double fit = std::min({1.0, printable.width() / (sheet.width() * sx),
+                               printable.height() / (sheet.height() * sy)});
+  return {sx * fit, sy * fit};
+}
+
+void beginJob(QPainter& painter, QPrinter& printer) {
+  if (painter.begin(&printer)) return;
+  if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty())
+    throw RuntimeError("Não foi possível iniciar a impressão na impressora \"" +
+                       printer.printerName() + "\".");
+  if (!printer.outputFileName().isEmpty())
+    throw RuntimeError("Não foi possível gravar o arquivo \"" + printer.outputFileName() +
+                       "\".");
+  throw RuntimeError("Nenhuma impressora disponível para imprimir o documento.");
+}
+
+// One job holding the selected pages of these documents.
+void renderJob(const std::vector<const Document*>& docs,
+               const std::vector<std::vector<int>>& pages, QPrinter& printer) {
+  printer.setPageOrientation(qtOrientation(docs.front()->orientation));
+  printer.setFullPage(false);  // origin at the printable area's corner
+  if (!docs.front()->title.isEmpty()) printer.setDocName(docs.front()->title);
+  QPainter painter;
+  beginJob(painter, printer);
   bool firstPage = true;
-  for (const Page& page : doc.pages) {
-    if (!firstPage && !printer.newPage()) {
-      painter.end();
-      throw RuntimeError("Falha ao iniciar uma nova página na impressora.");
+  for (size_t d = 0; d < docs.size(); ++d) {
+    for (int index : pages[d]) {
+      if (!firstPage) {
+        printer.setPageOrientation(qtOrientation(docs[d]->orientation));
+        if (!printer.newPage()) {
+          painter.end();
+          throw RuntimeError("Falha ao iniciar uma nova página na impressora.");
+        }
+      }
+      firstPage = false;
+      const QPointF scale = printerScale(printer, docs[d]->orientation);
+      paintPage(painter, docs[d]->pages[size_t(index)], scale.x(), scale.y());
     }
-    firstPage = false;
-    paintPage(painter, page, sx, sy);
   }
   if (!painter.end()) throw RuntimeError("Falha ao enviar o documento à impressora.");
+}
+
+}  // namespace
+
+void renderToPrinter(const Document& doc, QPrinter& printer, int currentPage) {
+  renderToPrinter(std::vector<Document>{doc}, printer, currentPage);
+}
+
+void renderToPrinter(const std::vector<Document>& docs, QPrinter& printer, int currentPage) {
+  std::vector<const Document*> chosen;
+  std::vector<std::vector<int>> pages;
+  bool anyPage = false;
+  for (const Document& doc : docs) {
+    anyPage = anyPage || !doc.pages.empty();
+    std::vector<int> p = selectedPages(printer, int(doc.pages.size()), currentPage);
+    if (p.empty()) continue;
+    chosen.push_back(&doc);
+    pages.push_back(std::move(p));
+  }
+  if (chosen.empty() && !anyPage) return;  // nothing was drawn: no job
+  if (chosen.empty())
+    throw RuntimeError("Nenhuma página do documento no intervalo de páginas escolhido.");
+  const bool toFile = !printer.outputFileName().isEmpty();
+  if (toFile) {
+    renderJob(chosen, pages, printer);
+    return;
+  }
+  for (size_t d = 0; d < chosen.size(); ++d) renderJob({chosen[d]}, {pages[d]}, printer);
 }
 
 }  // namespace draw

@@ -27,10 +27,26 @@ void renderToPdf(const Document& doc, const QString& path);
 // Several documents one after the other in one PDF (each starts a new page).
 void renderToPdf(const std::vector<Document>& docs, const QString& path);
 
+// Sets a printer up before its dialog: A4 in this orientation, the
+// document's name.
+void preparePrinter(QPrinter& printer, Orientation orientation, const QString& docName);
+
+// The 0-based pages of a document of pageCount pages that the printer's
+// range selects: every page, the from-to ranges the dialog left (1-based),
+// or currentPage (0-based) for "current page".
+std::vector<int> selectedPages(const QPrinter& printer, int pageCount, int currentPage);
+
 // Sends the document to this printer as one print job, positions from the
-// top-left corner of its printable area. The printer's copy count is left
-// as the caller set it. RuntimeError when the job cannot be started.
-void renderToPrinter(const Document& doc, QPrinter& printer);
+// top-left corner of its printable area; only the pages of the printer's
+// range. A sheet smaller than A4 (Letter) gets the page scaled down to fit
+// its printable area, so that nothing is cut. The printer's copy count is
+// left as the caller set it. RuntimeError when the job cannot be started or
+// the range holds no page of the document.
+void renderToPrinter(const Document& doc, QPrinter& printer, int currentPage = 0);
+// The documents of one print request: each its own job on a printer, all
+// in one file, one after the other, when the printer writes a file ("print
+// to file"), so that none overwrites the last. The range applies to each.
+void renderToPrinter(const std::vector<Document>& docs, QPrinter& printer, int currentPage = 0);
 
 // Text metrics in twips, the same the painter uses, so that layout code
 // (page printer, band engine) measures exactly what will be drawn.

@@ -197,3 +197,66 @@ TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
 }
 
 }  // namespace
+
+// The dialog's range on a five-page document: exactly those pages, in order.
+TEST(PainterBackend, PrinterRangeSelectsThePages) {
+  draw::Document doc;
+  for (int i = 1; i <= 5; ++i)
+    doc.pages.push_back({{run(1000, 1000, "PAGINA" + QString::number(i))}});
+  struct Case {
+    QPrinter::PrintRange range;
+    int from, to;
+    QStringList expected;
+  };
+  for (const Case& c : {Case{QPrinter::PageRange, 2, 3, {"PAGINA2", "PAGINA3"}},
+                        Case{QPrinter::CurrentPage, 0, 0, {"PAGINA4"}},
+                        Case{QPrinter::AllPages, 0, 0,
+                             {"PAGINA1", "PAGINA2", "PAGINA3", "PAGINA4", "PAGINA5"}},
+                        Case{QPrinter::PageRange, 4, 9, {"PAGINA4", "PAGINA5"}}}) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = scratchFile("range.pdf");
+    printer.setOutputFileName(pdf);
+    printer.setPrintRange(c.range);
+    if (c.from) printer.setFromTo(c.from, c.to);
+    draw::renderToPrinter(doc, printer, /*currentPage=*/3);
+    QStringList got;
+    for (const auto& w : testsupport::pdfWords(pdf)) got << w.text;
+    EXPECT_EQ(got, c.expected);
+    EXPECT_EQ(testsupport::pdfPageCount(pdf), c.expected.size());
+  }
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(scratchFile("vazio.pdf"));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(6, 7);
+  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "intervalo");
+}
+
+// An A4 page on Letter paper is scaled into the printable area: the corners
+// of the A4 sheet land inside it, nothing cut; on A4 itself, 1:1.
+TEST(PainterBackend, ASmallerSheetGetsTheWholePageScaled) {
+  draw::Document doc;
+  const QSize a4 = draw::pageSizeTwips(draw::Orientation::Portrait);
+  doc.pages.push_back({{run(0, 0, "TOPO"), run(a4.width() - 1500, a4.height() - 1000, "RODAPE")}});
+  for (const auto size : {QPageSize::Letter, QPageSize::A4}) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = scratchFile("papel.pdf");
+    printer.setOutputFileName(pdf);
+    draw::preparePrinter(printer, draw::Orientation::Portrait, "papel");
+    printer.setPageSize(QPageSize(size));
+    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    draw::renderToPrinter(doc, printer);
+    const QSizeF sheet = QPageSize(size).size(QPageSize::Point) * 20;  // twips
+    const QRectF printable(360, 360, sheet.width() - 720, sheet.height() - 720);
+    const auto words = testsupport::pdfWords(pdf);
+    ASSERT_EQ(words.size(), 2u);
+    for (const auto& w : words)
+      EXPECT_TRUE(printable.contains(QRectF(QPointF(w.xMin, w.yMin), QPointF(w.xMax, w.yMax))))
+          << w.text.toStdString() << " " << w.xMin << "," << w.yMin << "-" << w.xMax << ","
+          << w.yMax;
+    const double scale = size == QPageSize::A4 ? 1.0 : (sheet.height() - 720) / a4.height();
+    EXPECT_NEAR(findWord(words, "RODAPE", 1)->xMin, 360 + (a4.width() - 1500) * scale, 15);
+  }
+}

@@ -98,6 +98,9 @@ class DataEnvironment {
   // The connection the commands run on (opened on the first execution).
   const Connection& TL();
   bool usesOdbcDataSource() const { return own_ != nullptr; }
+  // Drops the data source "tl" when this environment opened it; the record
+  // sets keep the rows already read.
+  void release() { own_.reset(); }
 
   // Rows the last execution read from the database, parent and children.
   size_t rowsRead() const { return rowsRead_; }

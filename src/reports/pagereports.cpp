@@ -2,9 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QImageReader>
+#include <QThread>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "reports/reportpreview.h"
 #include "core/errors.h"
@@ -110,16 +111,33 @@ PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironm
   return {p.report, layoutBandReport(r, de.rs(p.command).set(), now)};
 }
 
-void printWithoutWindow(ui::Ui& ui, const draw::Document& doc) {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull())
+// The documents of one request on the printer the interface gives: the
+// one named by --printer, else the default printer.
+void printWithoutWindow(ui::Ui& ui, const std::vector<PreparedReport>& prepared) {
+  std::vector<draw::Document> docs;
+  for (const PreparedReport& r : prepared) docs.push_back(r.document);
+  QPrinter printer(QPrinter::HighResolution);
+  draw::preparePrinter(printer, docs.front().orientation, docs.front().title);
+  if (!ui.printDialog(printer, {int(docs.front().pages.size()), -1})) return;
+  if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
     throw RuntimeError(
-        "Sem janelas o relatório só pode ser gravado em PDF (--pdf ARQUIVO): não há impressora "
-        "padrão.");
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  if (!ui.printDialog(printer)) return;
-  draw::renderToPrinter(doc, printer);
+        "Sem janelas o relatório só pode ser gravado em PDF (--pdf ARQUIVO) ou numa impressora "
+        "(--printer NOME): não há impressora padrão.");
+  draw::renderToPrinter(docs, printer);
+}
+
+// For the tests that run another job while a report has let go of its
+// database: TL_RELATORIOS_PAUSA names a file created here, and the run waits
+// (at most 20 s) until somebody removes it.
+void pauseIfAsked() {
+  const QString path = qEnvironmentVariable("TL_RELATORIOS_PAUSA");
+  if (path.isEmpty()) return;
+  QFile marker(path);
+  if (!marker.open(QIODevice::WriteOnly)) return;
+  marker.close();
+  QElapsedTimer waited;
+  waited.start();
+  while (QFile::exists(path) && waited.elapsed() < 20000) QThread::msleep(20);
 }
 
 }  // namespace
@@ -176,6 +194,11 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
   DataEnvironment de(m);
   std::vector<PreparedReport> prepared =
       preparePageReports(m, ui, code, de, QDateTime::currentDateTime());
+  // Laid out: nothing more is read, so no window of ours holds the database
+  // while it is open (another job may need the embedded engine's file).
+  de.release();
+  m.releaseDatabase();
+  pauseIfAsked();
   if (!m.options.pdfPath.isEmpty()) {
     draw::renderToPdf(prepared[0].document, m.options.pdfPath);
     if (prepared.size() > 1)
@@ -183,7 +206,7 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
     return Outcome::Ended;
   }
   if (!ui.windowsAllowed()) {
-    for (const PreparedReport& r : prepared) printWithoutWindow(ui, r.document);
+    printWithoutWindow(ui, prepared);
     return Outcome::Ended;
   }
   // Each window ends the program when it is closed; the last one shown (the

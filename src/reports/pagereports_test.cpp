@@ -4,6 +4,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <tuple>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -182,6 +184,8 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
 
   ui::QtUi qt;
   ASSERT_EQ(showPageReport(*m_, qt, "pedidocaixa"), Outcome::WindowOpen);
+  // The windows hold no database: the connection was closed and forgotten.
+  EXPECT_FALSE(QSqlDatabase::contains(m_->Cnn.name()));
   std::vector<ReportPreview*> windows;
   ReportPreview* exchange = nullptr;
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -362,6 +366,88 @@ TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
   ASSERT_EQ(exit, 0) << err.toStdString();
   EXPECT_EQ(wordsAt("troca-layout", "COMPRADOR", NAN, footer), 1u);
   EXPECT_EQ(wordsAt("troca-layout", "CLIENTE", NAN, footer), 0u);
+}
+
+
+// The preview's print button: the dialog is told the pages and the page
+// shown, and "current page" prints that one alone, into the dialog's file.
+TEST(PreviewPrint, TheDialogsRangeAndCurrentPage) {
+  draw::Document doc;
+  doc.title = "cinco";
+  for (int i = 1; i <= 5; ++i) {
+    draw::TextRun r;
+    r.rect = QRect(1000, 1000, 0, 0);
+    r.text = "PAGINA" + QString::number(i);
+    doc.pages.push_back({{r}});
+  }
+  ui::ScriptedUi ui;
+  ReportPreview preview(doc, ui);
+  preview.showPage(3);
+  const QString file = QDir(testsupport::scratchDir()).filePath("atual.pdf");
+  ui.printToFile = file;
+  for (const auto& [current, from, to, expected] :
+       {std::tuple{true, 0, 0, QStringList{"PAGINA4"}},
+        {false, 2, 3, QStringList{"PAGINA2", "PAGINA3"}}}) {
+    ui.printCurrentPage = current;
+    ui.printFrom = from;
+    ui.printTo = to;
+    QFile::remove(file);
+    preview.print();
+    EXPECT_EQ(ui.lastPages.count, 5);
+    EXPECT_EQ(ui.lastPages.current, 3);
+    QStringList words;
+    for (const PdfWord& w : testsupport::pdfWords(file)) words << w.text;
+    EXPECT_EQ(words, expected);
+  }
+}
+
+// A report has let go of the database before its output (the preview, here
+// held open by TL_RELATORIOS_PAUSA): a receipt on the same embedded
+// database file runs meanwhile, and both end with 0. Once with the engine
+// as the program sets it up (files shared between processes), once with the
+// system's own root (each process opens the file exclusively): there only
+// the release lets the receipt in.
+TEST_F(EndToEnd, AReportHoldsNoDatabaseWhileItsOutputIsOpen) {
+  QStringList roots = {QString()};
+  for (const QString& arch : QDir("/usr/lib").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    if (QFile::exists("/usr/lib/" + arch + "/firebird/3.0/plugins/libEngine12.so"))
+      roots << "/usr/lib/" + arch + "/firebird/3.0";
+  const QString receipt = dir_ + "/cupom-concorrente.prn";
+  const QString receiptJob = testsupport::writeIni(
+      dir_ + "/parimp-cupom.txt",
+      {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}, {"LOCALIMPRESSORA", receipt}});
+  testsupport::writeIni(dir_ + "/parimp.txt", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
+  for (const QString& firebirdRoot : roots) {
+    SCOPED_TRACE(firebirdRoot.toStdString());
+    const QString marker = dir_ + "/pausa";
+    QFile::remove(marker);
+    QFile::remove(receipt);
+    QFile::remove(pdf("aberto"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ODBCINI", dir_ + "/sem-odbc.ini");
+    env.remove("FIREBIRD");
+    if (!firebirdRoot.isEmpty()) env.insert("FIREBIRD", firebirdRoot);
+    QProcess report, cupom;
+    cupom.setProcessEnvironment(env);
+    env.insert("TL_RELATORIOS_PAUSA", marker);
+    report.setProcessEnvironment(env);
+    report.start(dir_ + "/tl_relatorios", {"--batch", "--config", dir_ + "/TL.ini", "--job",
+                                           dir_ + "/parimp.txt", "--pdf", pdf("aberto")});
+    for (int i = 0; i < 600 && !QFile::exists(marker) && report.state() != QProcess::NotRunning; ++i)
+      QTest::qWait(50);
+    ASSERT_TRUE(QFile::exists(marker)) << report.readAllStandardError().constData();
+    cupom.start(dir_ + "/tl_relatorios",
+                {"--batch", "--config", dir_ + "/TL.ini", "--job", receiptJob});
+    ASSERT_TRUE(cupom.waitForFinished(30000));
+    EXPECT_EQ(cupom.exitCode(), 0) << cupom.readAllStandardError().constData();
+    EXPECT_TRUE(QFile::exists(receipt));
+    EXPECT_TRUE(QFile::exists(marker));  // the report was still open meanwhile
+    QFile::remove(marker);
+    ASSERT_TRUE(report.waitForFinished(30000));
+    EXPECT_EQ(report.exitCode(), 0) << report.readAllStandardError().constData();
+    EXPECT_TRUE(QFile::exists(pdf("aberto")));
+  }
 }
 
 }  // namespace

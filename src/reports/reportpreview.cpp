@@ -21,10 +21,6 @@ namespace {
 
 const double kZooms[] = {0.5, 0.75, 1.0, 1.25, 1.5, 2.0};
 
-QPageLayout::Orientation qtOrientation(draw::Orientation o) {
-  return o == draw::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
 }  // namespace
 
 PageView::PageView(const draw::Document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
@@ -152,11 +148,9 @@ void ReportPreview::updateControls() {
 
 void ReportPreview::print() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(qtOrientation(doc_.orientation));
-  printer.setDocName(doc_.title);
-  if (!ui_.printDialog(printer)) return;
-  draw::renderToPrinter(doc_, printer);
+  draw::preparePrinter(printer, doc_.orientation, doc_.title);
+  if (!ui_.printDialog(printer, {pageCount(), currentPage()})) return;
+  draw::renderToPrinter(doc_, printer, currentPage());
 }
 
 void ReportPreview::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,6 @@
 
 #include <QPageLayout>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <algorithm>
 
 #include "core/errors.h"
@@ -26,8 +25,11 @@ std::vector<draw::Document> receipt(modCnn& m, draw::Orientation orientation) {
 
 void printEntradaEstoque(modCnn& m, ui::Ui& ui, QPrinter& printer,
                          const std::function<void(const draw::Document&)>& deliver) {
-  if (!ui.printDialog(printer)) throw RuntimeError("cancelamento da impressão pelo usuário");
-  // The page range of the dialog is read by the host but not used.
+  draw::preparePrinter(printer, draw::Orientation::Portrait, kTitle);
+  // The receipt is laid out after the dialog, in the orientation chosen
+  // there: its page count is not known yet.
+  if (!ui.printDialog(printer, {0, -1}))
+    throw RuntimeError("cancelamento da impressão pelo usuário");
   const int copies = std::max(1, printer.copyCount());
   // Each copy is a job of its own; the spooler must not multiply them again.
   printer.setCopyCount(1);
@@ -44,24 +46,15 @@ void printEntradaEstoque(modCnn& m, ui::Ui& ui) {
     draw::renderToPdf(receipt(m, draw::Orientation::Portrait), m.options.pdfPath);
     return;
   }
-  if (m.options.batch && QPrinterInfo::defaultPrinter().isNull())
+  QPrinter printer(QPrinter::HighResolution);
+  std::vector<draw::Document> docs;
+  printEntradaEstoque(m, ui, printer, [&](const draw::Document& doc) { docs.push_back(doc); });
+  // Without a window the printer is the default one, unless --printer named one.
+  if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
     throw RuntimeError(
         "Nenhuma impressora padrão configurada no sistema: não é possível imprimir o recibo "
-        "de entrada (use --pdf para gravar um arquivo PDF).");
-  QPrinter printer(QPrinter::HighResolution);
-  // A dialog's "print to file" writes one file: the copies go into it one
-  // after the other instead of each overwriting the last.
-  draw::Document toFile;
-  printEntradaEstoque(m, ui, printer, [&](const draw::Document& doc) {
-    if (printer.outputFormat() != QPrinter::PdfFormat) {
-      draw::renderToPrinter(doc, printer);
-      return;
-    }
-    if (toFile.pages.empty()) {
-      toFile.title = doc.title;
-      toFile.orientation = doc.orientation;
-    }
-    toFile.pages.insert(toFile.pages.end(), doc.pages.begin(), doc.pages.end());
-  });
-  if (!toFile.pages.empty()) draw::renderToPrinter(toFile, printer);
+        "de entrada (use --pdf para gravar um arquivo PDF ou --printer para escolher a "
+        "impressora).");
+  // Each copy its own job; "print to file" puts them all in the one file.
+  draw::renderToPrinter(docs, printer);
 }

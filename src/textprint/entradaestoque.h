@@ -8,9 +8,11 @@
 class QPrinter;
 
 // "entrada_estoque": the print dialog, then the stock-entry receipt of ENCOD
-// once per copy chosen, each copy a print job of its own. With --pdf: no
-// dialog, one copy into that PDF. In batch runs: one copy to the default
-// printer (a run-time error when there is none). Cancelling the dialog is a
+// once per copy chosen, each copy a print job of its own (all in one file
+// when the dialog prints to a file), only the pages of the dialog's range.
+// With --pdf: no dialog, one copy into that PDF. With --printer: no dialog,
+// --copies copies on that printer. In batch runs: on the default printer
+// (a run-time error when there is none). Cancelling the dialog is a
 // run-time error and prints nothing.
 void printEntradaEstoque(modCnn& m, ui::Ui& ui);
 

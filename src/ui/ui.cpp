@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
 #include <cstdio>
 
 #include "core/errors.h"
@@ -48,8 +50,14 @@ Answer QtUi::message(const QString& text, const QString& title, Icon icon, Butto
   return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-bool QtUi::printDialog(QPrinter& printer) {
+bool QtUi::printDialog(QPrinter& printer, const PrintPages& pages) {
+  if (copies > 1) printer.setCopyCount(copies);
   QPrintDialog dialog(&printer);
+  // The range is ours to honour (renderToPrinter), not the spooler's.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, pages.current >= 0);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  dialog.setMinMax(1, pages.count > 0 ? pages.count : 9999);
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -59,8 +67,9 @@ Answer BatchUi::message(const QString& text, const QString& title, Icon, Buttons
   return buttons == Buttons::Ok ? Answer::Ok : defaultAnswer;
 }
 
-bool BatchUi::printDialog(QPrinter& printer) {
-  printer.setCopyCount(1);
+bool BatchUi::printDialog(QPrinter& printer, const PrintPages&) {
+  printer.setCopyCount(copies);
+  printer.setPrintRange(QPrinter::AllPages);
   return true;
 }
 
@@ -74,11 +83,50 @@ Answer ScriptedUi::message(const QString& text, const QString& title, Icon icon,
   return a;
 }
 
-bool ScriptedUi::printDialog(QPrinter& printer) {
+bool ScriptedUi::printDialog(QPrinter& printer, const PrintPages& pages) {
   ++printDialogs;
+  lastPages = pages;
   if (printCopies <= 0) return false;
   printer.setCopyCount(printCopies);
+  if (printCurrentPage) {
+    printer.setPrintRange(QPrinter::CurrentPage);
+  } else if (printFrom > 0) {
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(printFrom, std::max(printFrom, printTo));
+  } else {
+    printer.setPrintRange(QPrinter::AllPages);
+  }
+  if (!printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
   return true;
+}
+
+NamedPrinterUi::NamedPrinterUi(std::unique_ptr<Ui> inner, QString printerName, int copies)
+    : inner_(std::move(inner)), name_(std::move(printerName)), copies_(copies) {}
+
+Answer NamedPrinterUi::message(const QString& text, const QString& title, Icon icon,
+                               Buttons buttons, Answer defaultAnswer) {
+  return inner_->message(text, title, icon, buttons, defaultAnswer);
+}
+
+bool NamedPrinterUi::printDialog(QPrinter& printer, const PrintPages&) {
+  requirePrinter(name_);
+  // Another printer may bring its own default paper: keep what the
+  // document asked for.
+  const QPageLayout layout = printer.pageLayout();
+  printer.setPrinterName(name_);
+  printer.setPageSize(layout.pageSize());
+  printer.setPageOrientation(layout.orientation());
+  printer.setCopyCount(copies_);
+  printer.setPrintRange(QPrinter::AllPages);
+  return true;
+}
+
+void requirePrinter(const QString& name) {
+  if (QPrinterInfo::printerInfo(name).isNull())
+    throw RuntimeError("impressora não encontrada: " + name);
 }
 
 QStringList ScriptedUi::texts() const {
@@ -87,9 +135,19 @@ QStringList ScriptedUi::texts() const {
   return t;
 }
 
-std::unique_ptr<Ui> makeUi(bool batch) {
-  if (batch) return std::make_unique<BatchUi>();
-  return std::make_unique<QtUi>();
+std::unique_ptr<Ui> makeUi(bool batch, const PrinterChoice& printer) {
+  std::unique_ptr<Ui> made;
+  if (batch) {
+    auto b = std::make_unique<BatchUi>();
+    b->copies = printer.copies;
+    made = std::move(b);
+  } else {
+    auto q = std::make_unique<QtUi>();
+    q->copies = printer.copies;
+    made = std::move(q);
+  }
+  if (printer.name.isEmpty()) return made;
+  return std::make_unique<NamedPrinterUi>(std::move(made), printer.name, printer.copies);
 }
 
 bool installQtTranslations() {

@@ -16,6 +16,14 @@ enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
+// What the print dialog knows of the document besides the printer: how
+// many pages it has (0 when it is laid out only after the dialog; the range
+// then goes up to 9999) and the page shown, for "current page" (-1: none).
+struct PrintPages {
+  int count = 0;
+  int current = -1;
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -23,8 +31,10 @@ class Ui {
   virtual Answer message(const QString& text, const QString& title, Icon icon = Icon::None,
                          Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok) = 0;
   // The system print dialog on this printer; false when cancelled. The
-  // number of copies chosen is left in printer.copyCount().
-  virtual bool printDialog(QPrinter& printer) = 0;
+  // number of copies chosen is left in printer.copyCount(), the page range
+  // in printer.printRange() and printer.pageRanges().
+  virtual bool printDialog(QPrinter& printer, const PrintPages& pages) = 0;
+  bool printDialog(QPrinter& printer) { return printDialog(printer, PrintPages{}); }
   virtual bool windowsAllowed() const = 0;
 };
 
@@ -32,23 +42,29 @@ class QtUi : public Ui {
  public:
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
-  bool printDialog(QPrinter& printer) override;
+  using Ui::printDialog;
+  bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return true; }
+  int copies = 1;  // the dialog's initial number of copies (--copies)
 };
 
 // No window: the text goes to standard error, a question takes its default
-// button, the print dialog gives one copy.
+// button, the print dialog gives every page, `copies` copies (one unless
+// --copies), on the printer as it was (the default printer).
 class BatchUi : public Ui {
  public:
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
-  bool printDialog(QPrinter& printer) override;
+  using Ui::printDialog;
+  bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return false; }
+  int copies = 1;
 };
 
 // For tests: records every message and answers from a queue (the default
 // button when the queue is empty); the print dialog answers printCopies
-// (0 = cancel).
+// (0 = cancel), the page range printFrom-printTo (1-based, 0 = all pages)
+// or the current page, and "print to file" when printToFile is set.
 class ScriptedUi : public Ui {
  public:
   struct Shown {
@@ -60,16 +76,48 @@ class ScriptedUi : public Ui {
   std::vector<Shown> shown;
   std::deque<Answer> answers;
   int printCopies = 1;
+  int printFrom = 0, printTo = 0;
+  bool printCurrentPage = false;
+  QString printToFile;
   int printDialogs = 0;
+  PrintPages lastPages;  // what the last dialog was told
 
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
-  bool printDialog(QPrinter& printer) override;
+  using Ui::printDialog;
+  bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return false; }
   QStringList texts() const;
 };
 
-std::unique_ptr<Ui> makeUi(bool batch);
+// A printer named on the command line (--printer) replaces the dialog:
+// every page, `copies` copies, on that printer; a name the system does not
+// know is a RuntimeError. The other calls go to the wrapped interface.
+class NamedPrinterUi : public Ui {
+ public:
+  NamedPrinterUi(std::unique_ptr<Ui> inner, QString printerName, int copies);
+  Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                 Answer defaultAnswer) override;
+  using Ui::printDialog;
+  bool printDialog(QPrinter& printer, const PrintPages& pages) override;
+  bool windowsAllowed() const override { return inner_->windowsAllowed(); }
+
+ private:
+  std::unique_ptr<Ui> inner_;
+  QString name_;
+  int copies_;
+};
+
+// The printer chosen on the command line: --printer (empty: none) and --copies.
+struct PrinterChoice {
+  QString name;
+  int copies = 1;
+};
+
+std::unique_ptr<Ui> makeUi(bool batch, const PrinterChoice& printer = {});
+
+// "impressora não encontrada: X" unless the system knows a printer of this name.
+void requirePrinter(const QString& name);
 
 // Qt's own texts (the print dialog, the Sim/Não buttons) in the language of
 // QLocale(); false when no translation is installed for it.

@@ -6,9 +6,11 @@
 #include <QPrinter>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 
 #include "core/errors.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -60,6 +62,33 @@ TEST(ScriptedUi, RecordsMessagesAndAnswersFromItsQueue) {
   ui.printCopies = 0;
   EXPECT_FALSE(ui.printDialog(printer));
   EXPECT_EQ(ui.printDialogs, 1);
+  // The scripted range and "print to file", and what the dialog was told.
+  ui.printCopies = 2;
+  ui.printFrom = 2;
+  ui.printTo = 3;
+  ui.printToFile = "/tmp/x.pdf";
+  EXPECT_TRUE(ui.printDialog(printer, {5, 1}));
+  EXPECT_EQ(ui.lastPages.count, 5);
+  EXPECT_EQ(ui.lastPages.current, 1);
+  EXPECT_EQ(printer.printRange(), QPrinter::PageRange);
+  EXPECT_EQ(printer.fromPage(), 2);
+  EXPECT_EQ(printer.toPage(), 3);
+  EXPECT_EQ(printer.copyCount(), 2);
+  EXPECT_EQ(printer.outputFileName(), "/tmp/x.pdf");
+}
+
+// --printer: no dialog, the copies asked for, and an unknown name refused.
+TEST(NamedPrinterUi, ReplacesTheDialogAndRefusesAnUnknownPrinter) {
+  auto inner = std::make_unique<ui::ScriptedUi>();
+  ui::ScriptedUi* scripted = inner.get();
+  ui::NamedPrinterUi named(std::move(inner), "fila-que-nao-existe", 3);
+  EXPECT_FALSE(named.windowsAllowed());
+  static_cast<ui::Ui&>(named).message("Pronto", "T");
+  EXPECT_EQ(scripted->texts(), QStringList{"Pronto"});
+  QPrinter printer;
+  testsupport::expectRuntimeError([&] { named.printDialog(printer); },
+                                  "impressora não encontrada: fila-que-nao-existe");
+  EXPECT_EQ(scripted->printDialogs, 0);
 }
 
 // The users read Qt's own buttons and dialogs in Portuguese.
