@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Counter receipt end to end: process start to exit for the 30-item receipt of
 # demo sale 3 written to a printer file, against the floor (a bare program that
-# opens the same embedded database and runs one query). Target: at most 1.5
-# times the floor, medians of RUNS runs.
+# opens the same embedded database and runs one query), the two run
+# alternately. Targets: at most 1.35 times the floor (medians of RUNS runs
+# each) and at most 90 M instructions (callgrind; CALLGRIND=0 skips it).
 # BUILD=/path/to/build uses an existing build tree instead of building build/.
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -23,15 +24,11 @@ receipt=("$EXE" --batch --config "$WORK/TL.ini" --job "$WORK/parimp.txt")
 items=$(grep -c '  X  ' "$WORK/receipt.prn" || true)
 [[ $items -eq 30 ]] || { echo "expected 30 item lines, got $items" >&2; exit 1; }
 
-if [[ -x "$BUILD/bench/bench_floor" ]]; then
-  floor=$(median_ms "$RUNS" "$BUILD/bench/bench_floor" "$WORK/demo.fdb")
-elif [[ -f "$HERE/floor.sh" ]]; then
-  floor=$(bash "$HERE/floor.sh" | grep -Eo '[0-9]+' | tail -n 1)
-else
-  echo "no floor: build the bench_floor target" >&2
-  exit 1
+[[ -x "$BUILD/bench/bench_floor" ]] || { echo "no floor: build the bench_floor target" >&2; exit 1; }
+floor=("$BUILD/bench/bench_floor" "$WORK/demo.fdb")
+interleaved "$RUNS" "floor (open + one query)" floor "receipt, 30 items, e2e" receipt
+verdict "receipt / floor" "$RATIO" 1.35
+if [[ ${CALLGRIND:-1} != 0 ]]; then
+  n=$(instructions "${receipt[@]}")
+  verdict "receipt, instructions (M)" "$(awk -v n="$n" 'BEGIN { printf "%.1f", n / 1e6 }')" 90
 fi
-job=$(median_ms "$RUNS" "${receipt[@]}")
-echo "floor (open + one query):  ${floor} ms"
-echo "receipt, 30 items, e2e:    ${job} ms"
-awk -v a="$job" -v b="$floor" 'BEGIN { printf "ratio: %.2f (target <= 1.50)\n", a / b }'
