@@ -6,6 +6,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-translations-l10n
   libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils
+  firebird3.0-server
   libqt6sql6-odbc unixodbc tdsodbc libsqliteodbc
   fonts-liberation2
   libgtest-dev poppler-utils
@@ -25,6 +26,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # The server package is here for its binary and security-database script:
+  # the tests start private instances. The system service is not wanted.
+  if [[ " ${missing[*]} " == *" firebird3.0-server "* ]]; then
+    $SUDO systemctl disable --now firebird3.0 >/dev/null 2>&1 ||
+      $SUDO service firebird3.0 stop >/dev/null 2>&1 || true
+  fi
 fi
 
 # The users' locale, so that scripts and the program can run under it.

@@ -6,3 +6,8 @@ bash scripts/install-deps.sh
 BUILD_TESTING=ON bash scripts/build.sh
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"
+cd ..
+# The fuzz targets, a few seconds each, where Clang is installed.
+if command -v clang++ >/dev/null; then
+  bash scripts/fuzz.sh 3
+fi

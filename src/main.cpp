@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +22,8 @@
 namespace {
 
 void say(FILE* to, const QString& text) {
-  std::fputs(text.toUtf8().constData(), to);
+  const QByteArray bytes = ui::stderrBytes(text);
+  std::fwrite(bytes.constData(), 1, bytes.size(), to);
   std::fflush(to);
 }
 
@@ -66,6 +70,21 @@ bool hasDisplay() {
   return true;
 }
 
+// The database client converts a database path from the character set the
+// environment names to UTF-8: under C or POSIX a path with accents cannot be
+// converted. Qt itself only works under UTF-8, so the character type is made
+// UTF-8 in the environment and the other categories are kept.
+void utf8CharacterType() {
+  std::setlocale(LC_ALL, "");
+  if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+  if (const char* all = std::getenv("LC_ALL"); all && *all) {
+    setenv("LANG", all, 1);
+    unsetenv("LC_ALL");
+  }
+  setenv("LC_CTYPE", "C.UTF-8", 1);
+  std::setlocale(LC_ALL, "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +112,7 @@ int main(int argc, char** argv) {
   if (cl.options.batch && (!display || !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   quietRuntimeDir();
+  utf8CharacterType();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("tl_relatorios");
@@ -119,8 +139,10 @@ int main(int argc, char** argv) {
     cleanup::installSignalHandlers();
     const auto outcome = Form_Load(m, *ui);
     if (!outcome) {
+      const QString jobProblem = unreadableFile(m.job.path, "de trabalho");
       say(stderr, "tl_relatorios: nenhum documento para o código de relatório \"" +
-                      m.job.RELATORIO + "\"\n");
+                      m.job.RELATORIO + "\"" +
+                      (jobProblem.isEmpty() ? QString() : " (" + jobProblem + ")") + "\n");
       endProcess(m, kExitNoDocument);
     }
     if (*outcome == Outcome::Ended) endProcess(m, kExitOk);

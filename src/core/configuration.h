@@ -14,5 +14,14 @@ struct Configuration {
 
 Configuration readConfiguration(const QString& iniPath);
 
+// Throws RuntimeError naming the file when the configuration cannot be used:
+// a missing or unreadable file, or a Firebird one that names no database
+// (no [Geral] section, a binary file, UTF-16 without its byte-order mark...).
+void checkConfiguration(const Configuration& cfg);
+
+// Why a settings file (TL.ini, parimp.txt) cannot be read, naming the path
+// and what it is; empty when it can.
+QString unreadableFile(const QString& path, const QString& what);
+
 // The connection string exactly as the host's contract joins it.
 QString connectionString(const Configuration& cfg);

@@ -7,6 +7,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
 #include "core/errors.h"
 #include "core/sqltext.h"
 
@@ -73,6 +79,43 @@ void shareEmbeddedDatabases() {
   }
   qputenv("FIREBIRD", rootBytes);
 }
+namespace {
+
+// The database client waits minutes for a server that accepts the
+// connection and never answers. The connection is made before anything is
+// written, so ending the process after a bounded wait loses nothing.
+class ConnectDeadline {
+ public:
+  explicit ConnectDeadline(QString target) : target_(std::move(target)) {
+    watcher_ = std::thread([this] {
+      std::unique_lock lock(mutex_);
+      if (done_.wait_for(lock, kConnectTimeout, [this] { return finished_; })) return;
+      const QByteArray text = ("tl_relatorios: erro: Não foi possível conectar ao banco de dados" +
+                               (target_.isEmpty() ? QString() : " " + target_) + ": o servidor não respondeu em " +
+                               QString::number(kConnectTimeout.count()) + " segundos.\n")
+                                  .toUtf8();
+      std::fwrite(text.constData(), 1, text.size(), stderr);
+      std::fflush(stderr);
+      std::_Exit(1);
+    });
+  }
+  ~ConnectDeadline() {
+    {
+      std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    done_.notify_one();
+    watcher_.join();
+  }
+
+ private:
+  static constexpr std::chrono::seconds kConnectTimeout{10};
+  QString target_;
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool finished_ = false;
+  std::thread watcher_;
+};
 
 }  // namespace
 
@@ -121,7 +164,12 @@ void Connection::open(const QString& connectionString) {
   } else {
     db.setDatabaseName(connectionString);
   }
-  if (!db.open()) {
+  bool opened = false;
+  {
+    ConnectDeadline deadline(firebird ? db.databaseName() : QString());
+    opened = db.open();
+  }
+  if (!opened) {
     const QString reason = db.lastError().text().trimmed();
     throw RuntimeError("Não foi possível conectar ao banco de dados." +
                        (reason.isEmpty() ? QString() : "\n" + reason));

@@ -25,7 +25,10 @@ QString unquote(QString value) {
 QString LEINI(const QString& section, const QString& key, const QString& file) {
   QFile f(file);
   if (!f.open(QIODevice::ReadOnly)) return {};
-  const QString text = decodeTextFile(f.readAll());
+  return iniValue(decodeTextFile(f.readAll()), section, key);
+}
+
+QString iniValue(const QString& text, const QString& section, const QString& key) {
   // CR LF, LF or a lone CR all end a line.
   static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
   const QStringList lines = text.split(lineEnd);

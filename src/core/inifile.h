@@ -7,3 +7,6 @@
 // missing file, section or key. The first matching section and, within it,
 // the first matching key win.
 QString LEINI(const QString& section, const QString& key, const QString& file);
+
+// The same rules on a file's text already decoded.
+QString iniValue(const QString& text, const QString& section, const QString& key);

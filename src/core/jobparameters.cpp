@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <cmath>
 
+#include "core/errors.h"
 #include "core/inifile.h"
 
 std::optional<double> parseLocaleNumber(const QString& text) {
@@ -74,8 +75,10 @@ JobParameters readJobParameters(const QString& jobPath) {
   job.IMPRESSORA = read("IMPRESSORA");
   job.USDESC = read("USDESC");
   job.SACOD = numericText(read("SACOD"));
-  if (auto price = parseLocaleNumber(read("PRECO")))
-    job.PRECO = std::round(*price * 10000.0) / 10000.0;  // currency: 4 places
+  if (auto price = parseLocaleNumber(read("PRECO"))) {
+    const double currency = std::round(*price * 10000.0) / 10000.0;  // 4 places
+    job.PRECO = std::isfinite(currency) ? currency : *price;
+  }
   job.OSCOD = numericText(read("OSCOD"));
   job.ENCOD = numericText(read("ENCOD"));
   job.PRCOD = numericText(read("PRCOD"));
@@ -97,12 +100,18 @@ QString defaultJobPath() {
   return QDir(folder).filePath("parimp.txt");
 }
 
-QString sqlCode(const std::optional<QString>& value) {
-  return value ? *value : QStringLiteral("0");
+QString sqlCode(const std::optional<QString>& value, const QString& key) {
+  if (!value) return QStringLiteral("0");
+  const auto v = parseLocaleNumber(*value);
+  if (v && *v != std::trunc(*v))
+    throw RuntimeError("O código " + key + " do arquivo de trabalho (" + *value +
+                       ") não é um número inteiro.");
+  return *value;
 }
 
-int32_t intCode(const std::optional<QString>& value) {
+int32_t intCode(const std::optional<QString>& value, const QString& key) {
   if (!value) return 0;
+  sqlCode(value, key);
   const auto v = parseLocaleNumber(*value);
   return v ? toInt32(*v).value_or(0) : 0;
 }

@@ -35,8 +35,10 @@ QString defaultJobPath();
 // group separators and one decimal separator. Gives the number when it passes.
 std::optional<double> parseLocaleNumber(const QString& text);
 
-// A numeric job value as it is joined into SQL or converted to a number:
-// the text as read, or "0" when it has no value (an empty '' literal is
-// refused against an integer column).
-QString sqlCode(const std::optional<QString>& value);
-int32_t intCode(const std::optional<QString>& value);
+// A code key's value (key names it in the message) as it is joined into SQL
+// or converted to a number: the text as read, or "0" when it has no value
+// (an empty '' literal is refused against an integer column). A number that
+// is not whole ("1,5") throws RuntimeError: the database would round it or
+// refuse it half-way through the document.
+QString sqlCode(const std::optional<QString>& value, const QString& key);
+int32_t intCode(const std::optional<QString>& value, const QString& key);

@@ -33,11 +33,11 @@ TEST(JobParameters, ReadsTheSixteenKeysAndKeepsOnlyNumericCodes) {
   EXPECT_EQ(job.PCOD.value_or(""), "1.234");
   EXPECT_EQ(job.TBCOD, 42);
   // A code without a value reaches SQL as 0, never as ''.
-  EXPECT_EQ(sqlCode(job.SACOD), "0");
-  EXPECT_EQ(sqlCode(QString("12")), "12");
-  EXPECT_EQ(intCode(job.SACOD), 0);
-  EXPECT_EQ(intCode(job.OSCOD), 7);
-  EXPECT_EQ(intCode(job.PCOD), 1234);
+  EXPECT_EQ(sqlCode(job.SACOD, "K"), "0");
+  EXPECT_EQ(sqlCode(QString("12"), "K"), "12");
+  EXPECT_EQ(intCode(job.SACOD, "K"), 0);
+  EXPECT_EQ(intCode(job.OSCOD, "K"), 7);
+  EXPECT_EQ(intCode(job.PCOD, "K"), 1234);
 
   const JobParameters none = readJobParameters(scratch("no.txt"));  // no file: all empty
   EXPECT_TRUE(none.RELATORIO.isEmpty());
@@ -63,13 +63,15 @@ TEST(JobParameters, NumbersFollowTheLocaleAndFitIn32Bits) {
     EXPECT_EQ(read("1", tbcod).TBCOD, expected) << tbcod;
   }
   for (const auto& [code, expected] :
-       {std::pair{"12,5", 12}, {"13,5", 14}, {"-2147483648", INT32_MIN}, {"99999999999", 0}})
-    EXPECT_EQ(intCode(QString(code)), expected) << code;
+       {std::pair{"12", 12}, {"-2147483648", INT32_MIN}, {"99999999999", 0}})
+    EXPECT_EQ(intCode(QString(code), "K"), expected) << code;
+  testsupport::expectRuntimeError([] { intCode(QString("12,5"), "SACOD"); }, "SACOD");
+  testsupport::expectRuntimeError([] { sqlCode(QString("1,5"), "OSCOD"); }, "OSCOD do arquivo de trabalho (1,5)");
 
   EXPECT_EQ(parseLocaleNumber("10,50"), 10.5);
   EXPECT_EQ(parseLocaleNumber(" -1.234,5 "), -1234.5);
   EXPECT_EQ(parseLocaleNumber("+7"), 7);
-  for (const char* text : {"12a", "", ",", "1,2,3", "- "})
+  for (const char* text : {"12a", "", ",", "1,2,3", "- ", "1e400", "NaN", "inf", "1,5e3"})
     EXPECT_FALSE(parseLocaleNumber(text).has_value()) << text;
 }
 

@@ -5,9 +5,12 @@
 #include <cmath>
 #include <limits>
 
+#include "core/errors.h"
 #include "core/jobparameters.h"
 
 namespace {
+
+const QString kNotANumber = QStringLiteral("Valor numérico inválido (infinito ou indefinido).");
 
 QString longTimeFormat() {
   QString f = QLocale().timeFormat(QLocale::LongFormat);
@@ -73,7 +76,8 @@ int roundHalfEven(double v) {
 }
 
 QString generalNumber(double v) {
-  if (v == 0 || !std::isfinite(v)) return QStringLiteral("0");
+  if (!std::isfinite(v)) throw RuntimeError(kNotANumber);
+  if (v == 0) return QStringLiteral("0");
   // Fifteen significant digits, as the host's conversion of a double to text;
   // very large and very small numbers in its exponent form ("1E-05").
   QString s = QString::number(v, 'g', 15);
@@ -85,14 +89,25 @@ QString generalNumber(double v) {
 double roundToPlaces(double v, int decimals) {
   if (!std::isfinite(v)) return 0;
   const double scale = std::pow(10.0, decimals);
-  // Half away from zero, with a nudge so that 2.675 stored as 2.67499... rounds up.
-  double rounded = std::round(v * scale * (1 + 4 * std::numeric_limits<double>::epsilon())) / scale;
+  // Half away from zero, with a nudge of a few units in the last place so
+  // that 2.675 stored as 2.67499... rounds up; capped so that it never moves
+  // a large whole number (999999999999999 would become 1E+15).
+  const double x = v * scale;
+  const double nudge = std::min(std::fabs(x) * 4 * std::numeric_limits<double>::epsilon(), 1e-6);
+  double rounded = std::round(x + std::copysign(nudge, x)) / scale;
   if (rounded == 0) rounded = 0;  // no "-0,00"
   return rounded;
 }
 
 QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits) {
-  const double rounded = roundToPlaces(v, decimals);
+  if (!std::isfinite(v)) throw RuntimeError(kNotANumber);
+  const double rounded = v == 0 ? 0 : roundToPlaces(v, decimals);
+  // A double holds 15 significant digits exactly; more would print digits
+  // that were never in the value (1E+20 as "100.000.000.000.000.081.920,00").
+  if (rounded != 0 && !(std::fabs(rounded) * std::pow(10.0, decimals) < 1e15))
+    throw RuntimeError("Valor numérico grande demais para ser impresso com exatidão: " +
+                       QString::number(v, 'g', 15).replace('e', 'E') + " (com " +
+                       QString::number(decimals) + " casas decimais).");
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   QString s = locale.toString(std::fabs(rounded), 'f', decimals);

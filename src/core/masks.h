@@ -23,6 +23,8 @@ QString formatMask(const Value& v, const QString& mask);
 QString placeRight(const QString& text, int width);
 
 // A number under a numeric mask: decimals rounded half away from zero.
+// Throws RuntimeError for infinity, NaN and a value needing more than 15
+// significant digits (a double holds no more).
 QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits = 1);
 
 // The number as a numeric mask with this many decimals prints it (half away
@@ -34,7 +36,7 @@ double roundToPlaces(double v, int decimals);
 int roundHalfEven(double v);
 
 // The number in its shortest general form with the locale's decimal
-// separator and no blanks ("12", "10,5", "-0,25").
+// separator and no blanks ("12", "10,5", "-0,25"); infinity and NaN throw.
 QString generalNumber(double v);
 
 // Characters start..start+length-1 (1-based) of a text, fewer if it is shorter.

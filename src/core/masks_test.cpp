@@ -1,6 +1,7 @@
 #include "core/masks.h"
 
 #include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
@@ -47,6 +48,15 @@ TEST_F(Masks, NumericMasks) {
            {2.675, "##,0.00", "2,68"}, {0.125, "###0.00", "0,13"}, {-0.125, "###0.00", "-0,13"},
            {1.0005, "##0.000", "1,001"}, {12.5, "0", "13"}})
     EXPECT_EQ(formatMask(Value::decimal(v), mask), expected) << v << " " << mask;
+  // The widest figures a double holds exactly; beyond them, and for
+  // infinity and NaN, a run-time error instead of wrong digits.
+  EXPECT_EQ(formatNumber(9999999999999.99, 2, true), "9.999.999.999.999,99");
+  EXPECT_EQ(formatNumber(0, 20, false), "0," + QString(20, '0'));
+  for (const auto& [v, decimals] :
+       {std::pair{1e20, 2}, {99999999999999.99, 2}, {-5.1426e297, 15}, {0.1, 20},
+        {HUGE_VAL, 0}, {std::nan(""), 2}})
+    EXPECT_THROW(formatNumber(v, decimals, false, decimals), RuntimeError) << v;
+  EXPECT_THROW(generalNumber(std::nan("")), RuntimeError);
   EXPECT_DOUBLE_EQ(roundToPlaces(10.005, 2), 10.01);
   EXPECT_DOUBLE_EQ(roundToPlaces(-10.005, 2), -10.01);
 }

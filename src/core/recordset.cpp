@@ -3,6 +3,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
+#include <QRegularExpression>
 
 #include "core/connection.h"
 #include "core/errors.h"
@@ -14,16 +15,25 @@ QString describe(const QSqlError& e) {
   return t.isEmpty() ? QStringLiteral("erro desconhecido") : t;
 }
 
+// What a query reads, for messages: "SAIDA" from "select ... from SAIDA s ...".
+QString purposeOf(const QString& sql) {
+  static const QRegularExpression from(QStringLiteral("\\bfrom\\s+([A-Za-z0-9_$]+)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  const auto match = from.match(sql);
+  return match.hasMatch() ? match.captured(1).toUpper() : QStringLiteral("consulta");
+}
+
 }  // namespace
 
-void Recordset::open(const QString& sql, const Connection& cnn) {
+void Recordset::open(const QString& sql, const Connection& cnn, const QString& purpose) {
   Close();
   sql_ = sql;
+  purpose_ = purpose.isEmpty() ? purposeOf(sql) : purpose;
   auto q = std::make_unique<QSqlQuery>(cnn.database());
   q->setForwardOnly(true);
   if (!q->exec(sql))
-    throw RuntimeError("Erro ao consultar o banco de dados: " + describe(q->lastError()) +
-                       "\n" + sql);
+    throw RuntimeError("Erro ao consultar o banco de dados (" + purpose_ + "): " +
+                       describe(q->lastError()) + "\n" + sql);
   record_ = q->record();
   charWidths_.fill(0, record_.count());
   columns_.clear();
@@ -42,13 +52,24 @@ void Recordset::open(const QString& sql, const Connection& cnn) {
     }
   }
   query_ = std::move(q);
+  fetch();
+}
+
+// A failed fetch is an error, not the end of the rows: a document made of
+// the rows read so far would be reported as whole.
+void Recordset::fetch() {
   eof_ = !query_->next();
+  if (eof_ && query_->lastError().type() != QSqlError::NoError) {
+    const QString reason = describe(query_->lastError());
+    Close();
+    throw RuntimeError("Erro ao ler os registros do banco de dados (" + purpose_ + "): " + reason);
+  }
 }
 
 void Recordset::MoveNext() {
   if (!query_) throw RuntimeError("O conjunto de registros está fechado.");
   if (eof_) throw RuntimeError("Não há registro atual (fim do conjunto de registros).");
-  eof_ = !query_->next();
+  fetch();
 }
 
 void Recordset::Close() {

@@ -19,8 +19,10 @@ class Recordset {
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
 
-  // Runs the query; throws RuntimeError naming the driver's reason on failure.
-  void open(const QString& sql, const Connection& cnn);
+  // Runs the query and fetches the first row; throws RuntimeError naming
+  // the purpose (by default the table read) and the driver's reason when
+  // the query or any fetch (also MoveNext) fails.
+  void open(const QString& sql, const Connection& cnn, const QString& purpose = {});
   bool eof() const { return eof_; }
   void MoveNext();
   void Close();
@@ -36,12 +38,14 @@ class Recordset {
 
  private:
   int indexOf(const QString& name) const;
+  void fetch();
   std::unique_ptr<QSqlQuery> query_;
   QSqlRecord record_;
   QHash<QString, int> columns_;  // upper-cased name -> first column of that name
   QVector<int> charWidths_;  // declared width of CHAR columns, else 0
   bool eof_ = true;
   QString sql_;
+  QString purpose_;
 };
 
 // The close-if-open idiom; never fails.

@@ -23,7 +23,7 @@ const QString kOneCopy = QStringLiteral("0001");
 QString orderLabelSql(const modCnn& m) {
   return "select p.prbarra,i.itprnome,i.itqtd,i.itvrunitario from itemsaida i inner join "
          "produto p on(p.prcod=i.itfkprcod) where i.itfksacod ='" +
-         sqlQuote(sqlCode(m.job.SACOD)) + "' order by i.itcod";
+         sqlQuote(sqlCode(m.job.SACOD, "SACOD")) + "' order by i.itcod";
 }
 
 }  // namespace

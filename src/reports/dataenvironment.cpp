@@ -34,7 +34,7 @@ bool relates(const Value& v) { return !v.isNull() && !v.isEmpty(); }
 ShapedSet readQuery(const QString& name, const QString& sql, const Connection& cnn,
                     size_t& rowsRead) {
   Recordset rs;
-  rs.open(sql, cnn);
+  rs.open(sql, cnn, "dados " + name + " do relatório");
   const QStringList names = rs.fieldNames();
   ShapedSet set;
   set.name = name;

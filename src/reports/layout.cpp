@@ -19,10 +19,31 @@ const QColor kGrey(192, 192, 192);
   throw RuntimeError("Layout de relatório inválido (" + origin + "): " + what);
 }
 
+// Sizes and positions in twips: 0 to about 88 cm, far beyond any paper
+// and small enough that no sum of them overflows an int.
+constexpr double kMaxTwips = 50000;
+// Font sizes in points; 0 means the report's.
+constexpr double kMaxFontSize = 144;
+
 int measure(const QJsonObject& o, const char* key, const QString& origin, const QString& where) {
   const QJsonValue v = o.value(key);
   if (!v.isDouble()) bad(origin, where + ": \"" + key + "\" deve ser um número");
-  return qRound(v.toDouble());
+  const double d = v.toDouble();
+  if (!(d >= 0 && d <= kMaxTwips))
+    bad(origin, where + ": \"" + key + "\" fora do intervalo de 0 a " +
+                    QString::number(kMaxTwips) + " twips (" + QString::number(d) + ")");
+  return qRound(d);
+}
+
+double fontSize(const QJsonObject& o, double fallback, const QString& origin,
+                const QString& where) {
+  const QJsonValue v = o.value("fontSize");
+  if (v.isUndefined()) return fallback;
+  const double d = v.toDouble(-1);
+  if (!(d == 0 || (d >= 1 && d <= kMaxFontSize)))
+    bad(origin, where + ": \"fontSize\" fora do intervalo de 1 a " +
+                    QString::number(kMaxFontSize) + " pontos");
+  return d;
 }
 
 LayoutItem::Type itemType(const QString& t, const QString& origin) {
@@ -55,6 +76,11 @@ draw::Align alignment(const QString& a, const QString& origin) {
   bad(origin, "alinhamento desconhecido \"" + a + "\"");
 }
 
+QString nameOf(const QJsonObject& item) {
+  const QString name = item.value("name").toString();
+  return name.isEmpty() ? QString() : " (" + name + ")";
+}
+
 LayoutItem parseItem(const QJsonObject& o, const QString& origin, const QString& where) {
   LayoutItem item;
   item.type = itemType(o.value("type").toString(), origin);
@@ -70,7 +96,7 @@ LayoutItem parseItem(const QJsonObject& o, const QString& origin, const QString&
   item.align = alignment(o.value("align").toString(), origin);
   item.grow = o.value("grow").toBool(false);
   item.bold = o.value("bold").toBool(false);
-  item.fontSize = o.value("fontSize").toDouble(0);
+  item.fontSize = fontSize(o, 0, origin, where);
   const QString background = o.value("background").toString();
   if (background == "grey" || background == "gray") item.background = kGrey;
   else if (!background.isEmpty()) {
@@ -119,7 +145,8 @@ Layout parseLayout(const QByteArray& json, const QString& origin) {
   layout.title = o.value("title").toString();
   layout.dataMember = o.value("dataMember").toString();
   layout.width = measure(o, "width", origin, "relatório");
-  layout.fontSize = o.value("fontSize").toDouble(8);
+  layout.fontSize = fontSize(o, 8, origin, "relatório");
+  if (layout.fontSize == 0) bad(origin, "relatório: \"fontSize\" deve ser maior que 0");
   if (layout.dataMember.isEmpty()) bad(origin, "falta \"dataMember\"");
   for (const QJsonValue& sv : o.value("sections").toArray()) {
     const QJsonObject so = sv.toObject();
@@ -134,7 +161,8 @@ Layout parseLayout(const QByteArray& json, const QString& origin) {
     int n = 0;
     for (const QJsonValue& iv : so.value("items").toArray())
       s.items.push_back(
-          parseItem(iv.toObject(), origin, "seção " + s.name + ", item " + QString::number(++n)));
+          parseItem(iv.toObject(), origin, "seção " + s.name + ", item " + QString::number(++n) +
+                                               nameOf(iv.toObject())));
     layout.sections.push_back(std::move(s));
   }
   return layout;

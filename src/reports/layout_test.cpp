@@ -88,6 +88,17 @@ TEST(Layouts, MalformedFilesAreRunTimeErrorsNamingTheFile) {
            R"("recordset":"X","height":10,"items":[{"type":"caption","text":"x","top":"0","left":0,"width":1,"height":1}])"})
     EXPECT_THROW(parseLayout(section.arg(bad).toUtf8(), "a"), RuntimeError) << bad;
   EXPECT_THROW(loadLayout("naoexiste", QString()), RuntimeError);
+  // Measures out of range name the file, the section and the item.
+  const QString item = R"("recordset":"X","height":10,"items":[{"type":"caption","name":"T","top":0,"left":0,%1}])";
+  for (const char* bad : {R"("width":-1,"height":1)", R"("width":1e9,"height":1)",
+                          R"("width":1,"height":1e300)", R"("width":1,"height":1,"fontSize":5000)",
+                          R"("width":1,"height":1,"fontSize":-2)"})
+    testsupport::expectRuntimeError(
+        [&] { parseLayout(section.arg(item.arg(bad)).toUtf8(), "/x/l.json"); },
+        "(/x/l.json): seção s, item 1 (T): \"");
+  testsupport::expectRuntimeError(
+      [&] { parseLayout(QByteArray(R"({"dataMember":"P","width":1e300})"), "/x/l.json"); },
+      "relatório: \"width\" fora do intervalo");
 }
 
 // The quotation is the order document with a few columns moved.

@@ -34,16 +34,23 @@ QImage loadImage(const QString& exeDir, const QString& file) {
   return image;
 }
 
-std::optional<QString> jobValue(const modCnn& m, JobCode c) {
+// The job's code for a command's parameter, checked whole (TBCOD is
+// already a rounded 32-bit number).
+QString jobCode(const modCnn& m, JobCode c) {
   switch (c) {
-    case JobCode::SACOD: return m.job.SACOD;
-    case JobCode::OSCOD: return m.job.OSCOD;
-    case JobCode::ENCOD: return m.job.ENCOD;
-    case JobCode::PRCOD: return m.job.PRCOD;
-    case JobCode::PCOD: return m.job.PCOD;
+    case JobCode::SACOD: return sqlCode(m.job.SACOD, "SACOD");
+    case JobCode::OSCOD: return sqlCode(m.job.OSCOD, "OSCOD");
+    case JobCode::ENCOD: return sqlCode(m.job.ENCOD, "ENCOD");
+    case JobCode::PRCOD: return sqlCode(m.job.PRCOD, "PRCOD");
+    case JobCode::PCOD: return sqlCode(m.job.PCOD, "PCOD");
     case JobCode::TBCOD: return QString::number(m.job.TBCOD);
   }
-  return std::nullopt;
+  return {};
+}
+
+// A whole code as the 32-bit parameter of a command.
+int32_t jobNumber(const modCnn& m, JobCode c) {
+  return intCode(jobCode(m, c), "");
 }
 
 void message(ui::Ui& ui, const QString& text) {
@@ -56,7 +63,7 @@ void companyAndCustomer(modCnn& m, BandReport& r) {
   m.FECHARS();
   m.Rs.open(
       "select i.innome from os o inner join interveniente i on (i.incod=o.fkinterveniente) "
-      "where o.oscod='" + sqlQuote(sqlCode(m.job.OSCOD)) + "'",
+      "where o.oscod='" + sqlQuote(sqlCode(m.job.OSCOD, "OSCOD")) + "'",
       m.Cnn);
   if (!m.Rs.eof()) r.setCaption("PageFooter", "lbl_cliente", m.Rs["innome"].trimmed());
   m.FECHARS();
@@ -66,14 +73,14 @@ void companyAndCustomer(modCnn& m, BandReport& r) {
 void executeCommand(modCnn& m, DataEnvironment& de, const Preparation& p) {
   CommandRecordset& rs = de.rs(p.command);
   if (rs.State() == 1) rs.Close();
-  const std::optional<QString> value = jobValue(m, p.argument);
-  if (p.argument == JobCode::OSCOD) de.execute(p.command, sqlCode(value));
+  if (p.argument == JobCode::OSCOD) de.execute(p.command, jobCode(m, p.argument));
   else if (p.argument == JobCode::TBCOD) de.execute(p.command, m.job.TBCOD);
-  else de.execute(p.command, intCode(value));
+  else de.execute(p.command, jobNumber(m, p.argument));
 }
 
 PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironment& de,
                        const QDateTime& now) {
+  jobCode(m, p.argument);  // a code that is not whole stops the report before anything
   BandReport r;
   r.layout = loadLayout(p.report, m.options.exeDir);
   // P1
@@ -94,7 +101,7 @@ PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironm
       rs.Close();
     }
     message(ui, "Carrega2");
-    de.execute(p.command, intCode(jobValue(m, p.argument)));
+    de.execute(p.command, jobNumber(m, p.argument));
     executed = true;
   }
   // P2, P3

@@ -97,7 +97,7 @@ double printItem(LineComposer& lc, const Recordset& rs, double& quantitySum) {
 std::optional<QString> composeCupom(modCnn& m) {
   DocumentTransaction transaction(m);
   const StoreLines store = readStoreLines(m);
-  const QString sacod = sqlCode(m.job.SACOD);
+  const QString sacod = sqlCode(m.job.SACOD, "SACOD");
 
   m.FECHARS();
   m.Rs.open(

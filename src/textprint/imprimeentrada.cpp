@@ -59,7 +59,7 @@ double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); }
 
 void IMPRIMEENTRADA(modCnn& m, Printer& printer, const QDateTime& now) {
   const QString job = m.job.path;
-  const QString encod = m.job.ENCOD.value_or(QString());
+  const QString encod = m.job.ENCOD ? sqlCode(m.job.ENCOD, "ENCOD") : QString();
   LinePosition y(printer);
 
   if (printer.Orientation() == 2) printer.Orientation(1);
@@ -93,7 +93,7 @@ void IMPRIMEENTRADA(modCnn& m, Printer& printer, const QDateTime& now) {
   m.Rs2.open(
       "select e.enobs,i.itprnome,i.itfkprcod,i.itqtd,i.itvrunitario,i.itvrtotal,i.itvripi,"
       "i.ITVRICMSST from itementrada i inner join entrada e on(e.encod=i.itfkencod) where "
-      "itfkencod='" + sqlCode(m.job.ENCOD) + "'",
+      "itfkencod='" + sqlCode(m.job.ENCOD, "ENCOD") + "'",
       m.Cnn);
   while (!m.Rs2.eof()) {
     const Recordset& rs = m.Rs2;
@@ -134,7 +134,7 @@ void IMPRIMEENTRADA(modCnn& m, Printer& printer, const QDateTime& now) {
   m.FECHARS2();
   m.Rs2.open(
       "select * from lancamento l inner join tiporecebimento t on(t.trcod=l.fktrcod) where "
-      "fkentrada='" + sqlCode(m.job.ENCOD) + "' order by l.datavencimento",
+      "fkentrada='" + sqlCode(m.job.ENCOD, "ENCOD") + "' order by l.datavencimento",
       m.Cnn);
   while (!m.Rs2.eof()) {
     const Recordset& rs = m.Rs2;

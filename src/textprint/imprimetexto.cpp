@@ -161,7 +161,7 @@ void printRemarks(LineComposer& lc, const Value& remarks) {
 
 std::optional<QString> composeImprimeTexto(modCnn& m, ui::Ui& ui, const QTime& now) {
   DocumentTransaction transaction(m);
-  const QString sacod = sqlCode(m.job.SACOD);
+  const QString sacod = sqlCode(m.job.SACOD, "SACOD");
   const OrderSummary summary = readSummary(m, sacod);
   if (!stateHasTaxRow(m, summary.state))
     ui.message("O Cadastro do cliente não está informado a UF, atualize o cadastro.", kTitle,

@@ -38,7 +38,7 @@ OsTextFields VERIFICACAMPOS_OSTEXTO(modCnn& m) {
       "(o.fktecnico=f.fucod) inner join objeto b on (b.obcod=o.fkobjeto) inner join tipoos t on "
       "(t.ticod=o.fktipo) inner join interveniente i on (i.incod=o.fkinterveniente) where "
       "o.oscod='" +
-          sqlQuote(sqlCode(m.job.OSCOD)) + "'",
+          sqlQuote(sqlCode(m.job.OSCOD, "OSCOD")) + "'",
       m.Cnn);
   if (m.Rs.eof()) {
     m.FECHARS();

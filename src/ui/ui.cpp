@@ -28,12 +28,18 @@ QMessageBox::Icon qtIcon(Icon icon) {
 }
 
 void toStderr(const QString& title, const QString& text) {
-  const QByteArray line = (title.isEmpty() ? text : title + ": " + text).toUtf8();
-  std::fprintf(stderr, "%s\n", line.constData());
+  const QByteArray line = stderrBytes((title.isEmpty() ? text : title + ": " + text) + '\n');
+  std::fwrite(line.constData(), 1, line.size(), stderr);
   std::fflush(stderr);
 }
 
 }  // namespace
+
+QByteArray stderrBytes(const QString& text) {
+  QString shown = text;
+  shown.replace(QChar(0), QStringLiteral("\\0"));
+  return shown.toUtf8();
+}
 
 Answer QtUi::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                      Answer defaultAnswer) {

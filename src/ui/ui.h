@@ -127,6 +127,10 @@ bool installQtTranslations();
 // windows are allowed.
 void reportRuntimeError(Ui& ui, const QString& message);
 
+// A message as bytes for standard error: UTF-8, a NUL (from a value read
+// from a file) shown as "\0" so that it does not cut the message.
+QByteArray stderrBytes(const QString& text);
+
 // Runs an event handler; a RuntimeError it throws is reported and ends the
 // event loop with exit status 1. Returns false when it failed.
 bool guarded(Ui& ui, const std::function<void()>& handler);
