@@ -79,7 +79,6 @@ void shareEmbeddedDatabases() {
   }
   qputenv("FIREBIRD", rootBytes);
 }
-namespace {
 
 // The database client waits minutes for a server that accepts the
 // connection and never answers. The connection is made before anything is
