@@ -65,12 +65,14 @@ TEST(PrinterDestination, FilesAreReplacedWholeOrLeftAlone) {
   const QString readOnly = testsupport::prefilled("dest-ro.prn");
   ::chmod(readOnly.toLocal8Bit(), 0444);
   const QString missing = testsupport::scratchFile("no-such-folder/printer.prn");
-  for (const QString& to : {readOnly, QString("/dev/full"), missing, testsupport::scratchDir()}) {
+  for (const QString& to : {readOnly, QString("/dev/full"), QString("/dev/usb/no-such-lp9"), missing,
+                            testsupport::scratchDir()}) {
     SCOPED_TRACE(to.toStdString());
     testsupport::expectRuntimeError([&] { printer::printText(to, QString(), "x", "t"); }, to);
   }
   EXPECT_EQ(testsupport::readFile(readOnly), QByteArray("previous"));
   EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_FALSE(QFile::exists("/dev/usb/no-such-lp9"));
   EXPECT_TRUE(QDir(testsupport::scratchDir()).entryList({".dest*"}, QDir::Hidden).isEmpty());
 }
 
