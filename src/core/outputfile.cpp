@@ -75,6 +75,35 @@ QString seconds(int ms) { return QString::number(ms / 1000.0, 'g', 3).replace('.
   fail("falha ao gravar", what, path, err);
 }
 
+// An existing file in a folder we may not create files in: written in
+// place, and what it held is put back when the new document does not fit.
+void writeInPlace(const QString& shownPath, const QByteArray& target, const QByteArray& bytes,
+                  const QString& what) {
+  const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) fail("não foi possível abrir", what, shownPath, errno);
+  QByteArray old;
+  char buf[65536];
+  for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) != 0;) {
+    if (n > 0) old.append(buf, n);
+    else if (errno != EINTR) {
+      const int err = errno;
+      ::close(fd);
+      fail("não foi possível ler", what, shownPath, err);
+    }
+  }
+  const auto replace = [fd](const QByteArray& with) {
+    if (::lseek(fd, 0, SEEK_SET) != 0) return errno;
+    int err = writeAll(fd, with);
+    if (!err && ::ftruncate(fd, with.size()) != 0) err = errno;
+    if (!err && ::fdatasync(fd) != 0 && errno != EINVAL) err = errno;
+    return err;
+  };
+  const int err = replace(bytes);
+  if (err) replace(old);
+  ::close(fd);
+  if (err) failWrite(what, shownPath, err);
+}
+
 // Temporary file beside the target, renamed over it once whole.
 void writeRegular(const QString& shownPath, const QByteArray& target, const QByteArray& bytes,
                   const QString& what) {
@@ -86,6 +115,8 @@ void writeRegular(const QString& shownPath, const QByteArray& target, const QByt
   const QByteArray name = slash < 0 ? target : target.mid(slash + 1);
   QByteArray temp = dir + "/." + name + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0 && existed && (errno == EACCES || errno == EPERM || errno == EROFS))
+    return writeInPlace(shownPath, target, bytes, what);
   if (fd < 0) fail("não foi possível abrir", what, shownPath, errno);
   const int slot = cleanup::addTemporary(temp.constData());
   int err = writeAll(fd, bytes);

@@ -7,7 +7,9 @@
 // - A regular file, or a path that does not exist yet, is written to a
 //   temporary file in the same folder and renamed into place only when every
 //   byte reached the disk; the file's mode is kept when it existed. On any
-//   failure what was at the path stays as it was.
+//   failure what was at the path stays as it was. An existing file in a
+//   folder where no file can be created is written in place instead, and
+//   its old content is put back when the new one cannot be written whole.
 // - Anything else (a character device, a FIFO) is written directly: every
 //   short write and interruption retried, the open and each stalled write
 //   given up after a bounded wait (outputWaitMs) with the path named.

@@ -1,6 +1,7 @@
 #include "textprint/printerdestination.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
@@ -217,6 +218,11 @@ void deliver(const Destination& to, const QByteArray& stream, const QString& job
              bool append) {
   switch (to.kind) {
     case Destination::Kind::Path:
+      // A device that is not there (a USB printer unplugged) is an error,
+      // never a new ordinary file among the devices.
+      if (to.path.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(to.path))
+        throw RuntimeError("Impressora \"" + to.path +
+                           "\": dispositivo não encontrado (impressora desligada ou desconectada?)");
       if (append) appendWholeFile(to.path, stream, "Impressora");
       else writeWholeFile(to.path, stream, "Impressora");
       return;

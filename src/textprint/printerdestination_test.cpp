@@ -1,6 +1,8 @@
 #include "textprint/printerdestination.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/outputfile.h"
 #include "textdoc_testutil.h"
@@ -65,13 +67,49 @@ TEST(PrinterDestination, FilesAreReplacedWholeOrLeftAlone) {
   const QString readOnly = testsupport::prefilled("dest-ro.prn");
   ::chmod(readOnly.toLocal8Bit(), 0444);
   const QString missing = testsupport::scratchFile("no-such-folder/printer.prn");
-  for (const QString& to : {readOnly, QString("/dev/full"), missing, testsupport::scratchDir()}) {
+  for (const QString& to : {readOnly, QString("/dev/full"), QString("/dev/usb/no-such-lp9"), missing,
+                            testsupport::scratchDir()}) {
     SCOPED_TRACE(to.toStdString());
     testsupport::expectRuntimeError([&] { printer::printText(to, QString(), "x", "t"); }, to);
   }
   EXPECT_EQ(testsupport::readFile(readOnly), QByteArray("previous"));
   EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_FALSE(QFile::exists("/dev/usb/no-such-lp9"));
   EXPECT_TRUE(QDir(testsupport::scratchDir()).entryList({".dest*"}, QDir::Hidden).isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// A writable file in a folder where no file can be created (another user's
+// folder) is written in place.
+TEST(PrinterDestination, AFileInAFolderWithoutRightsIsWrittenInPlace) {
+  QByteArray dir = QDir::tempPath().toLocal8Bit() + "/tl-locked-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(dir.data()));
+  const QString file = QString::fromLocal8Bit(dir) + "/p.prn";
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("previous, longer than the new one");
+  f.close();
+  ::chmod(file.toLocal8Bit(), 0666);
+  ::chmod(dir, 0555);
+  const pid_t child = ::fork();
+  if (child == 0) {  // as an ordinary user: root may create files anywhere
+    if (::getuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+    try {
+      printer::printText(file, QString(), "novo", "t");
+      ::_exit(0);
+    } catch (...) {
+      ::_exit(1);
+    }
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(testsupport::readFile(file), QByteArray("novo"));
+  ::chmod(dir, 0755);
+  QDir(QString::fromLocal8Bit(dir)).removeRecursively();
 }
 
 }  // namespace
