@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -49,11 +50,35 @@ void shareEmbeddedDatabases() {
   // Only a folder of our own, never one somebody else prepared.
   if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
     return;
-  for (const QFileInfo& entry :
-       QDir(system).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+  const auto entries = [](const QString& dir) {
+    return QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+  };
+  for (const QFileInfo& entry : entries(system)) {
+    const QString target = root + "/" + entry.fileName();
     if (entry.fileName() == "firebird.conf") continue;
-    const QString link = root + "/" + entry.fileName();
-    if (!QFileInfo(link).isSymLink()) QFile::link(entry.absoluteFilePath(), link);
+    if (entry.fileName() != "intl") {
+      if (!QFileInfo(target).isSymLink()) QFile::link(entry.absoluteFilePath(), target);
+      continue;
+    }
+    // The character sets module is found only when its library lies in the
+    // root's own intl folder (a link to it is not taken): a copy, renewed
+    // when the installed one changes.
+    if (QFileInfo(target).isSymLink()) QFile::remove(target);  // never write into the system's folder
+    QDir().mkpath(target);
+    for (const QFileInfo& file : entries(entry.absoluteFilePath())) {
+      const QString inRoot = target + "/" + file.fileName();
+      if (!file.fileName().endsWith(".so")) {
+        if (!QFileInfo(inRoot).isSymLink()) QFile::link(file.absoluteFilePath(), inRoot);
+      } else if (QFileInfo(inRoot).size() != file.size() ||
+                 QFileInfo(inRoot).lastModified() < file.lastModified()) {
+        const QString fresh = inRoot + ".new" + QString::number(getpid());
+        QFile::remove(fresh);
+        if (!QFile::copy(file.absoluteFilePath(), fresh)) return;
+        if (std::rename(QFile::encodeName(fresh).constData(),
+                        QFile::encodeName(inRoot).constData()) != 0)
+          return;
+      }
+    }
   }
   QFile systemConf(system + "/firebird.conf");
   QByteArray conf;
