@@ -63,7 +63,8 @@ void shareEmbeddedDatabases() {
     // The character sets module is found only when its library lies in the
     // root's own intl folder (a link to it is not taken): a copy, renewed
     // when the installed one changes.
-    if (QFileInfo(target).isSymLink()) QFile::remove(target);  // never write into the system's folder
+    // An old link to the system's folder goes: nothing is ever written there.
+    if (QFileInfo(target).isSymLink()) QFile::remove(target);
     QDir().mkpath(target);
     for (const QFileInfo& file : entries(entry.absoluteFilePath())) {
       const QString inRoot = target + "/" + file.fileName();
