@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -42,8 +43,11 @@ void shareEmbeddedDatabases() {
   if (qEnvironmentVariableIsSet("FIREBIRD")) return;
   const QString system = systemFirebirdRoot();
   if (system.isEmpty()) return;
-  const QString root = QDir::tempPath() + "/tl_relatorios-firebird-" +
-                       QString::number(static_cast<qulonglong>(getuid()));
+  // The user's cache (a shared temporary folder may forbid loading libraries).
+  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (base.isEmpty() || !QDir().mkpath(base)) base = QDir::tempPath();
+  const QString root =
+      base + "/tl_relatorios-firebird-" + QString::number(static_cast<qulonglong>(getuid()));
   const QByteArray rootBytes = QFile::encodeName(root);
   struct stat st {};
   if (mkdir(rootBytes.constData(), 0700) != 0 && errno != EEXIST) return;
