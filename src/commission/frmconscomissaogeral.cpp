@@ -35,7 +35,12 @@ void setTextColour(QWidget* w, const QColor& c) {
 }  // namespace
 
 FrmConsComissaoGERAL::FrmConsComissaoGERAL(modCnn& m, ui::Ui& ui, QWidget* parent)
-    : QWidget(parent), m_(m), ui_(ui), printSink_([](const draw::Document& d, QPrinter& printer) { draw::renderToPrinter(d, printer); }) {
+    : QWidget(parent),
+      m_(m),
+      ui_(ui),
+      printSink_([](const draw::Document& d, QPrinter& printer) {
+        draw::renderToPrinter(d, printer);
+      }) {
   setObjectName("FrmConsComissaoGERAL");
   setWindowTitle(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)");
   // The form was laid out in twips for an 8-point sans face; the blanks of

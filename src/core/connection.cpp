@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -19,6 +20,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -47,19 +49,47 @@ void shareEmbeddedDatabases() {
   if (qEnvironmentVariableIsSet("FIREBIRD")) return;
   const QString system = systemFirebirdRoot();
   if (system.isEmpty()) return;
-  const QString root = QDir::tempPath() + "/tl_relatorios-firebird-" +
-                       QString::number(static_cast<qulonglong>(getuid()));
+  // The user's cache (a shared temporary folder may forbid loading libraries).
+  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (base.isEmpty() || !QDir().mkpath(base)) base = QDir::tempPath();
+  const QString root =
+      base + "/tl_relatorios-firebird-" + QString::number(static_cast<qulonglong>(getuid()));
   const QByteArray rootBytes = QFile::encodeName(root);
   struct stat st {};
   if (mkdir(rootBytes.constData(), 0700) != 0 && errno != EEXIST) return;
   // Only a folder of our own, never one somebody else prepared.
   if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
     return;
-  for (const QFileInfo& entry :
-       QDir(system).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+  const auto entries = [](const QString& dir) {
+    return QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+  };
+  for (const QFileInfo& entry : entries(system)) {
+    const QString target = root + "/" + entry.fileName();
     if (entry.fileName() == "firebird.conf") continue;
-    const QString link = root + "/" + entry.fileName();
-    if (!QFileInfo(link).isSymLink()) QFile::link(entry.absoluteFilePath(), link);
+    if (entry.fileName() != "intl") {
+      if (!QFileInfo(target).isSymLink()) QFile::link(entry.absoluteFilePath(), target);
+      continue;
+    }
+    // The character sets module is found only when its library lies in the
+    // root's own intl folder (a link to it is not taken): a copy, renewed
+    // when the installed one changes.
+    // An old link to the system's folder goes: nothing is ever written there.
+    if (QFileInfo(target).isSymLink()) QFile::remove(target);
+    QDir().mkpath(target);
+    for (const QFileInfo& file : entries(entry.absoluteFilePath())) {
+      const QString inRoot = target + "/" + file.fileName();
+      if (!file.fileName().endsWith(".so")) {
+        if (!QFileInfo(inRoot).isSymLink()) QFile::link(file.absoluteFilePath(), inRoot);
+      } else if (QFileInfo(inRoot).size() != file.size() ||
+                 QFileInfo(inRoot).lastModified() < file.lastModified()) {
+        const QString fresh = inRoot + ".new" + QString::number(getpid());
+        QFile::remove(fresh);
+        if (!QFile::copy(file.absoluteFilePath(), fresh)) return;
+        if (std::rename(QFile::encodeName(fresh).constData(),
+                        QFile::encodeName(inRoot).constData()) != 0)
+          return;
+      }
+    }
   }
   QFile systemConf(system + "/firebird.conf");
   QByteArray conf;

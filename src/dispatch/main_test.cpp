@@ -39,10 +39,13 @@ TEST(Executable, WithoutConfigurationTheJobIsNotRead) {
 
 TEST(Executable, AnUnknownPrinterIsARuntimeErrorBeforeAnyWork) {
   const QString cfg = testsupport::writeFixtureConfig(path("TL.ini"));
-  const QString job = writeIni(path("job-printer.txt"), {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
-  auto r = runExecutable({"--batch", "--printer", "fila-inexistente", "--config", cfg, "--job", job});
+  const QString job =
+      writeIni(path("job-printer.txt"), {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
+  auto r = runExecutable(
+      {"--batch", "--printer", "fila-inexistente", "--config", cfg, "--job", job});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8("impressora não encontrada: fila-inexistente")))
+  EXPECT_TRUE(QString::fromUtf8(r.err).contains(
+      QString::fromUtf8("impressora não encontrada: fila-inexistente")))
       << r.err.constData();
 }
 

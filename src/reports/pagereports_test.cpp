@@ -434,7 +434,8 @@ TEST_F(EndToEnd, AReportHoldsNoDatabaseWhileItsOutputIsOpen) {
     report.setProcessEnvironment(env);
     report.start(dir_ + "/tl_relatorios", {"--batch", "--config", dir_ + "/TL.ini", "--job",
                                            dir_ + "/parimp.txt", "--pdf", pdf("aberto")});
-    for (int i = 0; i < 600 && !QFile::exists(marker) && report.state() != QProcess::NotRunning; ++i)
+    for (int i = 0; i < 600 && !QFile::exists(marker) && report.state() != QProcess::NotRunning;
+         ++i)
       QTest::qWait(50);
     ASSERT_TRUE(QFile::exists(marker)) << report.readAllStandardError().constData();
     cupom.start(dir_ + "/tl_relatorios",
