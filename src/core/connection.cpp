@@ -227,5 +227,8 @@ const QHash<QString, int>& Connection::charColumnWidths(const QString& table) co
              "rf.rdb$relation_name = '" +
              sqlQuote(table) + "'"))
     while (q.next()) widths.insert(q.value(0).toString(), q.value(1).toInt());
+  if (q.lastError().type() != QSqlError::NoError)
+    throw RuntimeError("Erro ao ler as colunas da tabela " + table + ": " +
+                       q.lastError().text().trimmed());
   return *charWidths_.insert(table, widths);
 }

@@ -102,13 +102,17 @@ inline void runRow(const Row& row) {
   p.start(c.exeDir + "/tl_relatorios",
           QStringList{"--batch", "--config", c.config, "--job", c.jobPath} + c.args);
   const bool finished = p.waitForFinished(c.timeoutMs);
-  if (!finished) p.kill(), p.waitForFinished();
+  if (!finished) {
+    p.kill();
+    p.waitForFinished();
+  }
   const QString err = QString::fromUtf8(p.readAllStandardError());
   EXPECT_TRUE(finished) << "still running after " << c.timeoutMs << " ms";
   EXPECT_EQ(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, row.exitCode)
       << err.toStdString();
-  if (!row.message.isEmpty())
+  if (!row.message.isEmpty()) {
     EXPECT_TRUE(err.contains(row.message)) << "stderr: " << err.toStdString();
+  }
   for (size_t i = 0; i < c.outputs.size(); ++i) {
     const Output& o = c.outputs[i];
     const QByteArray now = testsupport::readFile(o.path);
