@@ -176,6 +176,8 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
   DataEnvironment de(m);
   std::vector<PreparedReport> prepared =
       preparePageReports(m, ui, code, de, QDateTime::currentDateTime());
+  // The pages hold all they show: the rows go before the pages are drawn.
+  if (const Preparation* p = preparation(code)) de.rs(p->command).Close();
   if (!m.options.pdfPath.isEmpty()) {
     draw::renderToPdf(prepared[0].document, m.options.pdfPath);
     if (prepared.size() > 1)
