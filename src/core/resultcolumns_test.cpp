@@ -31,7 +31,9 @@ TEST(ResultColumns, FirebirdDescriptionMatchesTheDriversRecord) {
       EXPECT_EQ(described[i].name, f.name());
       EXPECT_EQ(described[i].table, f.tableName());
       EXPECT_EQ(described[i].sqlType, f.typeID());
-      if (f.metaType().id() == QMetaType::QString) EXPECT_EQ(described[i].length, f.length());
+      if (f.metaType().id() == QMetaType::QString) {
+        EXPECT_EQ(described[i].length, f.length());
+      }
     }
   }
 }
