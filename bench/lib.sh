@@ -1,17 +1,19 @@
-# Shared by the benchmark scripts.
+# Shared by the benchmark scripts. Figures are computed and printed in the C
+# locale (the program itself runs in the users' locale).
 
-# Wall time of one run of a command, in milliseconds (its output discarded).
+# Wall time of one run of a command, in milliseconds (its output discarded);
+# fails when the command fails, so that no failed run is timed.
 run_ms() {
   local t0 t1
   t0=$(date +%s%N)
-  "$@" >/dev/null 2>&1 || true
+  "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; return 1; }
   t1=$(date +%s%N)
   echo $(( (t1 - t0) / 1000000 ))
 }
 
 # "median min max" of numbers on standard input.
 stats() {
-  sort -g | awk '{a[NR] = $1} END {
+  LC_ALL=C sort -g | LC_ALL=C awk '{a[NR] = $1} END {
     if (NR == 0) { print "0 0 0"; exit }
     m = NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2
     print m, a[1], a[NR] }'
@@ -21,15 +23,19 @@ stats() {
 # usage: median_ms RUNS command args...
 median_ms() {
   local runs=$1; shift
-  for _ in $(seq "$runs"); do run_ms "$@"; done | stats | awk '{print $1}'
+  local t=()
+  for _ in $(seq "$runs"); do t+=("$(run_ms "$@")"); done
+  printf '%s\n' "${t[@]}" | stats | LC_ALL=C awk '{print $1}'
 }
 
 # Timing line of RUNS runs of a command: "median N ms (min A, max B, R runs)".
 # usage: timed RUNS command args...
 timed() {
   local runs=$1; shift
-  for _ in $(seq "$runs"); do run_ms "$@"; done | stats |
-    awk -v r="$runs" '{printf "median %d ms (min %d, max %d, %d runs)\n", $1, $2, $3, r}'
+  local t=()
+  for _ in $(seq "$runs"); do t+=("$(run_ms "$@")"); done
+  printf '%s\n' "${t[@]}" | stats |
+    LC_ALL=C awk -v r="$runs" '{printf "median %d ms (min %d, max %d, %d runs)\n", $1, $2, $3, r}'
 }
 
 # Two commands run alternately, A B A B ..., RUNS times each, so that the
@@ -45,7 +51,7 @@ interleaved() {
     a=$(run_ms "${cmd_a[@]}")
     b=$(run_ms "${cmd_b[@]}")
     ta+=("$a"); tb+=("$b")
-    pairs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.4f", (a > 0 ? b / a : 0) }')")
+    pairs+=("$(LC_ALL=C awk -v a="$a" -v b="$b" 'BEGIN { printf "%.4f", (a > 0 ? b / a : 0) }')")
   done
   local sa sb sp
   sa=$(printf '%s\n' "${ta[@]}" | stats)
@@ -53,15 +59,15 @@ interleaved() {
   sp=$(printf '%s\n' "${pairs[@]}" | stats)
   printf '%-34s median %s ms (min %s, max %s)\n' "$label_a:" $sa
   printf '%-34s median %s ms (min %s, max %s)\n' "$label_b:" $sb
-  RATIO=$(awk -v a="${sa%% *}" -v b="${sb%% *}" 'BEGIN { printf "%.2f", (a > 0 ? b / a : 0) }')
+  RATIO=$(LC_ALL=C awk -v a="${sa%% *}" -v b="${sb%% *}" 'BEGIN { printf "%.2f", (a > 0 ? b / a : 0) }')
   echo "ratio of the medians: $RATIO (run by run: median $(echo "$sp" |
-    awk '{printf "%.2f, min %.2f, max %.2f", $1, $2, $3}'), $runs pairs run alternately)"
+    LC_ALL=C awk '{printf "%.2f, min %.2f, max %.2f", $1, $2, $3}'), $runs pairs run alternately)"
 }
 
 # "met" when VALUE <= TARGET, else "NOT met"; prints "LABEL: target <= TARGET: verdict".
 # usage: verdict LABEL VALUE TARGET
 verdict() {
-  awk -v l="$1" -v v="$2" -v t="$3" 'BEGIN {
+  LC_ALL=C awk -v l="$1" -v v="$2" -v t="$3" 'BEGIN {
     printf "%s: %s (target <= %s): %s\n", l, v, t, (v + 0 <= t + 0 ? "met" : "NOT met") }'
 }
 
@@ -93,6 +99,6 @@ instructions() {
   local out
   out=$(mktemp)
   valgrind --tool=callgrind --callgrind-out-file="$out.cg" "$@" 2>"$out" >/dev/null || true
-  awk '/Collected :/ {print $NF}' "$out"
+  LC_ALL=C awk '/Collected :/ {print $NF}' "$out"
   rm -f "$out" "$out.cg"
 }

@@ -57,7 +57,7 @@ size=$(stat -c %s "$WORK/precos.pdf")
 echo "price table, $PRODUCTS products, $pages pages: $t"
 verdict "peak memory (MB)" "$((m / 1024))" 300
 if [[ $PRODUCTS -eq 20000 ]]; then
-  verdict "time (ms)" "$(echo "$t" | awk '{print $2}')" 10000
+  verdict "time (ms)" "$(echo "$t" | LC_ALL=C awk '{print $2}')" 10000
   verdict "PDF size (KB)" "$((size / 1000))" 1600
 else
   echo "PDF size: $((size / 1000)) KB"

@@ -30,5 +30,5 @@ interleaved "$RUNS" "floor (open + one query)" floor "receipt, 30 items, e2e" re
 verdict "receipt / floor" "$RATIO" 1.35
 if [[ ${CALLGRIND:-1} != 0 ]]; then
   n=$(instructions "${receipt[@]}")
-  verdict "receipt, instructions (M)" "$(awk -v n="$n" 'BEGIN { printf "%.1f", n / 1e6 }')" 90
+  verdict "receipt, instructions (M)" "$(LC_ALL=C awk -v n="$n" 'BEGIN { printf "%.1f", n / 1e6 }')" 90
 fi

@@ -102,12 +102,12 @@ done
 t_big=$(timed "$RUNS" "${big[@]}")
 m_big=$(peak_kib "${big[@]}")
 echo "1000-item order to PDF ($pages pages): $t_big"
-verdict "1000-item order, time (ms)" "$(echo "$t_big" | awk '{print $2}')" 1500
+verdict "1000-item order, time (ms)" "$(echo "$t_big" | LC_ALL=C awk '{print $2}')" 1500
 verdict "1000-item order, peak memory (MB)" "$((m_big / 1024))" 200
 verdict "1000-item order, PDF size (KB)" "$(( $(stat -c %s "$WORK/big.pdf") / 1000 ))" 250
 if [[ ${CALLGRIND:-0} != 0 ]]; then
   n=$(instructions "${big[@]}")
-  verdict "1000-item order, instructions (M)" "$(awk -v n="$n" 'BEGIN { printf "%.0f", n / 1e6 }')" 800
+  verdict "1000-item order, instructions (M)" "$(LC_ALL=C awk -v n="$n" 'BEGIN { printf "%.0f", n / 1e6 }')" 800
 fi
 echo "order of 3 items: databases of $rows1k and of $rows200k item rows"
 interleaved "$RUNS" "$rows1k item rows" small1k "$rows200k item rows" small200k

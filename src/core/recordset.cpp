@@ -2,11 +2,11 @@
 
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlField>
 #include <QRegularExpression>
 
 #include "core/connection.h"
 #include "core/errors.h"
+#include "core/resultcolumns.h"
 
 namespace {
 
@@ -34,21 +34,23 @@ void Recordset::open(const QString& sql, const Connection& cnn, const QString& p
   if (!q->exec(sql))
     throw RuntimeError("Erro ao consultar o banco de dados (" + purpose_ + "): " +
                        describe(q->lastError()) + "\n" + sql);
-  record_ = q->record();
-  charWidths_.fill(0, record_.count());
-  columns_.clear();
-  for (int i = record_.count() - 1; i >= 0; --i) columns_.insert(record_.fieldName(i).toUpper(), i);
+  // Described once per query, without the catalogue queries of record().
   const bool firebird = cnn.database().driverName() == "QIBASE";
-  for (int i = 0; i < record_.count(); ++i) {
-    const QSqlField f = record_.field(i);
+  const QList<ResultColumn> columns = resultColumns(*q, firebird);
+  names_.clear();
+  charWidths_.fill(0, columns.size());
+  columns_.clear();
+  for (qsizetype i = columns.size() - 1; i >= 0; --i) columns_.insert(columns[i].name.toUpper(), int(i));
+  for (qsizetype i = 0; i < columns.size(); ++i) {
+    const ResultColumn& c = columns[i];
+    names_ << c.name;
     // Over the UTF8 connection the Firebird driver pads a CHAR(n) value to
     // 4n characters; its declared width comes from the catalogue when the
     // column is a table's own (an expression is converted to UTF8).
-    if (firebird && f.metaType().id() == QMetaType::QString && (f.typeID() & ~1) == 452 /*SQL_TEXT*/) {
-      const int width = f.tableName().isEmpty()
-                            ? -1
-                            : cnn.charColumnWidths(f.tableName()).value(f.name(), -1);
-      charWidths_[i] = width > 0 ? width : (f.length() > 0 ? f.length() / 4 : 0);
+    if (firebird && (c.sqlType & ~1) == 452 /*SQL_TEXT*/) {
+      const int width =
+          c.table.isEmpty() ? -1 : cnn.charColumnWidths(c.table).value(c.name, -1);
+      charWidths_[i] = width > 0 ? width : (c.length > 0 ? c.length / 4 : 0);
     }
   }
   query_ = std::move(q);
@@ -77,7 +79,7 @@ void Recordset::Close() {
     query_->finish();
     query_.reset();
   }
-  record_.clear();
+  names_.clear();
   columns_.clear();
   charWidths_.clear();
   eof_ = true;
@@ -91,11 +93,7 @@ int Recordset::indexOf(const QString& name) const {
 
 bool Recordset::hasField(const QString& name) const { return columns_.contains(name.toUpper()); }
 
-QStringList Recordset::fieldNames() const {
-  QStringList names;
-  for (int i = 0; i < record_.count(); ++i) names << record_.fieldName(i);
-  return names;
-}
+QStringList Recordset::fieldNames() const { return names_; }
 
 Value Recordset::field(const QString& name) const {
   const int i = indexOf(name);

@@ -40,7 +40,7 @@ class Recordset {
   int indexOf(const QString& name) const;
   void fetch();
   std::unique_ptr<QSqlQuery> query_;
-  QSqlRecord record_;
+  QStringList names_;  // the columns in the query's order
   QHash<QString, int> columns_;  // upper-cased name -> first column of that name
   QVector<int> charWidths_;  // declared width of CHAR columns, else 0
   bool eof_ = true;

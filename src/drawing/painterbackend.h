@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QSizeF>
 #include <QString>
+#include <span>
 #include <vector>
 
 #include "drawing/displaylist.h"
@@ -25,7 +26,7 @@ void paintPage(QPainter& painter, const Page& page, double twipsToDeviceX,
 // file cannot be written.
 void renderToPdf(const Document& doc, const QString& path);
 // Several documents one after the other in one PDF (each starts a new page).
-void renderToPdf(const std::vector<Document>& docs, const QString& path);
+void renderToPdf(std::span<const Document> docs, const QString& path);
 
 // Sets a printer up before its dialog: A4 in this orientation, the
 // document's name.

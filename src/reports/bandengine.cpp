@@ -1,6 +1,5 @@
 #include "reports/bandengine.h"
 
-#include <QFontMetricsF>
 #include <QHash>
 #include <QLocale>
 #include <QTextLayout>
@@ -26,7 +25,7 @@ bool sameName(const QString& a, const QString& b) {
 class Measurer {
  public:
   int height(const draw::Font& font, const QString& text, int width) {
-    if (fitsOneLine(font, text, width)) return metrics(font).lineHeight;
+    if (fitsOneLine(font, text, width)) return lineHeight(font);
     return int(std::ceil(draw::textHeight(font, text, width, true)));
   }
 
@@ -34,7 +33,7 @@ class Measurer {
   // least the first): a box that keeps its height shows no part-line.
   QString fittingLines(const draw::Font& font, const QString& text, int width, int height) {
     if (fitsOneLine(font, text, width)) return text;
-    const int fit = std::max(1, height / std::max(1, metrics(font).lineHeight));
+    const int fit = std::max(1, height / std::max(1, lineHeight(font)));
     QString laid = text;
     for (QChar& c : laid) {
       if (c == '\n') c = QChar::LineSeparator;
@@ -61,26 +60,15 @@ class Measurer {
   }
 
  private:
-  bool fitsOneLine(const draw::Font& font, const QString& text, int width) {
-    return !text.contains('\n') && !text.contains('\r') &&
-           metrics(font).fm.horizontalAdvance(text) <= width;
+  // Widths come from the painter's own faces: each character's advance is
+  // looked up once, so a text is not shaped to be measured.
+  static bool fitsOneLine(const draw::Font& font, const QString& text, int width) {
+    return !text.contains('\n') && !text.contains('\r') && draw::textWidth(font, text) <= width;
   }
 
-  struct Metrics {
-    QFontMetricsF fm;
-    int lineHeight;
-  };
-  Metrics& metrics(const draw::Font& font) {
-    const QString key = font.family + '|' + QString::number(font.pointSize) + '|' +
-                        QString::number(font.bold) + QString::number(font.italic);
-    auto it = cache_.find(key);
-    if (it == cache_.end()) {
-      QFontMetricsF fm(draw::qtFont(font));
-      it = cache_.emplace(key, Metrics{fm, int(std::ceil(draw::lineHeight(font)))}).first;
-    }
-    return it->second;
+  static int lineHeight(const draw::Font& font) {
+    return int(std::ceil(draw::lineHeight(font)));
   }
-  std::map<QString, Metrics> cache_;
 };
 
 // One current row of a record set while the report runs.
@@ -208,9 +196,10 @@ class Engine {
     doc_.pages.emplace_back();
     y_ = r_.page.top;
     if (pageHeader_) {
-      const Laid laid = layOut(*pageHeader_);
-      put(laid, y_);
-      y_ += laid.height;
+      Laid laid = layOut(*pageHeader_);
+      const int height = laid.height;
+      put(std::move(laid), y_);
+      y_ += height;
     }
     bodyTop_ = y_;
   }
@@ -223,13 +212,14 @@ class Engine {
   // unless the page holds nothing yet (a section taller than a page).
   void place(const LayoutSection& s) {
     if (s.height == 0 && s.items.empty()) return;
-    const Laid laid = layOut(s);
-    if (y_ + laid.height > bodyBottom() && y_ > bodyTop_) {
+    Laid laid = layOut(s);
+    const int height = laid.height;
+    if (y_ + height > bodyBottom() && y_ > bodyTop_) {
       finishPage();
       startPage();
     }
-    put(laid, y_);
-    y_ += laid.height;
+    put(std::move(laid), y_);
+    y_ += height;
   }
 
   // --- one section ---
@@ -379,10 +369,10 @@ class Engine {
     return laid;
   }
 
-  void put(const Laid& laid, int y) {
+  void put(Laid&& laid, int y) {
     draw::Page& page = doc_.pages.back();
     const size_t base = page.items.size();
-    for (draw::Item item : laid.items) {
+    for (draw::Item& item : laid.items) {
       std::visit(
           [y](auto& it) {
             using T = std::decay_t<decltype(it)>;

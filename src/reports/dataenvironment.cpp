@@ -102,16 +102,33 @@ void attachChildren(ShapedSet& parents, const ShapeNode& node, const Connection&
         if (relates(v)) byKey[relationKey(v)].push_back(i);
       }
     }
-    for (ShapedRow& parent : parents.rows) {
+    // A child row goes to its last parent by move; only parents that share
+    // a key before it get copies.
+    std::vector<QString> keys(parents.rows.size());
+    std::vector<bool> related(parents.rows.size(), false);
+    QHash<QString, size_t> lastParent;
+    for (size_t p = 0; p < parents.rows.size(); ++p) {
+      const ShapedRow& parent = parents.rows[p];
+      if (parentColumn >= 0 && relates(parent.values[parentColumn])) {
+        keys[p] = relationKey(parent.values[parentColumn]);
+        related[p] = true;
+        lastParent[keys[p]] = p;
+      }
+    }
+    for (size_t p = 0; p < parents.rows.size(); ++p) {
       ShapedSet children;
       children.name = childNode.name;
       children.columns = all.columns;
-      if (parentColumn >= 0 && relates(parent.values[parentColumn])) {
-        const auto it = byKey.constFind(relationKey(parent.values[parentColumn]));
-        if (it != byKey.constEnd())
-          for (size_t i : *it) children.rows.push_back(all.rows[i]);
+      if (related[p]) {
+        const auto it = byKey.constFind(keys[p]);
+        if (it != byKey.constEnd()) {
+          const bool last = lastParent.value(keys[p]) == p;
+          children.rows.reserve(it->size());
+          for (size_t i : *it)
+            children.rows.push_back(last ? std::move(all.rows[i]) : all.rows[i]);
+        }
       }
-      parent.children.push_back(std::move(children));
+      parents.rows[p].children.push_back(std::move(children));
     }
   }
 }

@@ -201,6 +201,8 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
   DataEnvironment de(m);
   std::vector<PreparedReport> prepared =
       preparePageReports(m, ui, code, de, QDateTime::currentDateTime());
+  // The pages hold all they show: the rows go before the pages are drawn.
+  if (const Preparation* p = preparation(code)) de.rs(p->command).Close();
   // Laid out: nothing more is read, so no window of ours holds the database
   // while it is open (another job may need the embedded engine's file).
   de.release();
