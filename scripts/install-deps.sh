@@ -9,6 +9,7 @@ packages=(
   libqt6sql6-odbc unixodbc tdsodbc libsqliteodbc
   fonts-liberation2
   libgtest-dev poppler-utils
+  libzint-dev zbar-tools
 )
 missing=()
 for p in "${packages[@]}"; do

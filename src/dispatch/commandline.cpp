@@ -20,6 +20,7 @@ CommandLine parseCommandLine(const QStringList& args, const QString& exeDir) {
     else if (a == "--job") takeValue(cl.options.jobPath);
     else if (a == "--pdf") takeValue(cl.options.pdfPath);
     else if (a == "--batch") cl.options.batch = true;
+    else if (a == "--preview") cl.options.preview = true;
     else if (a == "--help" || a == "-h") cl.help = true;
     else if (a == "--version") cl.version = true;
     else cl.error = "opção desconhecida: " + a;
@@ -35,7 +36,10 @@ QString usageText() {
       "\n"
       "  --config ARQUIVO  lê este arquivo em vez do TL.ini ao lado do programa\n"
       "  --job ARQUIVO     lê este trabalho em vez do parimp.txt da pasta do usuário\n"
-      "  --pdf ARQUIVO     relatórios e documentos desenhados vão para ARQUIVO (PDF)\n"
+      "  --pdf ARQUIVO     relatórios e documentos desenhados vão para ARQUIVO (PDF);\n"
+      "                    cupom, textos e etiquetas: a imagem do que iria à impressora\n"
+      "  --preview         cupom, textos e etiquetas: mostra a imagem do que vai\n"
+      "                    para a impressora antes de imprimir\n"
       "  --batch           sem janelas: mensagens na saída de erro, perguntas com a\n"
       "                    resposta padrão\n"
       "  --help            mostra esta ajuda\n"

@@ -1,4 +1,6 @@
 #include "dispatch/form1.h"
+#include <QFileInfo>
+#include <cstdio>
 
 
 #include "commission/comissao.h"
@@ -58,4 +60,18 @@ std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCn
 
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {
   return runReportCode(dispatchTable(), m, ui);
+}
+
+QString noDocumentMessage(const modCnn& m) {
+  QString text = "nenhum documento para o código de relatório \"" + m.job.RELATORIO + "\"";
+  if (!QFileInfo::exists(m.options.jobPath))
+    text = "arquivo de trabalho \"" + m.options.jobPath + "\" não encontrado; " + text;
+  return text;
+}
+
+void reportNoDocument(ui::Ui& ui, const QString& message) {
+  std::fputs(("tl_relatorios: " + message + "\n").toUtf8().constData(), stderr);
+  std::fflush(stderr);
+  if (ui.windowsAllowed())
+    ui.message(message, "tl_relatorios", ui::Icon::Exclamation, ui::Buttons::Ok, ui::Answer::Ok);
 }

@@ -49,7 +49,7 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PRECO() {
   job.copies = QTDE->text();
   const QString stream = ppla::priceLabelJob(job);
   // One press, one job: the path is emptied and holds this job alone.
-  LabelPort port(m_.job.IMPRESSORA);
+  LabelPort port(m_.job.IMPRESSORA, m_);
   port.open();
   port.write(stream);
   port.close();
@@ -77,7 +77,7 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PEDIDO() {
   const QString resposta = answer == ui::Answer::Yes ? "SIM" : "NAO";
   int coluna = 1;
   // A fresh run: its first row empties the path.
-  port_ = std::make_unique<LabelPort>(m_.job.IMPRESSORA);
+  port_ = std::make_unique<LabelPort>(m_.job.IMPRESSORA, m_);
 
   m_.FECHARS();
   m_.Rs.open(orderLabelSql(m_), m_.Cnn);

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/cp1252.h"
+#include "core/modcnn.h"
+
 bool isRegularFile(const QString& path) {
   std::error_code ec;
   return std::filesystem::is_regular_file(
@@ -15,15 +18,26 @@ PrinterFile::Mode LabelPort::nextMode() const {
                                              : PrinterFile::Mode::Output;
 }
 
+bool LabelPort::diverted() const { return run_ && run_->streamSink; }
+
 void LabelPort::open() {
-  file_.open(path_, nextMode());
+  if (run_) run_->record.destination = path_;
+  if (!diverted()) file_.open(path_, nextMode());
   open_ = true;
   ++opens_;
 }
 
-void LabelPort::write(const QString& text) { file_.write(text); }
+void LabelPort::write(const QString& text) {
+  if (diverted()) {
+    diverted_ += text;
+    return;
+  }
+  file_.write(text);
+  if (run_) run_->record.bytes += cp1252::encode(text).size();
+}
 
 void LabelPort::close() {
+  if (diverted() && open_) run_->streamSink->take(path_, std::exchange(diverted_, QString()));
   file_.close();
   open_ = false;
 }

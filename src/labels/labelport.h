@@ -9,9 +9,14 @@
 // path; when the path is an ordinary file, later opens of the same run
 // append to it, so a file keeps every row of an order job instead of only
 // the last one. A device (port, printer) is opened for output every time.
+struct modCnn;
+
 class LabelPort {
  public:
   explicit LabelPort(QString path) : path_(std::move(path)) {}
+  // A port of the run: its jobs go to the run's stream sink when it has one
+  // (whole, at close) and are counted for the job log.
+  LabelPort(QString path, modCnn& run) : path_(std::move(path)), run_(&run) {}
 
   // Throws RuntimeError, before any byte is written, for an empty path or
   // one that cannot be opened.
@@ -25,10 +30,13 @@ class LabelPort {
   int opens() const { return opens_; }
 
  private:
+  bool diverted() const;
   QString path_;
   PrinterFile file_;
   bool open_ = false;
   int opens_ = 0;
+  modCnn* run_ = nullptr;
+  QString diverted_;  // the job being composed for the sink
 };
 
 // True for an ordinary file (not a device, pipe or folder).

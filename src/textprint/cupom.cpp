@@ -189,5 +189,5 @@ void Cupom(modCnn& m, ui::Ui&) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> receipt = composeCupom(m);
   if (!receipt) return;
-  writePrinterFile(m.job.LOCALIMPRESSORA, *receipt);
+  printStream(m, m.job.LOCALIMPRESSORA, *receipt);
 }

@@ -206,5 +206,5 @@ void IMPRIMETEXTO(modCnn& m, ui::Ui& ui) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> document = composeImprimeTexto(m, ui, QTime::currentTime());
   if (!document) return;
-  writePrinterFile(m.job.LOCALIMPRESSORA, *document);
+  printStream(m, m.job.LOCALIMPRESSORA, *document);
 }

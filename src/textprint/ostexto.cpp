@@ -108,5 +108,5 @@ QString composeOsTexto(const modCnn& m, const OsTextFields& f, const QTime& now)
 
 void OSTEXTO(modCnn& m, ui::Ui&) {
   const OsTextFields fields = VERIFICACAMPOS_OSTEXTO(m);
-  writePrinterFile(m.job.LOCALIMPRESSORA, composeOsTexto(m, fields, QTime::currentTime()));
+  printStream(m, m.job.LOCALIMPRESSORA, composeOsTexto(m, fields, QTime::currentTime()));
 }

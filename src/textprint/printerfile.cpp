@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/errors.h"
+#include "core/modcnn.h"
 
 void PrinterFile::open(const QString& path, Mode mode) {
   close();
@@ -32,4 +33,11 @@ void writePrinterFile(const QString& path, const QString& document) {
   f.open(path);
   f.write(document);
   f.close();
+}
+
+void printStream(modCnn& m, const QString& destination, const QString& document) {
+  m.record.destination = destination;
+  if (m.streamSink) return m.streamSink->take(destination, document);
+  writePrinterFile(destination, document);
+  m.record.bytes += cp1252::encode(document).size();
 }

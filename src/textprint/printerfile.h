@@ -21,3 +21,9 @@ class PrinterFile {
 
 // Opens the path, writes a whole composed document and closes it.
 void writePrinterFile(const QString& path, const QString& document);
+
+struct modCnn;
+// The one point where a composed text document leaves for its printer: the
+// run's stream sink when it has one (a picture instead of paper), else the
+// printer path. Counted for the job log.
+void printStream(modCnn& m, const QString& destination, const QString& document);

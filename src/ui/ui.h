@@ -26,6 +26,10 @@ class Ui {
   // number of copies chosen is left in printer.copyCount().
   virtual bool printDialog(QPrinter& printer) = 0;
   virtual bool windowsAllowed() const = 0;
+  // A "save as" file dialog; empty when cancelled.
+  virtual QString saveFileName(const QString& caption, const QString& suggestion,
+                               const QString& filter) = 0;
+  QString lastError;  // the last run-time error reported (for the job log)
 };
 
 class QtUi : public Ui {
@@ -34,6 +38,8 @@ class QtUi : public Ui {
                  Answer defaultAnswer) override;
   bool printDialog(QPrinter& printer) override;
   bool windowsAllowed() const override { return true; }
+  QString saveFileName(const QString& caption, const QString& suggestion,
+                       const QString& filter) override;
 };
 
 // No window: the text goes to standard error, a question takes its default
@@ -44,6 +50,7 @@ class BatchUi : public Ui {
                  Answer defaultAnswer) override;
   bool printDialog(QPrinter& printer) override;
   bool windowsAllowed() const override { return false; }
+  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // For tests: records every message and answers from a queue (the default
@@ -61,11 +68,15 @@ class ScriptedUi : public Ui {
   std::deque<Answer> answers;
   int printCopies = 1;
   int printDialogs = 0;
+  std::deque<QString> saveNames;  // answers of the file dialog (empty: cancelled)
+  QStringList saveSuggestions;    // what each file dialog proposed
 
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
   bool printDialog(QPrinter& printer) override;
   bool windowsAllowed() const override { return false; }
+  QString saveFileName(const QString& caption, const QString& suggestion,
+                       const QString& filter) override;
   QStringList texts() const;
 };
 
