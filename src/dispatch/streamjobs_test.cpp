@@ -11,6 +11,11 @@
 
 #include "core/joblog.h"
 #include "dispatch/form1.h"
+#include "dispatch/streampicture.h"
+#include "reports/reportpreview.h"
+#include "textprint/printerfile.h"
+#include <QApplication>
+#include <QAction>
 #include "testsupport.h"
 
 namespace {
@@ -143,11 +148,43 @@ TEST(JobLog, RotatesAtOneMegabyteKeepingOneOldFile) {
   EXPECT_EQ(testsupport::readFile(log), "{\"b\":2}\n");
 }
 
-// Windows allowed: the no-document message also shows in a box.
+// A session where windows are allowed.
 class WindowUi : public ui::ScriptedUi {
  public:
   bool windowsAllowed() const override { return true; }
 };
+
+// --preview: the picture in the preview window, whose Imprimir sends the
+// unchanged stream to the job's printer; no window possible, nothing printed.
+TEST(StreamJobs, PreviewPrintsTheUnchangedStream) {
+  modCnn m;
+  m.job.RELATORIO = "pedidocupom";
+  m.options.preview = true;
+  const QString printer = scratchFile("preview.prn");
+  QFile::remove(printer);
+  const QString stream = "\x1b!\x01NRO. 4\r\n\x1dVB" + QString(QChar(0)) + "\r\n";
+  {
+    StreamPicture picture(m);
+    printStream(m, printer, stream);
+    EXPECT_FALSE(QFile::exists(printer));
+    ui::ScriptedUi batch;
+    EXPECT_THROW(picture.finish(batch), RuntimeError);
+  }
+  StreamPicture picture(m);
+  printStream(m, printer, stream);
+  WindowUi ui;
+  ASSERT_EQ(picture.finish(ui), Outcome::WindowOpen);
+  reports::ReportPreview* window = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* p = qobject_cast<reports::ReportPreview*>(w); p && p->isVisible()) window = p;
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->document().sheet.width(), 4535);  // the 80 mm roll
+  window->printAction()->trigger();
+  EXPECT_EQ(testsupport::readFile(printer), QByteArray("\x1b!\x01NRO. 4\r\n\x1dVB\0\r\n", 17));
+  EXPECT_EQ(m.record.bytes, 17);
+  window->onClosed = nullptr;
+  window->close();
+}
 
 TEST(NoDocument, ShowsAMessageBoxWhereWindowsAreAllowed) {
   modCnn m;
