@@ -7,6 +7,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QFile>
+#include <QProcess>
+#include <QScreen>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -173,6 +176,41 @@ TEST(ReportPreview, OpensWithinTheAvailableScreenArea) {
   EXPECT_NEAR(scroll->widget()->width(), scroll->viewport()->width() - 20, 2);  // page width
   w.fitPage();
   EXPECT_LE(scroll->widget()->height(), scroll->viewport()->height());
+}
+
+// The same on a real (offscreen) 1366 x 768 screen: the test runs itself
+// again on that screen.
+TEST(ReportPreview, OnA1366x768Screen) {
+  if (qEnvironmentVariableIsSet("TL_SCREEN_1366")) {
+    ui::ScriptedUi ui;
+    ReportPreview w(threePages(), ui);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(available.size(), QSize(1366, 768));
+    w.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(available.contains(w.frameGeometry())) << w.frameGeometry().height();
+    EXPECT_GE(w.height(), 700);
+    auto* scroll = w.findChild<QScrollArea*>();
+    EXPECT_NEAR(scroll->widget()->width(), scroll->viewport()->width() - 20, 2);
+    return;
+  }
+  const QString config = testsupport::scratchFile("screen1366.json");
+  QFile f(config);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1366, "height": 768,
+              "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  f.close();
+  QProcess self;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("TL_SCREEN_1366", "1");
+  env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+  self.setProcessEnvironment(env);
+  self.start(QCoreApplication::applicationFilePath(),
+             {"--gtest_filter=ReportPreview.OnA1366x768Screen"});
+  ASSERT_TRUE(self.waitForFinished(30000));
+  const QByteArray out = self.readAllStandardOutput();
+  EXPECT_EQ(self.exitCode(), 0) << out.toStdString();
+  EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
 
 // Ctrl+S writes the PDF --pdf writes: the same words at the same places.
