@@ -105,6 +105,13 @@ TEST(JobLog, EveryRunAppendsOneLine) {
   EXPECT_GE(line["duracao_ms"].toInt(), 0);
   EXPECT_TRUE(line["hora"].toString().contains('T'));
 
+  const JobRun report = runJob("log-report", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}},
+                               {"--pdf", scratchFile("log-report.pdf")});
+  EXPECT_EQ(report.result.exitCode, 0);
+  line = lastLogLine(report.log);
+  EXPECT_EQ(line["pdf"].toArray().first().toString(), report.pdf);
+  EXPECT_EQ(line["paginas"].toInt(), testsupport::pdfPageCount(report.pdf));
+
   const JobRun none = runJob("log-none", {{"RELATORIO", "naoexiste"}});
   EXPECT_EQ(none.result.exitCode, 3);
   line = lastLogLine(none.log);

@@ -150,6 +150,19 @@ TEST(StreamPicture, LabelsShowTheirFieldsBarCodesAndCopies) {
     EXPECT_NEAR(bars[i].width() / module, widths[2 * i], 0.2) << i;
 }
 
+// Rotation 2 turns a field a quarter counter-clockwise about its anchor:
+// the text's top-left corner lies one character height left of it.
+TEST(StreamPicture, TurnedLabelFields) {
+  const auto doc = picture("\x02L\r\n221100000100100ABC\r\n\x02" "E\r\n", Paper::Labels, "t");
+  const auto rs = runs(doc.pages[0]);
+  const auto* abc = find(rs, "ABC");
+  ASSERT_NE(abc, nullptr);
+  EXPECT_EQ(abc->rotation, 90);
+  const int bottom = doc.sheet.height() - 360;
+  EXPECT_NEAR(abc->rect.left(), 360 + 100 * 14.4 - 18 * 1440 / 203.0, 1);
+  EXPECT_NEAR(abc->rect.top(), bottom - 10 * 14.4, 1);
+}
+
 TEST(StreamPicture, TheLabelsBarCodeDecodesToTheJobsCode) {
   const QString zbar = QStandardPaths::findExecutable("zbarimg");
   if (zbar.isEmpty()) GTEST_SKIP() << "zbarimg (zbar-tools) not installed";

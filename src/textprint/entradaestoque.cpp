@@ -42,6 +42,7 @@ void printEntradaEstoque(modCnn& m, ui::Ui& ui, QPrinter& printer,
 void printEntradaEstoque(modCnn& m, ui::Ui& ui) {
   if (!m.options.pdfPath.isEmpty()) {
     draw::renderToPdf(receipt(m, draw::Orientation::Portrait), m.options.pdfPath);
+    m.record.pdfs << m.options.pdfPath;
     return;
   }
   if (m.options.batch && QPrinterInfo::defaultPrinter().isNull())
