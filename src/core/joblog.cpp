@@ -59,7 +59,9 @@ QByteArray line(const modCnn& m, int status, const QDateTime& started, qint64 el
   o.insert("destino", m.record.destination);
   o.insert("bytes", m.record.bytes);
   o.insert("paginas", m.record.pages);
-  o.insert("pdf", QJsonArray::fromStringList(m.record.pdfs));
+  QJsonArray pdfs;
+  for (const QString& pdf : m.record.pdfs) pdfs.append(QFileInfo(pdf).absoluteFilePath());
+  o.insert("pdf", pdfs);
   o.insert("saida", status);
   o.insert("mensagem", m.record.message);
   o.insert("duracao_ms", elapsedMs);

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -198,8 +199,11 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   EXPECT_EQ(QApplication::activeWindow(), exchange);
   QTimer::singleShot(0, exchange, [exchange] { exchange->close(); });
   EXPECT_EQ(QApplication::exec(), 0);
+  // Collected first: deleting a window also deletes its own popups.
+  std::vector<QPointer<QWidget>> left;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<ReportPreview*>(w)) delete w;
+    if (qobject_cast<ReportPreview*>(w)) left.emplace_back(w);
+  for (const auto& w : left) delete w.data();
 }
 
 TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {

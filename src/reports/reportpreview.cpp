@@ -144,6 +144,10 @@ ReportPreview::ReportPreview(draw::Document doc, ui::Ui& ui, QWidget* parent)
   showPage(0);
 }
 
+// The toolbar's controls go before the view when the children are deleted:
+// the view's events must not reach them then.
+ReportPreview::~ReportPreview() { scroll_->viewport()->removeEventFilter(this); }
+
 QRect ReportPreview::initialGeometry(const QRect& available) {
   // Room for the title bar and borders the window manager adds.
   const QSize frame(16, 40);

@@ -44,6 +44,7 @@ class ReportPreview : public QMainWindow {
   Q_OBJECT
  public:
   ReportPreview(draw::Document doc, ui::Ui& ui, QWidget* parent = nullptr);
+  ~ReportPreview() override;
 
   // Where the window opens: the screen's available area less its frame,
   // never larger, centred on it.
