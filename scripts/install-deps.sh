@@ -12,6 +12,7 @@ packages=(
   libgtest-dev poppler-utils
   libqt6svg6 locales dpkg-dev
   libcups2-dev cups-daemon
+  libzint-dev zbar-tools
 )
 missing=()
 for p in "${packages[@]}"; do

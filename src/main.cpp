@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
@@ -13,6 +15,8 @@
 
 #include "dispatch/commandline.h"
 #include "dispatch/form1.h"
+#include "dispatch/streampicture.h"
+#include "core/joblog.h"
 #include "core/errors.h"
 #include "core/modcnn.h"
 #include "ui/appicon.h"
@@ -37,7 +41,16 @@ QString executableDir(const char* argv0) {
 // A job that has finished has closed its printer files and PDFs; ending the
 // process here skips Qt's teardown, whose font database alone costs more
 // than the whole start-up.
-[[noreturn]] void endProcess(modCnn& m, int status) {
+// Every run's one line in the job log, written here at the one exit.
+struct RunClock {
+  QDateTime started = QDateTime::currentDateTime();
+  QElapsedTimer timer;
+  RunClock() { timer.start(); }
+};
+
+[[noreturn]] void endProcess(modCnn& m, int status, const RunClock& clock, ui::Ui* ui = nullptr) {
+  if (m.record.message.isEmpty() && ui) m.record.message = ui->lastError;
+  joblog::append(joblog::path(m), joblog::line(m, status, clock.started, clock.timer.elapsed()));
   m.FECHARS();
   m.FECHARS2();
   m.FECHARS3();
@@ -91,6 +104,7 @@ int main(int argc, char** argv) {
   // SIGTERM, SIGINT and SIGHUP end the job at once with status 1, removing
   // temporary files (cleanup registry): nothing is left half written.
   cleanup::installSignalHandlers();
+  const RunClock clock;
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   CommandLine cl = parseCommandLine(args, executableDir(argv[0]));
@@ -130,6 +144,18 @@ int main(int argc, char** argv) {
 
   modCnn m;
   m.options = cl.options;
+  std::unique_ptr<StreamPicture> picture;
+  // The job's picture once its streams are all taken (--pdf, --preview).
+  const auto finishPicture = [&](Outcome outcome) {
+    if (outcome == Outcome::Ended && picture && picture->pending())
+      return picture->finish(*ui);
+    return outcome;
+  };
+  const auto fail = [&](const QString& message) {
+    m.record.message = message;
+    ui::reportRuntimeError(*ui, message);
+    endProcess(m, kExitRuntimeError, clock);
+  };
   try {
     // A printer name that the system does not know fails before any work.
     if (!cl.options.printerName.isEmpty()) ui::requirePrinter(cl.options.printerName);
@@ -137,25 +163,29 @@ int main(int argc, char** argv) {
     // Ours again once connected: the database client installs handlers of
     // its own, which would keep the process running after SIGTERM.
     cleanup::installSignalHandlers();
+    picture = std::make_unique<StreamPicture>(m);
     const auto outcome = Form_Load(m, *ui);
     if (!outcome) {
-      const QString jobProblem = unreadableFile(m.job.path, "de trabalho");
-      say(stderr, "tl_relatorios: nenhum documento para o código de relatório \"" +
-                      m.job.RELATORIO + "\"" +
-                      (jobProblem.isEmpty() ? QString() : " (" + jobProblem + ")") + "\n");
-      endProcess(m, kExitNoDocument);
+      m.record.message = noDocumentMessage(m);
+      reportNoDocument(*ui, m.record.message);
+      endProcess(m, kExitNoDocument, clock);
     }
-    if (*outcome == Outcome::Ended) endProcess(m, kExitOk);
+    if (finishPicture(*outcome) == Outcome::Ended) endProcess(m, kExitOk, clock);
   } catch (const RuntimeError& e) {
-    ui::reportRuntimeError(*ui, e.message());
-    endProcess(m, kExitRuntimeError);
+    fail(e.message());
   } catch (const std::exception& e) {
-    ui::reportRuntimeError(*ui, QString::fromLocal8Bit(e.what()));
-    endProcess(m, kExitRuntimeError);
+    fail(QString::fromLocal8Bit(e.what()));
   } catch (...) {
-    ui::reportRuntimeError(*ui, QStringLiteral("erro desconhecido"));
-    endProcess(m, kExitRuntimeError);
+    fail(QStringLiteral("erro desconhecido"));
   }
-  const int status = app.exec();
-  endProcess(m, status);
+  int status = app.exec();
+  // A label window that printed: its picture now.
+  if (status == 0 && picture && picture->pending()) {
+    try {
+      if (finishPicture(Outcome::Ended) == Outcome::WindowOpen) status = app.exec();
+    } catch (const RuntimeError& e) {
+      fail(e.message());
+    }
+  }
+  endProcess(m, status, clock, ui.get());
 }

@@ -140,7 +140,8 @@ int pdfPageCount(const QString& pdfPath) {
 }  // namespace testsupport
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen always; a test may name its own offscreen screens (configfile=).
+  if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
   ::testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,9 @@
 #include "core/configuration.h"
 #include "core/connection.h"
 #include "core/jobparameters.h"
+#include "core/jobrecord.h"
 #include "core/recordset.h"
+#include "core/streamsink.h"
 
 // How this run was started (the command line).
 struct RunOptions {
@@ -15,6 +17,7 @@ struct RunOptions {
   bool batch = false;  // no window: messages to stderr, questions take the default
   QString printerName;  // --printer: drawn documents go there without a dialog
   int copies = 1;       // --copies
+  bool preview = false;  // text and label jobs: their picture in the preview window
 };
 
 // The one context of a run: configuration, job parameters, the connection
@@ -27,6 +30,8 @@ struct modCnn {
   Recordset Rs;
   Recordset Rs2;
   Recordset Rs3;
+  StreamSink* streamSink = nullptr;  // set: printer streams go there, not to the printer
+  JobRecord record;                  // for the job log
 
   void FECHARS() { closeIfOpen(Rs); }
   void FECHARS2() { closeIfOpen(Rs2); }

@@ -34,6 +34,7 @@ CommandLine parseCommandLine(const QStringList& args, const QString& exeDir) {
         ++i;
       }
     } else if (a == "--batch") cl.options.batch = true;
+    else if (a == "--preview") cl.options.preview = true;
     else if (a == "--help" || a == "-h") cl.help = true;
     else if (a == "--version") cl.version = true;
     else cl.error = "opção desconhecida: " + a;
@@ -49,7 +50,10 @@ QString usageText() {
       "\n"
       "  --config ARQUIVO  lê este arquivo em vez do TL.ini ao lado do programa\n"
       "  --job ARQUIVO     lê este trabalho em vez do parimp.txt da pasta do usuário\n"
-      "  --pdf ARQUIVO     relatórios e documentos desenhados vão para ARQUIVO (PDF)\n"
+      "  --pdf ARQUIVO     relatórios e documentos desenhados vão para ARQUIVO (PDF);\n"
+      "                    cupom, textos e etiquetas: a imagem do que iria à impressora\n"
+      "  --preview         cupom, textos e etiquetas: mostra a imagem do que vai\n"
+      "                    para a impressora antes de imprimir\n"
       "  --printer NOME    relatórios, recibo de entrada e relatórios de comissão vão\n"
       "                    para esta impressora, sem a caixa de impressão\n"
       "  --copies N        número de cópias nessa impressora (ou na impressora padrão\n"

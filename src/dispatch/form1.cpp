@@ -1,7 +1,10 @@
 #include "dispatch/form1.h"
+#include <QFileInfo>
+#include <cstdio>
 
 
 #include "commission/comissao.h"
+#include "core/configuration.h"
 #include "labels/labeljobs.h"
 #include "reports/pagereports.h"
 #include "textprint/cupom.h"
@@ -58,4 +61,19 @@ std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCn
 
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {
   return runReportCode(dispatchTable(), m, ui);
+}
+
+QString noDocumentMessage(const modCnn& m) {
+  QString text = "nenhum documento para o código de relatório \"" + m.job.RELATORIO + "\"";
+  // An unknown code is most often a job file that was not there to read.
+  const QString jobProblem = unreadableFile(m.job.path, "de trabalho");
+  if (!jobProblem.isEmpty()) text += " (" + jobProblem + ")";
+  return text;
+}
+
+void reportNoDocument(ui::Ui& ui, const QString& message) {
+  std::fputs(("tl_relatorios: " + message + "\n").toUtf8().constData(), stderr);
+  std::fflush(stderr);
+  if (ui.windowsAllowed())
+    ui.message(message, "tl_relatorios", ui::Icon::Exclamation, ui::Buttons::Ok, ui::Answer::Ok);
 }

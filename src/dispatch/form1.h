@@ -26,3 +26,10 @@ const std::vector<ReportCode>& dispatchTable();
 // Runs the handler of the first code equal to RELATORIO; nothing when none is.
 std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
                                      ui::Ui& ui);
+
+// No document for the job's report code (exit status 3): the code named, and
+// the job file when it does not exist.
+QString noDocumentMessage(const modCnn& m);
+// Standard error, and a message box titled "tl_relatorios" where windows are
+// allowed: a host started without a terminal still shows why.
+void reportNoDocument(ui::Ui& ui, const QString& message);

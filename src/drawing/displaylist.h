@@ -46,6 +46,7 @@ struct TextRun {
   bool wrap = false;
   QColor background;  // invalid: none
   QColor color = Qt::black;
+  int rotation = 0;  // degrees counter-clockwise about the box's top-left corner
 };
 
 struct Line {
@@ -78,12 +79,16 @@ struct Document {
   QString title;
   Orientation orientation = Orientation::Portrait;
   std::vector<Page> pages;
+  QSize sheet;  // twips; empty: A4 in the orientation (a receipt strip or a label is not A4)
 };
 
 // The sheet of a document in twips: A4 in its orientation.
 inline QSize pageSizeTwips(Orientation o) {
   return o == Orientation::Landscape ? QSize(kA4HeightTwips, kA4WidthTwips)
                                      : QSize(kA4WidthTwips, kA4HeightTwips);
+}
+inline QSize pageSizeTwips(const Document& doc) {
+  return doc.sheet.isEmpty() ? pageSizeTwips(doc.orientation) : doc.sheet;
 }
 
 }  // namespace draw

@@ -212,7 +212,26 @@ struct Painting {
   }
 };
 
+void paintText(Painting& st, const TextRun& run);
+
+// A turned text: drawn unturned at the origin of a turned coordinate system.
+void paintTurnedText(Painting& st, const TextRun& run) {
+  st.flush();
+  QPainter& p = st.p;
+  p.save();
+  p.translate(run.rect.topLeft());
+  p.rotate(-run.rotation);
+  TextRun flat = run;
+  flat.rotation = 0;
+  flat.rect.moveTopLeft(QPoint(0, 0));
+  paintText(st, flat);
+  st.flush();
+  p.restore();
+  st.font = nullptr;  // restore() took back the font the painter had
+}
+
 void paintText(Painting& st, const TextRun& run) {
+  if (run.rotation % 360 != 0) return paintTurnedText(st, run);
   QPainter& p = st.p;
   Face& f = face(run.font);
   if (run.rect.width() <= 0) {
@@ -292,6 +311,17 @@ QPageLayout::Orientation qtOrientation(Orientation o) {
   return o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+// The PDF page of a document: A4 in its orientation, or its own sheet.
+QPageLayout pdfLayout(const Document& doc) {
+  if (doc.sheet.isEmpty())
+    return QPageLayout(QPageSize(QPageSize::A4), qtOrientation(doc.orientation),
+                       QMarginsF(0, 0, 0, 0));
+  const QSizeF inches(doc.sheet.width() / double(kTwipsPerInch),
+                      doc.sheet.height() / double(kTwipsPerInch));
+  return QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
 }  // namespace
 
 QFont qtFont(const Font& font) { return face(font).qfont; }
@@ -352,9 +382,7 @@ void renderToPdf(std::span<const Document> docs, const QString& path) {
   writer.setResolution(kPdfResolution);
   writer.setCreator(QStringLiteral("tl_relatorios"));
   if (!docs.empty()) writer.setTitle(docs.front().title);
-  const Orientation first = docs.empty() ? Orientation::Portrait : docs.front().orientation;
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), qtOrientation(first),
-                                   QMarginsF(0, 0, 0, 0)));
+  writer.setPageLayout(pdfLayout(docs.empty() ? Document() : docs.front()));
   QPainter painter;
   if (!painter.begin(&writer))
     throw RuntimeError(QString("Não foi possível gravar o arquivo PDF \"%1\".").arg(path));
@@ -363,7 +391,7 @@ void renderToPdf(std::span<const Document> docs, const QString& path) {
   for (const Document& doc : docs) {
     for (const Page& page : doc.pages) {
       if (!firstPage) {
-        writer.setPageOrientation(qtOrientation(doc.orientation));
+        writer.setPageLayout(pdfLayout(doc));
         writer.newPage();
       }
       firstPage = false;

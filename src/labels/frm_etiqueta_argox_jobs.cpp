@@ -50,8 +50,7 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PRECO() {
   job.copies = QTDE->text();
   const QString stream = ppla::priceLabelJob(job);
   // One press, one job: a file is emptied and holds this job alone.
-  printer::printText(m_.job.IMPRESSORA, m_.config.path, stream,
-                     printer::jobTitle(m_.job.RELATORIO, m_.job.CODBARRAS));
+  printStream(m_, m_.job.IMPRESSORA, stream, m_.job.CODBARRAS);
 }
 
 void frm_etiqueta_argox::INICIA_IMP() {
@@ -78,7 +77,7 @@ void frm_etiqueta_argox::IMPRIME_ETIQUETA_PEDIDO() {
   // A fresh run: its first row empties a file.
   port_ = std::make_unique<LabelPort>(
       m_.job.IMPRESSORA, m_.config.path,
-      printer::jobTitle(m_.job.RELATORIO, m_.job.SACOD.value_or(QString())));
+      printer::jobTitle(m_.job.RELATORIO, m_.job.SACOD.value_or(QString())), &m_);
 
   m_.FECHARS();
   m_.Rs.open(orderLabelSql(m_), m_.Cnn);

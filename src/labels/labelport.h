@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+struct modCnn;
+
 // The label printer (IMPRESSORA) for one run of a label job: each open-close
 // pair is one printer job (one file write, one connection, one CUPS job).
 // The rows are composed whole first and sent by deliver(), so a failure
@@ -10,7 +12,9 @@
 // the file keeps every row; a failed job is cut back off the file.
 class LabelPort {
  public:
-  LabelPort(QString value, QString iniPath, QString jobTitle);
+  // run: the jobs go to the run's stream sink when it has one (the picture
+  // of --pdf and --preview) and are counted for the job log.
+  LabelPort(QString value, QString iniPath, QString jobTitle, modCnn* run = nullptr);
 
   void open();
   void write(const QString& text);
@@ -29,4 +33,5 @@ class LabelPort {
   QString title_;
   QStringList jobs_;
   bool open_ = false;
+  modCnn* run_ = nullptr;
 };

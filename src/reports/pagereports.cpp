@@ -208,10 +208,14 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
   de.release();
   m.releaseDatabase();
   pauseIfAsked();
+  for (const PreparedReport& r : prepared) m.record.pages += int(r.document.pages.size());
   if (!m.options.pdfPath.isEmpty()) {
     draw::renderToPdf(prepared[0].document, m.options.pdfPath);
-    if (prepared.size() > 1)
+    m.record.pdfs << m.options.pdfPath;
+    if (prepared.size() > 1) {
       draw::renderToPdf(prepared[1].document, exchangePdfPath(m.options.pdfPath));
+      m.record.pdfs << exchangePdfPath(m.options.pdfPath);
+    }
     return Outcome::Ended;
   }
   if (!ui.windowsAllowed()) {
@@ -224,7 +228,8 @@ Outcome showPageReport(modCnn& m, ui::Ui& ui, const QString& code) {
   for (PreparedReport& r : prepared) {
     auto* window = new ReportPreview(std::move(r.document), ui);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->move(window->pos() + QPoint(offset, offset));
+    // Shifted inside the screen's area, so the one below still shows.
+    window->setGeometry(window->geometry().adjusted(offset, offset, 0, 0));
     window->show();
     window->raise();
     window->activateWindow();

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <tuple>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -202,8 +203,11 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   EXPECT_EQ(QApplication::activeWindow(), exchange);
   QTimer::singleShot(0, exchange, [exchange] { exchange->close(); });
   EXPECT_EQ(QApplication::exec(), 0);
+  // Collected first: deleting a window also deletes its own popups.
+  std::vector<QPointer<QWidget>> left;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<ReportPreview*>(w)) delete w;
+    if (qobject_cast<ReportPreview*>(w)) left.emplace_back(w);
+  for (const auto& w : left) delete w.data();
 }
 
 TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {

@@ -36,13 +36,19 @@ class PageView : public QWidget {
   double zoom_ = 1.0;
 };
 
-// The preview window of a page report: titled with the report's window
-// title, paging, zoom and a print button with the system print dialog.
-// Closing it calls onClosed (by default it ends the program).
+// The preview window of a page report or of the picture of a printer
+// stream: titled with the document's title; print, save as PDF, paging,
+// zoom and page fits on a toolbar and keys. Closing it calls onClosed (by
+// default it ends the program).
 class ReportPreview : public QMainWindow {
   Q_OBJECT
  public:
   ReportPreview(draw::Document doc, ui::Ui& ui, QWidget* parent = nullptr);
+  ~ReportPreview() override;
+
+  // Where the window opens: the screen's available area less its frame,
+  // never larger, centred on it.
+  static QRect initialGeometry(const QRect& available);
 
   int pageCount() const { return int(doc_.pages.size()); }
   int currentPage() const;  // 0-based
@@ -51,11 +57,19 @@ class ReportPreview : public QMainWindow {
   void setZoom(double zoom);
   // Zoom so that the page's width fills the view.
   void fitWidth();
-  // The print button: the print dialog, then the document on the chosen printer.
+  // Zoom so that the whole page shows.
+  void fitPage();
+  void zoomIn();
+  void zoomOut();
+  // The print button: the print dialog, then the document on the chosen
+  // printer; or onPrint when it is set.
   void print();
+  // "Salvar PDF...": the file dialog, then the PDF --pdf writes.
+  void savePdf();
   const draw::Document& document() const { return doc_; }
 
   std::function<void()> onClosed;
+  std::function<void()> onPrint;
 
   QAction* printAction() const { return printAction_; }
 
@@ -66,6 +80,11 @@ class ReportPreview : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  enum class Fit { None, Width, Page };
+  QAction* addTool(const QString& tip, const char* theme, int standardIcon,
+                   const QList<QKeySequence>& keys, const std::function<void()>& run);
+  void applyZoom(double zoom, Fit fit);
+  void refit();
   void updateControls();
   draw::Document doc_;
   ui::Ui& ui_;
@@ -79,7 +98,7 @@ class ReportPreview : public QMainWindow {
   QAction* prevAction_ = nullptr;
   QAction* nextAction_ = nullptr;
   QAction* lastAction_ = nullptr;
-  bool fitting_ = true;
+  Fit fit_ = Fit::Width;
 };
 
 }  // namespace reports

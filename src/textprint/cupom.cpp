@@ -189,6 +189,6 @@ void Cupom(modCnn& m, ui::Ui&) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> receipt = composeCupom(m);
   if (!receipt) return;
-  printer::printText(m.job.LOCALIMPRESSORA, m.config.path, *receipt,
-                     printer::jobTitle(m.job.RELATORIO, m.job.SACOD.value_or(QString())));
+  printStream(m, m.job.LOCALIMPRESSORA, *receipt,
+              m.job.SACOD.value_or(QString()));
 }

@@ -44,6 +44,7 @@ void printEntradaEstoque(modCnn& m, ui::Ui& ui, QPrinter& printer,
 void printEntradaEstoque(modCnn& m, ui::Ui& ui) {
   if (!m.options.pdfPath.isEmpty()) {
     draw::renderToPdf(receipt(m, draw::Orientation::Portrait), m.options.pdfPath);
+    m.record.pdfs << m.options.pdfPath;
     return;
   }
   QPrinter printer(QPrinter::HighResolution);

@@ -206,6 +206,6 @@ void IMPRIMETEXTO(modCnn& m, ui::Ui& ui) {
   // Composed whole first: a failure on the way leaves the printer untouched.
   const std::optional<QString> document = composeImprimeTexto(m, ui, QTime::currentTime());
   if (!document) return;
-  printer::printText(m.job.LOCALIMPRESSORA, m.config.path, *document,
-                     printer::jobTitle(m.job.RELATORIO, m.job.SACOD.value_or(QString())));
+  printStream(m, m.job.LOCALIMPRESSORA, *document,
+              m.job.SACOD.value_or(QString()));
 }

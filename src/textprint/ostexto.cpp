@@ -108,7 +108,6 @@ QString composeOsTexto(const modCnn& m, const OsTextFields& f, const QTime& now)
 
 void OSTEXTO(modCnn& m, ui::Ui&) {
   const OsTextFields fields = VERIFICACAMPOS_OSTEXTO(m);
-  printer::printText(m.job.LOCALIMPRESSORA, m.config.path,
-                     composeOsTexto(m, fields, QTime::currentTime()),
-                     printer::jobTitle(m.job.RELATORIO, m.job.OSCOD.value_or(QString())));
+  printStream(m, m.job.LOCALIMPRESSORA, composeOsTexto(m, fields, QTime::currentTime()),
+              m.job.OSCOD.value_or(QString()));
 }

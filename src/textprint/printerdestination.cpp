@@ -1,5 +1,7 @@
 #include "textprint/printerdestination.h"
 
+#include "core/modcnn.h"
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -241,3 +243,12 @@ QString jobTitle(const QString& reportCode, const QString& key) {
 }
 
 }  // namespace printer
+
+void printStream(modCnn& m, const QString& value, const QString& text, const QString& key) {
+  m.record.destination = value;
+  const QString title = printer::jobTitle(m.job.RELATORIO, key);
+  if (m.streamSink) return m.streamSink->take(value, text, title);
+  const QByteArray bytes = cp1252::encode(text);
+  printer::deliver(printer::resolve(value, m.config.path), bytes, title);
+  m.record.bytes += bytes.size();
+}

@@ -45,3 +45,12 @@ void printText(const QString& value, const QString& iniPath, const QString& text
 QString jobTitle(const QString& reportCode, const QString& key);
 
 }  // namespace printer
+
+struct modCnn;
+
+// The one point where a composed text or label job of the run leaves the
+// program: to the run's stream sink when it has one (the picture that --pdf
+// and --preview make), else to the printer the value names. Counted for the
+// job log. key: the document's key, for the job title.
+void printStream(modCnn& m, const QString& value, const QString& text,
+                 const QString& key = QString());

@@ -1,6 +1,7 @@
 #include "ui/ui.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -71,6 +72,19 @@ Answer BatchUi::message(const QString& text, const QString& title, Icon, Buttons
                         Answer defaultAnswer) {
   toStderr(title, text);
   return buttons == Buttons::Ok ? Answer::Ok : defaultAnswer;
+}
+
+QString QtUi::saveFileName(const QString& caption, const QString& suggestion,
+                          const QString& filter) {
+  return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestion, filter);
+}
+
+QString ScriptedUi::saveFileName(const QString&, const QString& suggestion, const QString&) {
+  saveSuggestions << suggestion;
+  if (saveNames.empty()) return {};
+  QString name = saveNames.front();
+  saveNames.pop_front();
+  return name;
 }
 
 bool BatchUi::printDialog(QPrinter& printer, const PrintPages&) {
@@ -166,6 +180,7 @@ bool installQtTranslations() {
 }
 
 void reportRuntimeError(Ui& ui, const QString& message) {
+  ui.lastError = message;
   toStderr("tl_relatorios: erro", message);
   if (ui.windowsAllowed())
     QtUi().message("Erro em tempo de execução:\n\n" + message, "tl_relatorios", Icon::Critical,

@@ -36,6 +36,10 @@ class Ui {
   virtual bool printDialog(QPrinter& printer, const PrintPages& pages) = 0;
   bool printDialog(QPrinter& printer) { return printDialog(printer, PrintPages{}); }
   virtual bool windowsAllowed() const = 0;
+  // A "save as" file dialog; empty when cancelled.
+  virtual QString saveFileName(const QString& caption, const QString& suggestion,
+                               const QString& filter) = 0;
+  QString lastError;  // the last run-time error reported (for the job log)
 };
 
 class QtUi : public Ui {
@@ -46,6 +50,8 @@ class QtUi : public Ui {
   bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return true; }
   int copies = 1;  // the dialog's initial number of copies (--copies)
+  QString saveFileName(const QString& caption, const QString& suggestion,
+                       const QString& filter) override;
 };
 
 // No window: the text goes to standard error, a question takes its default
@@ -59,6 +65,7 @@ class BatchUi : public Ui {
   bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return false; }
   int copies = 1;
+  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // For tests: records every message and answers from a queue (the default
@@ -81,12 +88,16 @@ class ScriptedUi : public Ui {
   QString printToFile;
   int printDialogs = 0;
   PrintPages lastPages;  // what the last dialog was told
+  std::deque<QString> saveNames;  // answers of the file dialog (empty: cancelled)
+  QStringList saveSuggestions;    // what each file dialog proposed
 
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
   using Ui::printDialog;
   bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return false; }
+  QString saveFileName(const QString& caption, const QString& suggestion,
+                       const QString& filter) override;
   QStringList texts() const;
 };
 

@@ -1,0 +1,213 @@
+// --pdf on text and label jobs, the no-document message box and the job log,
+// through the real executable where it can run.
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QFileInfo>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "core/joblog.h"
+#include "dispatch/form1.h"
+#include "dispatch/streampicture.h"
+#include "reports/reportpreview.h"
+#include "textprint/printerdestination.h"
+#include <QApplication>
+#include <QAction>
+#include "testsupport.h"
+
+namespace {
+
+using testsupport::runExecutable;
+using testsupport::scratchFile;
+
+struct JobRun {
+  testsupport::RunResult result;
+  QString printer, pdf, log;
+};
+
+// A job through the executable with its own printer file, PDF and log.
+JobRun runJob(const QString& name, QList<QPair<QString, QString>> keys, QStringList extra = {},
+           const QString& config = {}) {
+  JobRun run{{}, scratchFile(name + ".prn"), scratchFile(name + ".pdf"), scratchFile(name + "/trabalhos.log")};
+  QFile::remove(run.printer);
+  QFile::remove(run.pdf);
+  QFile::remove(run.log);
+  keys << qMakePair(QString("LOCALIMPRESSORA"), run.printer)
+       << qMakePair(QString("IMPRESSORA"), run.printer);
+  const QString job = testsupport::writeIni(scratchFile(name + ".txt"), keys, false);
+  const QString cfg = config.isEmpty() ? testsupport::writeFixtureConfig(scratchFile("TL.ini")) : config;
+  run.result = runExecutable(QStringList{"--batch", "--config", cfg, "--job", job} + extra, 60000,
+                             {{"LC_ALL", "pt_BR.UTF-8"},
+                              {"LANG", "pt_BR.UTF-8"},
+                              {"XDG_STATE_HOME", scratchFile(name)}});
+  run.log = scratchFile(name + "/tl_relatorios/trabalhos.log");
+  return run;
+}
+
+QJsonObject lastLogLine(const QString& log) {
+  const QList<QByteArray> lines = testsupport::readFile(log).trimmed().split('\n');
+  return QJsonDocument::fromJson(lines.last()).object();
+}
+
+// The picture instead of the printer: no printer byte, the words in their
+// order and columns, the labels' texts and copy count.
+TEST(StreamJobs, PdfIsAPictureOfTheStreamAndNoPrinterByte) {
+  const struct {
+    const char* code;
+    QList<QPair<QString, QString>> keys;
+    QStringList words;  // consecutive words on one line
+    int pages;
+  } cases[] = {
+      {"pedidocupom", {{"SACOD", "4"}}, {"NRO.", "4"}, 1},
+      {"pedidotexto", {{"SACOD", "1"}}, {"PEDIDO", "DE", "VENDA"}, 1},
+      {"ostexto", {{"OSCOD", "1"}}, {"DEFEITO/PROBLEMA:___"}, 1},
+      {"etiqueta_peco", {{"CODBARRAS", "7891234500154"}, {"NOMEPRODUTO", "FILTRO"}, {"PRECO", "10"}},
+       {"Cópias:", "0001"}, 1},
+      {"etiqueta_pedido", {{"SACOD", "8"}}, {"R$", "349,00"}, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    const JobRun run = runJob(QString("pic-") + c.code, c.keys + QList<QPair<QString, QString>>{{"RELATORIO", c.code}},
+                           {"--pdf", scratchFile(QString("pic-") + c.code + ".pdf")});
+    EXPECT_EQ(run.result.exitCode, 0) << run.result.err.toStdString();
+    EXPECT_FALSE(QFile::exists(run.printer));
+    const auto words = testsupport::pdfWords(run.pdf);
+    EXPECT_EQ(testsupport::pdfPageCount(run.pdf), c.pages);
+    bool found = false;
+    for (size_t i = 0; i + c.words.size() <= words.size() && !found; ++i) {
+      found = true;
+      for (qsizetype k = 0; k < c.words.size(); ++k)
+        found = found && words[i + k].text.startsWith(c.words[k]) &&
+                std::abs(words[i + k].yMin - words[i].yMin) < 20 &&
+                (k == 0 || words[i + k].xMin > words[i + k - 1].xMax);
+    }
+    EXPECT_TRUE(found) << c.words.join(' ').toStdString();
+    const QJsonObject log = lastLogLine(run.log);
+    EXPECT_EQ(log["relatorio"].toString(), c.code);
+    EXPECT_EQ(log["pdf"].toArray().first().toString(), run.pdf);
+    EXPECT_EQ(log["paginas"].toInt(), c.pages);
+    EXPECT_EQ(log["bytes"].toInt(), 0);
+  }
+}
+
+// One line per run, failing runs too, in TL.ini's LOG file when it names one.
+TEST(JobLog, EveryRunAppendsOneLine) {
+  const JobRun ok = runJob("log-ok", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}});
+  EXPECT_EQ(ok.result.exitCode, 0);
+  QJsonObject line = lastLogLine(ok.log);
+  EXPECT_EQ(line["saida"].toInt(), 0);
+  EXPECT_EQ(line["destino"].toString(), ok.printer);
+  EXPECT_EQ(line["bytes"].toInt(), QFileInfo(ok.printer).size());
+  EXPECT_EQ(line["chaves"].toObject()["SACOD"].toString(), "4");
+  EXPECT_GE(line["duracao_ms"].toInt(), 0);
+  EXPECT_TRUE(line["hora"].toString().contains('T'));
+
+  const JobRun report = runJob("log-report", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}},
+                               {"--pdf", scratchFile("log-report.pdf")});
+  EXPECT_EQ(report.result.exitCode, 0);
+  line = lastLogLine(report.log);
+  EXPECT_EQ(line["pdf"].toArray().first().toString(), report.pdf);
+  EXPECT_EQ(line["paginas"].toInt(), testsupport::pdfPageCount(report.pdf));
+
+  const JobRun none = runJob("log-none", {{"RELATORIO", "naoexiste"}});
+  EXPECT_EQ(none.result.exitCode, 3);
+  line = lastLogLine(none.log);
+  EXPECT_EQ(line["saida"].toInt(), 3);
+  EXPECT_TRUE(line["mensagem"].toString().contains("naoexiste"));
+
+  const QString badDb = testsupport::writeIni(
+      scratchFile("log-bad.ini"),
+      {{"LOCALBANCO", scratchFile("nao.fdb")}, {"LOG", scratchFile("log-ini/registro.log")}});
+  const JobRun bad = runJob("log-bad", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, {}, badDb);
+  EXPECT_EQ(bad.result.exitCode, 1);
+  EXPECT_FALSE(QFile::exists(bad.log));
+  line = lastLogLine(scratchFile("log-ini/registro.log"));
+  EXPECT_EQ(line["saida"].toInt(), 1);
+  EXPECT_EQ(line["relatorio"].toString(), "pedidocupom");
+  EXPECT_FALSE(line["mensagem"].toString().isEmpty());
+
+  // A log that cannot be written: the job runs, one line on standard error.
+  const QString unwritable = testsupport::writeIni(
+      scratchFile("log-unw.ini"), {{"LOCALBANCO", testsupport::fixtureDatabase()},
+                                   {"USUARIO", "SYSDBA"},
+                                   {"LOG", "/dev/null/trabalhos.log"}});
+  const JobRun unw = runJob("log-unw", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, {}, unwritable);
+  EXPECT_EQ(unw.result.exitCode, 0) << unw.result.err.toStdString();
+  EXPECT_TRUE(QFile::exists(unw.printer));
+  EXPECT_EQ(unw.result.err.count("registro de trabalhos"), 1) << unw.result.err.toStdString();
+}
+
+TEST(JobLog, RotatesAtOneMegabyteKeepingOneOldFile) {
+  const QString log = scratchFile("rot/trabalhos.log");
+  QDir().mkpath(scratchFile("rot"));
+  QFile::remove(log + ".1");
+  QFile f(log);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(QByteArray(joblog::kRotateBytes - 10, 'x'));
+  f.close();
+  ASSERT_TRUE(joblog::append(log, "{\"a\":1}\n"));  // still fits
+  EXPECT_FALSE(QFile::exists(log + ".1"));
+  ASSERT_TRUE(joblog::append(log, "{\"b\":2}\n"));
+  EXPECT_EQ(QFileInfo(log + ".1").size(), joblog::kRotateBytes - 2);
+  EXPECT_EQ(testsupport::readFile(log), "{\"b\":2}\n");
+}
+
+// A session where windows are allowed.
+class WindowUi : public ui::ScriptedUi {
+ public:
+  bool windowsAllowed() const override { return true; }
+};
+
+// --preview: the picture in the preview window, whose Imprimir sends the
+// unchanged stream to the job's printer; no window possible, nothing printed.
+TEST(StreamJobs, PreviewPrintsTheUnchangedStream) {
+  modCnn m;
+  m.job.RELATORIO = "pedidocupom";
+  m.options.preview = true;
+  const QString printer = scratchFile("preview.prn");
+  QFile::remove(printer);
+  const QString stream = "\x1b!\x01NRO. 4\r\n\x1dVB" + QString(QChar(0)) + "\r\n";
+  {
+    StreamPicture picture(m);
+    printStream(m, printer, stream);
+    EXPECT_FALSE(QFile::exists(printer));
+    ui::ScriptedUi batch;
+    EXPECT_THROW(picture.finish(batch), RuntimeError);
+  }
+  StreamPicture picture(m);
+  printStream(m, printer, stream);
+  WindowUi ui;
+  ASSERT_EQ(picture.finish(ui), Outcome::WindowOpen);
+  reports::ReportPreview* window = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* p = qobject_cast<reports::ReportPreview*>(w); p && p->isVisible()) window = p;
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->document().sheet.width(), 4535);  // the 80 mm roll
+  window->printAction()->trigger();
+  EXPECT_EQ(testsupport::readFile(printer), QByteArray("\x1b!\x01NRO. 4\r\n\x1dVB\0\r\n", 17));
+  EXPECT_EQ(m.record.bytes, 17);
+  window->onClosed = nullptr;
+  window->close();
+}
+
+TEST(NoDocument, ShowsAMessageBoxWhereWindowsAreAllowed) {
+  modCnn m;
+  m.job.RELATORIO = "naoexiste";
+  m.job.path = testsupport::writeIni(scratchFile("nodoc.txt"), {{"RELATORIO", "naoexiste"}});
+  WindowUi ui;
+  reportNoDocument(ui, noDocumentMessage(m));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "tl_relatorios");
+  EXPECT_TRUE(ui.shown[0].text.contains("\"naoexiste\""));
+  m.job.path = scratchFile("sem-trabalho.txt");
+  m.job.RELATORIO.clear();
+  EXPECT_TRUE(noDocumentMessage(m).contains("Arquivo de trabalho não encontrado: " + m.job.path));
+  ui::ScriptedUi batch;
+  reportNoDocument(batch, noDocumentMessage(m));
+  EXPECT_TRUE(batch.shown.empty());
+}
+
+}  // namespace
