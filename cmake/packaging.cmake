@@ -18,6 +18,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/scripts/demo/cabecalho.jpg
               ${CMAKE_SOURCE_DIR}/scripts/demo/rodape.jpg
               ${CMAKE_SOURCE_DIR}/scripts/package/TL.ini.exemplo
         DESTINATION ${TL_INSTALL_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/docs/GUIA.md DESTINATION usr/share/doc/tl-relatorios)
 # An empty layouts/ folder, ready for the shop's own layout files.
 install(FILES ${CMAKE_SOURCE_DIR}/scripts/package/layouts.keep
         DESTINATION ${TL_INSTALL_DIR}/layouts RENAME .keep)

@@ -23,7 +23,8 @@ deb=$t/pkg/tl-relatorios_${version}_amd64.deb
 contents=$(dpkg-deb -c "$deb" | awk '{$1=$2=$3=$4=$5=""; sub(/^ */, ""); print}')
 for f in ./opt/tl_relatorios/tl_relatorios ./opt/tl_relatorios/cabecalho.jpg \
     ./opt/tl_relatorios/rodape.jpg ./opt/tl_relatorios/TL.ini.exemplo \
-    ./opt/tl_relatorios/layouts/.keep "./usr/bin/tl_relatorios -> /opt/tl_relatorios/tl_relatorios"; do
+    ./opt/tl_relatorios/layouts/.keep ./usr/share/doc/tl-relatorios/GUIA.md \
+    "./usr/bin/tl_relatorios -> /opt/tl_relatorios/tl_relatorios"; do
   grep -qxF "$f" <<<"$contents" || fail "falta no pacote: $f"$'\n'"$contents"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
