@@ -112,6 +112,10 @@ class NamedPrinterUi : public Ui {
   using Ui::printDialog;
   bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return inner_->windowsAllowed(); }
+  QString saveFileName(const QString& caption, const QString& suggestion,
+                       const QString& filter) override {
+    return inner_->saveFileName(caption, suggestion, filter);
+  }
 
  private:
   std::unique_ptr<Ui> inner_;
