@@ -14,5 +14,5 @@ struct Configuration {
 
 Configuration readConfiguration(const QString& iniPath);
 
-// The connection string exactly as the host's contract joins it.
+// The connection string joined exactly as the legacy program joined it.
 QString connectionString(const Configuration& cfg);

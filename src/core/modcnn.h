@@ -6,7 +6,8 @@
 #include "core/jobparameters.h"
 #include "core/recordset.h"
 
-// How this run was started (the command line).
+// The host is the calling application: it writes the job file and starts the
+// program. How this run was started (the command line):
 struct RunOptions {
   QString configPath;  // TL.ini to read
   QString jobPath;     // parimp.txt to read
@@ -17,6 +18,9 @@ struct RunOptions {
 
 // The one context of a run: configuration, job parameters, the connection
 // and the three shared record sets. Built once by Main, passed by reference.
+// The text documents and labels read through record sets of their own; the
+// shared ones remain where the commission window and the service-order page
+// footer use them, and Main closes them at the end of the run.
 struct modCnn {
   RunOptions options;
   Configuration config;
@@ -31,6 +35,6 @@ struct modCnn {
   void FECHARS3() { closeIfOpen(Rs3); }
 };
 
-// Start-up in the host's order: read TL.ini, connect (throws RuntimeError
+// Start-up in the legacy program's order: read TL.ini, connect (throws RuntimeError
 // before the job file is read when the connection fails), read the job.
 void Main(modCnn& m);

@@ -7,8 +7,8 @@
 #include "drawing/displaylist.h"
 #include "core/linecomposer.h"
 
-// The drawing printer of the drawn documents: the host's Printer object.
-// Positions are twips from the top-left corner of the printable page. Print
+// The drawing printer of the drawn documents, with the statements of the
+// legacy program's printer object (CurrentX, Print, NewPage, EndDoc). Positions are twips from the top-left corner of the printable page. Print
 // statements follow the printer file's rules (items joined with nothing
 // between them, values rendered as print items, Tab(n) column jumps); each
 // line of a statement becomes one text run whose top is CurrentY. Nothing is
@@ -67,6 +67,13 @@ class Printer {
   template <typename... Items>
   void Print(const Items&... items) {
     statement({Item(items)...}, true);
+  }
+  // A statement at x, y (twips): CurrentX and CurrentY set, then Print.
+  template <typename... Items>
+  void PrintAt(double x, double y, const Items&... items) {
+    CurrentX(x);
+    CurrentY(y);
+    Print(items...);
   }
   // A statement that leaves the line open: the next one continues after it.
   template <typename... Items>

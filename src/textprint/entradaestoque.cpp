@@ -27,7 +27,7 @@ std::vector<draw::Document> receipt(modCnn& m, draw::Orientation orientation) {
 void printEntradaEstoque(modCnn& m, ui::Ui& ui, QPrinter& printer,
                          const std::function<void(const draw::Document&)>& deliver) {
   if (!ui.printDialog(printer)) throw RuntimeError("cancelamento da impressão pelo usuário");
-  // The page range of the dialog is read by the host but not used.
+  // The page range of the dialog is not used: the receipt always prints whole.
   const int copies = std::max(1, printer.copyCount());
   // Each copy is a job of its own; the spooler must not multiply them again.
   printer.setCopyCount(1);

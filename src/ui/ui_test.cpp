@@ -48,20 +48,6 @@ TEST(BatchUi, MessagesTakeTheirDefaultButtonAndThePrintDialogOneCopy) {
   EXPECT_EQ(printer.copyCount(), 1);
 }
 
-TEST(ScriptedUi, RecordsMessagesAndAnswersFromItsQueue) {
-  ui::ScriptedUi ui;
-  ui.answers = {ui::Answer::No};
-  EXPECT_EQ(ui.message("A", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
-            ui::Answer::No);
-  EXPECT_EQ(ui.message("B", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
-            ui::Answer::Yes);
-  EXPECT_EQ(ui.texts(), QStringList({"A", "B"}));
-  QPrinter printer;
-  ui.printCopies = 0;
-  EXPECT_FALSE(ui.printDialog(printer));
-  EXPECT_EQ(ui.printDialogs, 1);
-}
-
 // The users read Qt's own buttons and dialogs in Portuguese.
 TEST(QtTranslations, QtsOwnButtonsSpeakTheUsersLanguage) {
   ASSERT_TRUE(ui::installQtTranslations());
