@@ -26,6 +26,7 @@ if [[ ! -d $WORK/src ]]; then
 fi
 
 # name ::: text in the sources (fixed string) ::: its faulty form ::: test executables
+# [::: folder under src to look in, when the text is not unique]
 FAULTS=(
   "rounding: halves to odd ::: (diff == 0.5 && std::fmod(r, 2.0) != 0) ::: (diff == 0.5 && std::fmod(r, 2.0) == 0) ::: core"
   "rounding: money rounded down ::: double rounded = std::round(v * scale ::: double rounded = std::floor(v * scale ::: core textprint"
@@ -35,7 +36,7 @@ FAULTS=(
   "page break one line late ::: if (y_ >= kPageEnd) ::: if (y_ >= kPageEnd + 200) ::: textprint"
   "child filter dropped ::: const QString condition = column + \" IN (\" ::: return sql; const QString condition = column + \" IN (\" ::: reports"
   "label copy count wrong ::: kOneCopy = QStringLiteral(\"0001\") ::: kOneCopy = QStringLiteral(\"0002\") ::: labels"
-  "CPF/CNPJ rule inverted ::: if (!cpf.isEmpty() && cpf != kEmptyCpf) ::: if (cpf.isEmpty() || cpf == kEmptyCpf) ::: textprint"
+  "CPF/CNPJ rule inverted ::: if (!cpf.isEmpty() && cpf != kEmptyCpf) ::: if (cpf.isEmpty() || cpf == kEmptyCpf) ::: textprint ::: textprint"
   "sum over the wrong group ::: double exchangeSum = 0; ::: double exchangeSum = quantitySum; ::: textprint"
   "null not counted as 0 ::: double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); } ::: double amount(const Value& v) { return arithmeticOperand(v, \"amount\"); } ::: textprint"
   "order label count off by one ::: const double itqtd = ::: const double itqtd = 1 + ::: labels"
@@ -43,7 +44,10 @@ FAULTS=(
 
 # Only what the faults need: the executable and their test executables.
 ALL=(tl_relatorios)
-for f in "${FAULTS[@]}"; do for t in ${f##* ::: }; do ALL+=("${t}_test"); done; done
+for f in "${FAULTS[@]}"; do
+  rest=${f#* ::: }; rest=${rest#* ::: }; rest=${rest#* ::: }
+  for t in ${rest%% ::: *}; do ALL+=("${t}_test"); done
+done
 mapfile -t ALL < <(printf '%s\n' "${ALL[@]}" | sort -u)
 cmake -S "$WORK" -B "$WORK/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
 nice cmake --build "$WORK/build" -j"$JOBS" --target "${ALL[@]}" >"$WORK/build.log" 2>&1 || {
@@ -54,9 +58,11 @@ caught=0 missed=0
 for f in "${FAULTS[@]}"; do
   name=${f%% ::: *}; rest=${f#* ::: }
   text=${rest%% ::: *}; rest=${rest#* ::: }
-  faulty=${rest%% ::: *}; tests=${rest#* ::: }
+  faulty=${rest%% ::: *}; rest=${rest#* ::: }
+  tests=${rest%% ::: *}; where=src
+  [[ $rest == *" ::: "* ]] && where=src/${rest#* ::: }
   [[ -n ${ONLY:-} && ! $name =~ $ONLY ]] && continue
-  file=$(grep -rlF --include='*.cpp' --include='*.h' -e "$text" "$WORK/src" | grep -v '_test\.cpp$' | head -n 1)
+  file=$(grep -rlF --include='*.cpp' --include='*.h' -e "$text" "$WORK/$where" | grep -v '_test\.cpp$' | head -n 1)
   if [[ -z $file ]]; then printf '%-34s %-10s\n' "$name" "NOT FOUND"; missed=$((missed + 1)); continue; fi
   cp "$file" "$file.orig"
   TEXT=$text FAULTY=$faulty python3 -c 'import os,sys

@@ -47,9 +47,13 @@ TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
     };
     collect(top);
     const bool order = l.dataMember.startsWith("PEDIDO");
-    if (order) EXPECT_EQ(l.fontSize, 8);
+    if (order) {
+      EXPECT_EQ(l.fontSize, 8);
+    }
     for (const LayoutSection& s : l.sections) {
-      if (!s.recordset.isEmpty()) EXPECT_TRUE(sets.count(s.recordset.toUpper())) << s.name.toStdString();
+      if (!s.recordset.isEmpty()) {
+        EXPECT_TRUE(sets.count(s.recordset.toUpper())) << s.name.toStdString();
+      }
       for (const LayoutItem& i : s.items) {
         if (order && i.isText()) {
           draw::Font f;
