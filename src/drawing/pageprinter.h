@@ -8,7 +8,8 @@
 #include "core/linecomposer.h"
 
 // The drawing printer of the drawn documents, with the statements of the
-// legacy program's printer object (CurrentX, Print, NewPage, EndDoc). Positions are twips from the top-left corner of the printable page. Print
+// legacy program's printer object (CurrentX, Print, NewPage, EndDoc).
+// Positions are twips from the top-left corner of the printable page. Print
 // statements follow the printer file's rules (items joined with nothing
 // between them, values rendered as print items, Tab(n) column jumps); each
 // line of a statement becomes one text run whose top is CurrentY. Nothing is

@@ -21,7 +21,8 @@ const QString kAppTitle = QStringLiteral("tl_relatorios");
 
 // The exchange document of a counter sale: same margins and images as the sale.
 const Preparation kExchange = {"pedidocaixa", "reportPedidoCaixaTroca", "PEDIDO_TROCA",
-                               JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, ExtraStep::None};
+                               JobCode::SACOD, {500, 300, 300, 800}, 0, true, true,
+                               ExtraStep::None};
 
 QImage loadImage(const QString& exeDir, const QString& file) {
   const QString path = QDir(exeDir).filePath(file);
