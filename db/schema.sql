@@ -33,7 +33,7 @@ CREATE TABLE interveniente (
     innome              VARCHAR(150),
     inapelido           VARCHAR(60),      -- short / trade name
     incontato           VARCHAR(60),
-    incpf               VARCHAR(14),      -- "___.___.___-__" when left empty in the host's form
+    incpf               VARCHAR(14),      -- "___.___.___-__" when the business system's customer form leaves it empty
     incnpj              VARCHAR(18),      -- "__.___.___/____-__" when left empty
     inrg                VARCHAR(20),
     ininscricao         VARCHAR(20),

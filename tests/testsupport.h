@@ -25,7 +25,7 @@ QString scratchDir();
 // tree) for this test process; the same path on every call.
 QString fixtureDatabase();
 
-// The connection string of the host's contract for the fixture database.
+// The connection string TL.ini gives for the fixture database.
 QString fixtureConnectionString();
 
 // The SQLite ODBC driver library (libsqliteodbc) of this machine's

@@ -23,5 +23,5 @@ void checkConfiguration(const Configuration& cfg);
 // and what it is; empty when it can.
 QString unreadableFile(const QString& path, const QString& what);
 
-// The connection string exactly as the host's contract joins it.
+// The connection string joined exactly as the legacy program joined it.
 QString connectionString(const Configuration& cfg);

@@ -6,7 +6,7 @@
 
 // The one shared database connection (Cnn). The connection string is read
 // as key=value; pairs: the Firebird driver goes through Qt's QIBASE driver
-// (a file path opens the embedded engine, host:path reaches a server), any
+// (a file path opens the embedded engine, server:path reaches a server), any
 // other driver through QODBC with the whole string unchanged.
 class Connection {
  public:

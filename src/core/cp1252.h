@@ -3,7 +3,7 @@
 #include <QString>
 
 // Windows-1252, the single-byte code page of the printers and of job files
-// written by a Windows host.
+// the host writes on Windows.
 namespace cp1252 {
 QString decode(const QByteArray& bytes);
 // Characters the code page lacks become '?'.

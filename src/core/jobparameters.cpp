@@ -47,7 +47,7 @@ std::optional<double> parseLocaleNumber(const QString& text) {
 namespace {
 
 // A number as a 32-bit whole number, halves to the even neighbour as the
-// host's conversion rounds; nothing when it does not fit.
+// legacy runtime's conversion rounds; nothing when it does not fit.
 std::optional<int32_t> toInt32(double v) {
   const double r = std::nearbyint(v);
   if (!(r >= -2147483648.0 && r <= 2147483647.0)) return std::nullopt;

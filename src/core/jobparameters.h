@@ -31,7 +31,7 @@ JobParameters readJobParameters(const QString& jobPath);
 // followed by parimp.txt.
 QString defaultJobPath();
 
-// The numeric test of the host's locale (QLocale()): optional sign, digits,
+// The numeric test under the system locale (QLocale()): optional sign, digits,
 // group separators and one decimal separator. Gives the number when it passes.
 std::optional<double> parseLocaleNumber(const QString& text);
 

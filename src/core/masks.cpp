@@ -58,7 +58,7 @@ bool isDateMask(const QString& mask) {
 }
 
 QString qtDateFormat(QString mask) {
-  // The host writes minutes and months alike as "mm"; between day and
+  // Masks write minutes and months alike as "mm"; between day and
   // year they are the month.
   if (!mask.contains("hh") && !mask.contains("HH")) mask.replace("mm", "MM");
   return mask;
@@ -78,7 +78,7 @@ int roundHalfEven(double v) {
 QString generalNumber(double v) {
   if (!std::isfinite(v)) throw RuntimeError(kNotANumber);
   if (v == 0) return QStringLiteral("0");
-  // Fifteen significant digits, as the host's conversion of a double to text;
+  // Fifteen significant digits, as the legacy runtime turns a double into text;
   // very large and very small numbers in its exponent form ("1E-05").
   QString s = QString::number(v, 'g', 15);
   s.replace('.', QLocale().decimalPoint());

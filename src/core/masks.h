@@ -31,7 +31,7 @@ QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits 
 // from zero), for sums of printed values.
 double roundToPlaces(double v, int decimals);
 
-// Rounds half to even, as the host's conversion of a computed Tab argument
+// Rounds half to even, as the legacy runtime converts a computed Tab argument
 // (a 16-bit whole number: the result is kept within -32768..32767).
 int roundHalfEven(double v);
 

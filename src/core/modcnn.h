@@ -8,7 +8,8 @@
 #include "core/recordset.h"
 #include "core/streamsink.h"
 
-// How this run was started (the command line).
+// The host is the calling application: it writes the job file and starts the
+// program. How this run was started (the command line):
 struct RunOptions {
   QString configPath;  // TL.ini to read
   QString jobPath;     // parimp.txt to read
@@ -22,6 +23,9 @@ struct RunOptions {
 
 // The one context of a run: configuration, job parameters, the connection
 // and the three shared record sets. Built once by Main, passed by reference.
+// The text documents and labels read through record sets of their own; the
+// shared ones remain where the commission window and the service-order page
+// footer use them, and Main closes them at the end of the run.
 struct modCnn {
   RunOptions options;
   Configuration config;
@@ -46,6 +50,6 @@ struct modCnn {
   }
 };
 
-// Start-up in the host's order: read TL.ini, connect (throws RuntimeError
+// Start-up in the legacy program's order: read TL.ini, connect (throws RuntimeError
 // before the job file is read when the connection fails), read the job.
 void Main(modCnn& m);

@@ -10,7 +10,7 @@
 
 class Connection;
 
-// A read-only, forward record set with the host's idiom: open(sql) closes
+// A read-only, forward record set with the legacy program's idiom: open(sql) closes
 // first, EOF, fields by name without regard to case, MoveNext, Close, State.
 // Text values of CHAR columns come back cut to their declared width.
 class Recordset {

@@ -30,7 +30,7 @@ Value Value::date(const QDate& v) {
 }
 
 Value Value::dateTime(const QDateTime& v) {
-  // A timestamp at midnight is a date, as the host's date type has no
+  // A timestamp at midnight is a date, as the legacy runtime's date type has no
   // separate notion of "date with a zero time".
   if (v.time() == QTime(0, 0)) return date(v.date());
   Value r(Kind::DateTime);

@@ -5,7 +5,7 @@
 #include <QTime>
 #include <QVariant>
 
-// A field value with the host's variant semantics: empty, null, number,
+// A field value with the legacy runtime's variant semantics: empty, null, number,
 // text or date. Documents, labels, grids and reports all render values
 // through this one type (see masks.h).
 class Value {
@@ -41,7 +41,7 @@ class Value {
   // form without blanks, dates in the short date form, null and empty as "".
   QString toText() const;
   // toText() without leading and trailing blanks (spaces only, as the
-  // host's trim: tabs and line breaks stay).
+  // legacy runtime's trim: tabs and line breaks stay).
   QString trimmed() const;
 
   const QString& textValue() const { return text_; }
@@ -59,5 +59,5 @@ class Value {
 
 // The value as an operand of a document's arithmetic: a null (or a text that
 // is not a number) stops the document with a RuntimeError naming the field,
-// as the host's arithmetic on a null does; an empty value counts as 0.
+// as the legacy runtime's arithmetic on a null does; an empty value counts as 0.
 double arithmeticOperand(const Value& v, const QString& field);

@@ -4,18 +4,6 @@
 
 namespace {
 
-TEST(Form1, TestsTheTwentyCodesInOrder) {
-  const QStringList expected = {
-      "pedidografico", "pedidocaixa",    "pedidoorcamento", "pedidosempreco",
-      "pedidocupom",   "pedidotexto",    "etiqueta_peco",   "etiqueta_pedido",
-      "osvisita",      "ose",            "os",              "ostexto",
-      "pedidocompra",  "pedidocomprac",  "saidaresumida",   "cadastro_kit",
-      "pedido_producao", "entrada_estoque", "tabela_preco", "FrmConsComissaoGERAL"};
-  QStringList codes;
-  for (const auto& entry : dispatchTable()) codes << entry.code;
-  EXPECT_EQ(codes, expected);
-}
-
 TEST(Form1, EachCodeReachesItsOwnHandlerExactlyAndWithRegardToCase) {
   QStringList called;
   std::vector<ReportCode> recording;

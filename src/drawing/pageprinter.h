@@ -7,7 +7,8 @@
 #include "drawing/displaylist.h"
 #include "core/linecomposer.h"
 
-// The drawing printer of the drawn documents: the host's Printer object.
+// The drawing printer of the drawn documents, with the statements of the
+// legacy program's printer object (CurrentX, Print, NewPage, EndDoc).
 // Positions are twips from the top-left corner of the printable page. Print
 // statements follow the printer file's rules (items joined with nothing
 // between them, values rendered as print items, Tab(n) column jumps); each
@@ -67,6 +68,13 @@ class Printer {
   template <typename... Items>
   void Print(const Items&... items) {
     statement({Item(items)...}, true);
+  }
+  // A statement at x, y (twips): CurrentX and CurrentY set, then Print.
+  template <typename... Items>
+  void PrintAt(double x, double y, const Items&... items) {
+    CurrentX(x);
+    CurrentY(y);
+    Print(items...);
   }
   // A statement that leaves the line open: the next one continues after it.
   template <typename... Items>

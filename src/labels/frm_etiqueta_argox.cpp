@@ -8,16 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 #include <vector>
 
 #include "labels/labelicon.h"
 #include "core/masks.h"
+#include "ui/twips.h"
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 // The window's client area, in twips.
 constexpr int kClientWidth = 6240;
 constexpr int kClientHeight = 1935;
@@ -44,22 +43,14 @@ frm_etiqueta_argox::frm_etiqueta_argox(modCnn& m, ui::Ui& ui, QWidget* parent)
   face.setPointSize(kFontPoints);
   setFont(face);
   buildControls();
-  resize(twipsToPixelsX(kClientWidth), twipsToPixelsY(kClientHeight));
+  resize(ui::twipsToPixelsX(this, kClientWidth), ui::twipsToPixelsY(this, kClientHeight));
 }
 
 frm_etiqueta_argox::~frm_etiqueta_argox() = default;
 
-int frm_etiqueta_argox::twipsToPixelsX(int twips) const {
-  return qRound(twips * screen()->logicalDotsPerInchX() / kTwipsPerInch);
-}
-
-int frm_etiqueta_argox::twipsToPixelsY(int twips) const {
-  return qRound(twips * screen()->logicalDotsPerInchY() / kTwipsPerInch);
-}
-
 void frm_etiqueta_argox::place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(twipsToPixelsX(left), twipsToPixelsY(top), twipsToPixelsX(width),
-                 twipsToPixelsY(height));
+  w->setGeometry(ui::twipsToPixelsX(this, left), ui::twipsToPixelsY(this, top),
+                 ui::twipsToPixelsX(this, width), ui::twipsToPixelsY(this, height));
 }
 
 void frm_etiqueta_argox::buildControls() {

@@ -29,21 +29,14 @@ class frm_etiqueta_argox : public QWidget {
   void BTIMPRIMIR_Click();
   // One price-label job from the job values, QTDE and COMPRECO.
   void IMPRIME_ETIQUETA_PRECO();
-  // The whole order-label job for the sale SACOD.
+  // The whole order-label job for the sale SACOD: the price question, then
+  // the rows of labels.
   void IMPRIME_ETIQUETA_PEDIDO();
-  // Starts a printer job (one row) with the start of a label format.
-  void INICIA_IMP();
-  // Ends the row's label format (one copy) and its printer job.
-  void FINALIZA_IMP();
 
   // The zero-price message ended the program.
   bool programEnded() const { return ended_; }
 
-  // Twips (1440 per inch) to pixels at this screen's resolution.
-  int twipsToPixelsX(int twips) const;
-  int twipsToPixelsY(int twips) const;
-
-  // The controls, by the names the host's team uses.
+  // The controls, by the names of the legacy program's window.
   QLabel* Label4;
   QLabel* PRNOME;
   QLabel* Label5;
@@ -64,11 +57,8 @@ class frm_etiqueta_argox : public QWidget {
   void buildControls();
   void place(QWidget* w, int left, int top, int width, int height);
   void endProgram();
-  void writeLine(const QString& composed);
 
   modCnn& m_;
   ui::Ui& ui_;
-  // The rows of an order job; a row is open between INICIA_IMP and FINALIZA_IMP.
-  std::unique_ptr<LabelPort> port_;
   bool ended_ = false;
 };

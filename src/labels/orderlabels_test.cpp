@@ -5,6 +5,7 @@
 
 #include "labels/frm_etiqueta_argox.h"
 #include "labels/labeljobs.h"
+#include "labels/orderlabels.h"
 #include "labels/labels_testutil.h"
 #include "core/errors.h"
 
@@ -30,8 +31,7 @@ struct OrderJob {
 // the file keeps every row. A fractional quantity prints the next whole
 // number, zero or less none.
 TEST(OrderLabels, QuantitiesFillRowsOfThree) {
-  const std::string filtro = "FILTRO DE AR LAV\xC1VEL ", vent = "VENTILADOR AXIAL PARA",
-                    ar = "AR-CONDICIONADO SPLIT";
+  const std::string filtro = "FILTRO DE AR LAV\xC1VEL ", ar = "AR-CONDICIONADO SPLIT";
   const auto ar9 = [&](Place p, const char* price) {
     return orderLabel(p, "7891234500024", ar, price);
   };
@@ -44,18 +44,12 @@ TEST(OrderLabels, QuantitiesFillRowsOfThree) {
        orderRow(orderLabel(kLeft, "7891234500147", filtro, "19,90") +
                 orderLabel(kMiddle, "7891234500154", filtro, "24,90") +
                 orderLabel(kRight, "7891234500161", "TERMOSTATO DIGITAL PA", "189,00"))},
-      {"8", std::nullopt,
-       orderRow(orderLabel(kLeft, "7891234500178", vent, "349,00") +
-                orderLabel(kMiddle, "7891234500178", vent, "349,00") +
-                orderLabel(kRight, "7891234500017", ar, "1.899,00")) +
-           orderRow(orderLabel(kLeft, "7891234500017", ar, "1.899,00"))},
       {"9", ui::Answer::Yes,
        orderRow(ar9(kLeft, "1.234,50") + ar9(kMiddle, "1.234,50") + ar9(kRight, "1.234,50")) +
            orderRow(ar9(kLeft, "1.234,50"))},
       {"9", ui::Answer::No,
        orderRow(ar9(kLeft, nullptr) + ar9(kMiddle, nullptr) + ar9(kRight, nullptr)) +
            orderRow(ar9(kLeft, nullptr))},
-      {"10", std::nullopt, sale10Labels()},
       {"11", std::nullopt,
        orderRow(orderLabel(kLeft, "200007", "CABO PP 3 X 2,5 MM\xB2 (", "10,00"))},
   };
@@ -75,7 +69,6 @@ TEST(OrderLabels, QuantitiesFillRowsOfThree) {
     EXPECT_EQ(job.ui.shown[0].icon, ui::Icon::None);
     EXPECT_EQ(job.ui.shown[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(job.ui.shown[0].defaultAnswer, ui::Answer::Yes);
-    EXPECT_EQ(job.m.Rs.State(), 0);  // closed after the job
   }
 }
 
@@ -90,11 +83,36 @@ TEST(OrderLabels, ThePrinterPathIsOpenedOnlyForALabel) {
     EXPECT_NO_THROW(job.run());
     EXPECT_FALSE(QFile::exists(job.m.job.IMPRESSORA));
     EXPECT_EQ(job.ui.shown.size(), 1u);
-    EXPECT_TRUE(job.m.Rs.sql().endsWith("where i.itfksacod =" + key + " order by i.itcod"));
     job.m.job.IMPRESSORA.clear();
     EXPECT_NO_THROW(job.run());
   }
   OrderJob job(QString("7"), "unused.prn");
   job.m.job.IMPRESSORA.clear();
   EXPECT_THROW(job.run(), RuntimeError);
+}
+
+// The composer alone: one label per started unit, three to a row, each row
+// (the last one perhaps partly filled) a job of one copy.
+TEST(OrderLabelRows, OneLabelPerStartedUnitThreeToARow) {
+  const auto item = [](const char* code, double quantity) {
+    OrderLabelItem it;
+    it.label = {"BRISA NORTE", Value::text(code), Value::text("N"), Value::decimal(1), true};
+    it.quantity = quantity;
+    return it;
+  };
+  const auto label = [](Place p, const char* code) { return orderLabel(p, code, "N", "1,00"); };
+  const auto joined = [](const std::vector<QString>& rows) {
+    QByteArray out;
+    for (const QString& r : rows) out += r.toLatin1();
+    return out;
+  };
+  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 2), item("B", 2)})),
+            orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "B")) +
+                orderRow(label(kLeft, "B")));
+  EXPECT_EQ(composeOrderLabelRows({item("A", 2), item("B", 2)}).size(), 2u);
+  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 2.5)})),
+            orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "A")));
+  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 0), item("B", -1), item("C", 1)})),
+            orderRow(label(kLeft, "C")));
+  EXPECT_TRUE(composeOrderLabelRows({}).empty());
 }

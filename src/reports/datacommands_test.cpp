@@ -2,42 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "reports/reports_testutil.h"
 
 namespace reports {
 namespace {
 
-TEST(DataCommands, EightCommandsWithTheirChildRecordSetsAndRelations) {
-  // command -> child(parent column -> child column)[grandchildren]
-  const std::pair<QString, QString> expected[] = {
-      {"PEDIDO", "ITEMSAIDA(SACOD->ITFKSACOD)"},
-      {"PEDIDO_TROCA", "ITEMSAIDA_TROCA(SACOD->ITFKSACOD)"},
-      {"OS", "SERVICO(OSCOD->ITFKOS)"},
-      {"PEDCOMP", "ITPEDCOMP(ENCOD->ITFKENCOD)"},
-      {"SR", "SRITENS(SACOD->ITFKSAIDARESUMIDA)"},
-      {"KIT", "MP_KIT(PRCOD->FKPRCODKIT)"},
-      {"PRODUCAO", "PROITENS(PCOD->FKPCOD)[PROMPITENS(ITCOD->FKITCOD)]"},
-      {"TABELAPRECO", "ITENSTABELA(TBCOD->TBCOD)"},
-  };
-  std::function<QString(const ShapeNode&)> describe = [&](const ShapeNode& n) {
-    QStringList parts;
-    for (const ShapeNode& c : n.children)
-      parts << c.name + "(" + c.parentColumn + "->" + c.childColumn + ")" +
-                   (c.children.empty() ? QString() : "[" + describe(c) + "]");
-    return parts.join(',');
-  };
-  ASSERT_EQ(dataCommands().size(), std::size(expected));
-  for (const auto& [command, children] : expected) {
-    SCOPED_TRACE(command.toStdString());
-    const DataCommand& c = dataCommand(command);
-    EXPECT_EQ(c.shape.name, command);
-    EXPECT_EQ(describe(c.shape), children);
-    EXPECT_EQ(c.param, command == "OS" ? ParamType::Text8 : ParamType::Integer32);
-    EXPECT_EQ(c.shape.sql.count('?'), 1);
-  }
+// (How each command's children relate is the command text itself; the data
+// environment's tests check that the rows land under their parents.)
+TEST(DataCommands, UnknownCommandAndParamTypes) {
   EXPECT_THROW(dataCommand("pedido"), RuntimeError);
+  for (const DataCommand& c : dataCommands())
+    EXPECT_EQ(c.param, c.name == "OS" ? ParamType::Text8 : ParamType::Integer32) << c.name.toStdString();
 }
 
 TEST(DataCommands, ParsingBindingAndRestrictingQueries) {

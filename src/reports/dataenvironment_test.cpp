@@ -44,7 +44,9 @@ bool expectFilteredEqualsWhole(DataEnvironment& filtered, DataEnvironment& whole
   const ShapedSet& b = whole.rs(command).set();
   EXPECT_EQ(a.rows.size(), b.rows.size());
   // Without a parent row the filtered run reads no child query, so knows no child columns.
-  if (!a.rows.empty()) EXPECT_EQ(tree(a), tree(b));
+  if (!a.rows.empty()) {
+    EXPECT_EQ(tree(a), tree(b));
+  }
   return !a.rows.empty();
 }
 
@@ -99,7 +101,12 @@ TEST(DataEnvironment, ChildRowsFollowTheirOrderByUnderTheirOwnParentRow) {
   ASSERT_EQ(products->rows.size(), 10u);
   for (size_t i = 1; i < products->rows.size(); ++i)
     EXPECT_LE(products->value(i - 1, "PRNOME").toText().compare(products->value(i, "PRNOME").toText()), 0);
-  // OS takes at most eight characters: "000000001" is cut to "00000000", no order.
+}
+
+// OS takes at most eight characters: "000000001" is cut to "00000000", no order.
+TEST(DataEnvironment, OsKeyIsCutToEightCharacters) {
+  auto m = demoContext();
+  DataEnvironment de(*m);
   de.execute("OS", QString("000000001"));
   EXPECT_TRUE(de.rs("OS").set().rows.empty());
   de.execute("OS", QString("00000001"));
@@ -107,10 +114,21 @@ TEST(DataEnvironment, ChildRowsFollowTheirOrderByUnderTheirOwnParentRow) {
   ASSERT_EQ(services->rows.size(), 3u);
   for (size_t i = 1; i < services->rows.size(); ++i)
     EXPECT_LE(services->value(i - 1, "ITOSTIPO").toText(), services->value(i, "ITOSTIPO").toText());
+}
+
+// A key of the wrong type and an unknown command are run-time errors.
+TEST(DataEnvironment, WrongKeyTypeAndUnknownCommand) {
+  auto m = demoContext();
+  DataEnvironment de(*m);
   EXPECT_THROW(de.execute("OS", 1), RuntimeError);
   EXPECT_THROW(de.execute("PEDIDO", QString("1")), RuntimeError);
   EXPECT_THROW(de.rs("NAOEXISTE"), RuntimeError);
-  // Each production item with its own materials; an item without any stays.
+}
+
+// Each production item with its own materials; an item without any stays.
+TEST(DataEnvironment, GrandchildrenUnderTheirOwnParentRow) {
+  auto m = demoContext();
+  DataEnvironment de(*m);
   de.execute("PRODUCAO", 1);
   const ShapedSet* items = de.rs("PRODUCAO").set().child(0, "PROITENS");
   ASSERT_EQ(items->rows.size(), 3u);
@@ -121,7 +139,9 @@ TEST(DataEnvironment, ChildRowsFollowTheirOrderByUnderTheirOwnParentRow) {
     withoutMaterial += materials->rows.empty();
     for (size_t k = 0; k < materials->rows.size(); ++k) {
       EXPECT_EQ(materials->value(k, "FKITCOD").toText(), items->value(i, "ITCOD").toText());
-      if (k > 0) EXPECT_LT(materials->value(k - 1, "MPCOD").toDouble(), materials->value(k, "MPCOD").toDouble());
+      if (k > 0) {
+        EXPECT_LT(materials->value(k - 1, "MPCOD").toDouble(), materials->value(k, "MPCOD").toDouble());
+      }
     }
   }
   EXPECT_EQ(withoutMaterial, 1u);

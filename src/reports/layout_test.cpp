@@ -47,9 +47,13 @@ TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
     };
     collect(top);
     const bool order = l.dataMember.startsWith("PEDIDO");
-    if (order) EXPECT_EQ(l.fontSize, 8);
+    if (order) {
+      EXPECT_EQ(l.fontSize, 8);
+    }
     for (const LayoutSection& s : l.sections) {
-      if (!s.recordset.isEmpty()) EXPECT_TRUE(sets.count(s.recordset.toUpper())) << s.name.toStdString();
+      if (!s.recordset.isEmpty()) {
+        EXPECT_TRUE(sets.count(s.recordset.toUpper())) << s.name.toStdString();
+      }
       for (const LayoutItem& i : s.items) {
         if (order && i.isText()) {
           draw::Font f;
@@ -99,34 +103,6 @@ TEST(Layouts, MalformedFilesAreRunTimeErrorsNamingTheFile) {
   testsupport::expectRuntimeError(
       [&] { parseLayout(QByteArray(R"({"dataMember":"P","width":1e300})"), "/x/l.json"); },
       "relatório: \"width\" fora do intervalo");
-}
-
-// The quotation is the order document with a few columns moved.
-TEST(Layouts, TheQuotationDiffersFromTheOrderOnlyWhereItSays) {
-  const Layout pedido = loadLayout("reportPedido", QString());
-  const Layout orcamento = loadLayout("reportOrcamento", QString());
-  EXPECT_EQ(orcamento.title, "Talvora - Orçamento");
-  ASSERT_EQ(pedido.sections.size(), orcamento.sections.size());
-  QStringList differences;
-  for (size_t s = 0; s < pedido.sections.size(); ++s) {
-    const LayoutSection &a = pedido.sections[s], &b = orcamento.sections[s];
-    EXPECT_EQ(a.name, b.name);
-    if (a.height != b.height) differences << a.name + " height " + QString::number(b.height);
-    ASSERT_EQ(a.items.size(), b.items.size());
-    for (size_t i = 0; i < a.items.size(); ++i) {
-      const LayoutItem &x = a.items[i], &y = b.items[i];
-      EXPECT_TRUE(x.type == y.type && x.text == y.text && x.column == y.column) << a.name.toStdString() << " " << i;
-      if (x.left != y.left || x.width != y.width || x.mask != y.mask || x.align != y.align)
-        differences << QString("%1 %2 %3 %4 %5 %6")
-                           .arg(a.name, y.type == LayoutItem::Type::VLine ? "|" : y.text + y.column + y.name)
-                           .arg(y.left).arg(y.width).arg(y.mask).arg(int(y.align));
-    }
-  }
-  EXPECT_EQ(differences, QStringList({"PEDIDO_Header QTDE 0 570  2", "PEDIDO_Header REFERÊNCIA 570 1590  2",
-                                      "ITEMSAIDA_Detail ITQTD 15 510 0 1", "ITEMSAIDA_Detail PRBARRA 570 1590  2",
-                                      "ITEMSAIDA_Detail | 570 0  0", "ITEMSAIDA_Detail | 2160 0  0",
-                                      "ITEMSAIDA_Detail ITPRNOME 2190 6210  0", "PEDIDO_Footer ITQTD 0 570  1",
-                                      "PageFooter height 1218", "PageFooter rodape 405 9975  0"}));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // captions and messages their preparation adds, and their rows from the demo database.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "reports/pagereports.h"
 #include "reports/reports_testutil.h"
 
@@ -60,19 +58,6 @@ TEST_F(OtherReports, ALongDefectDescriptionPushesWhatFollows) {
   const LayoutItem& parts = itemOf(l, "OS_Header", "PEÇAS E SERVIÇOS");
   ASSERT_GE(parts.top, defect.bottom());
   EXPECT_EQ(one(doc, "PEÇAS E SERVIÇOS").run.rect.top(), sectionTop + parts.top + growth);
-  // The growing fields of the three layouts: defect, evaluation and address
-  // complements (the short order's defect box is fixed).
-  const std::map<QString, QStringList> growing = {
-      {"reportOS", {"INCOMPLEMENTO", "INCOMPLEMENTO2", "INENCOMPLEMENTO", "OSDEFEITO", "OSAVALIACAO"}},
-      {"reportOSE", {"INCOMPLEMENTO", "INCOMPLEMENTO2", "INENCOMPLEMENTO"}},
-      {"reportOSVISITA", {"INENDERECO", "INCOMPLEMENTO"}}};
-  for (const auto& [report, columns] : growing) {
-    QStringList got;
-    for (const LayoutSection& s : loadLayout(report, QString()).sections)
-      for (const LayoutItem& i : s.items)
-        if (i.grow) got << i.column;
-    EXPECT_EQ(got, columns) << report.toStdString();
-  }
 }
 
 TEST_F(OtherReports, CompanyAndCustomerCaptionsOfTheServiceOrders) {

@@ -22,7 +22,8 @@ const QString kAppTitle = QStringLiteral("tl_relatorios");
 
 // The exchange document of a counter sale: same margins and images as the sale.
 const Preparation kExchange = {"pedidocaixa", "reportPedidoCaixaTroca", "PEDIDO_TROCA",
-                               JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0};
+                               JobCode::SACOD, {500, 300, 300, 800}, 0, true, true,
+                               ExtraStep::None};
 
 QImage loadImage(const QString& exeDir, const QString& file) {
   const QString path = QDir(exeDir).filePath(file);
@@ -57,7 +58,7 @@ void message(ui::Ui& ui, const QString& text) {
   ui.message(text, kAppTitle, ui::Icon::None, ui::Buttons::Ok, ui::Answer::Ok);
 }
 
-// Note a: the company's name and the service order's customer in the page footer.
+// The company's name and the service order's customer in the page footer.
 void companyAndCustomer(modCnn& m, BandReport& r) {
   r.setCaption("PageFooter", "lbl_empresa", m.job.NOMEEMPRESA);
   m.FECHARS();
@@ -69,7 +70,7 @@ void companyAndCustomer(modCnn& m, BandReport& r) {
   m.FECHARS();
 }
 
-// P5: close the command's record set if open, then execute it with the job's value.
+// Closes the command's record set if open, then executes it with the job's value.
 void executeCommand(modCnn& m, DataEnvironment& de, const Preparation& p) {
   CommandRecordset& rs = de.rs(p.command);
   if (rs.State() == 1) rs.Close();
@@ -83,7 +84,7 @@ PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironm
   jobCode(m, p.argument);  // a code that is not whole stops the report before anything
   BandReport r;
   r.layout = loadLayout(p.report, m.options.exeDir);
-  // P1
+  // Margins and orientation the code asks for.
   if (p.margins[0] != kUnset) r.page.left = p.margins[0];
   if (p.margins[1] != kUnset) r.page.right = p.margins[1];
   if (p.margins[2] != kUnset) r.page.top = p.margins[2];
@@ -91,7 +92,8 @@ PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironm
   if (p.orientation == 2) r.page.orientation = draw::Orientation::Landscape;
   else if (p.orientation == 1) r.page.orientation = draw::Orientation::Portrait;
   bool executed = false;
-  if (p.note == 'b') {
+  if (p.extra == ExtraStep::LoadingMessages) {
+    // The legacy program's progress messages, which the shop's users know; kept as they were.
     message(ui, "Carrega0");
     r.setCaption("PageHeader", "lbl_empresa", m.job.NOMEEMPRESA);
     message(ui, "Carrega1");
@@ -104,16 +106,15 @@ PreparedReport prepare(modCnn& m, ui::Ui& ui, const Preparation& p, DataEnvironm
     de.execute(p.command, jobNumber(m, p.argument));
     executed = true;
   }
-  // P2, P3
+  // Header and footer pictures.
   if (p.headerImage)
     r.setPicture("PageHeader", "cabecalho", loadImage(m.options.exeDir, "cabecalho.jpg"));
   if (p.footerImage)
     r.setPicture("PageFooter", "rodape", loadImage(m.options.exeDir, "rodape.jpg"));
-  // P4
-  if (p.note == 'a') companyAndCustomer(m, r);
-  if (p.note == 'd')
+  if (p.extra == ExtraStep::CompanyAndCustomer) companyAndCustomer(m, r);
+  if (p.extra == ExtraStep::PriceTableName)
     r.setCaption("PageHeader", "Label2", LEINI("Geral", "NOME_TABELA", m.config.path));
-  // P5
+  // The data, unless the loading messages already fetched it.
   if (!executed) executeCommand(m, de, p);
   return {p.report, layoutBandReport(r, de.rs(p.command).set(), now)};
 }
@@ -151,19 +152,19 @@ void pauseIfAsked() {
 
 const std::vector<Preparation>& preparations() {
   static const std::vector<Preparation> table = {
-      {"pedidografico", "reportPedido", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
-      {"pedidocaixa", "reportPedidoCaixa", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
-      {"pedidoorcamento", "reportOrcamento", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, 0},
-      {"pedidosempreco", "reportPedidoSpreco", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, false, false, 0},
-      {"osvisita", "reportOSVISITA", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 0},
-      {"ose", "reportOSE", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 'a'},
-      {"os", "reportOS", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, 'a'},
-      {"pedidocompra", "reportPedCompra", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 2, true, false, 0},
-      {"pedidocomprac", "reportPedCompraC", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 0, true, false, 0},
-      {"saidaresumida", "reportSAIDARESUMIDA", "SR", JobCode::SACOD, {500, 300, 50, 300}, 0, false, false, 'b'},
-      {"cadastro_kit", "reportKIT", "KIT", JobCode::PRCOD, {200, 300, 200, 200}, 1, false, false, 0},
-      {"pedido_producao", "reportPRO", "PRODUCAO", JobCode::PCOD, {200, 300, 200, 300}, 0, false, false, 0},
-      {"tabela_preco", "reportTabelaPreco", "TABELAPRECO", JobCode::TBCOD, {200, 300, 200, kUnset}, 0, false, false, 'd'},
+      {"pedidografico", "reportPedido", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, ExtraStep::None},
+      {"pedidocaixa", "reportPedidoCaixa", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, ExtraStep::None},
+      {"pedidoorcamento", "reportOrcamento", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, true, true, ExtraStep::None},
+      {"pedidosempreco", "reportPedidoSpreco", "PEDIDO", JobCode::SACOD, {500, 300, 300, 800}, 0, false, false, ExtraStep::None},
+      {"osvisita", "reportOSVISITA", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, ExtraStep::None},
+      {"ose", "reportOSE", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, ExtraStep::CompanyAndCustomer},
+      {"os", "reportOS", "OS", JobCode::OSCOD, {210, 300, 300, 200}, 0, true, false, ExtraStep::CompanyAndCustomer},
+      {"pedidocompra", "reportPedCompra", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 2, true, false, ExtraStep::None},
+      {"pedidocomprac", "reportPedCompraC", "PEDCOMP", JobCode::ENCOD, {500, 300, 50, 300}, 0, true, false, ExtraStep::None},
+      {"saidaresumida", "reportSAIDARESUMIDA", "SR", JobCode::SACOD, {500, 300, 50, 300}, 0, false, false, ExtraStep::LoadingMessages},
+      {"cadastro_kit", "reportKIT", "KIT", JobCode::PRCOD, {200, 300, 200, 200}, 1, false, false, ExtraStep::None},
+      {"pedido_producao", "reportPRO", "PRODUCAO", JobCode::PCOD, {200, 300, 200, 300}, 0, false, false, ExtraStep::None},
+      {"tabela_preco", "reportTabelaPreco", "TABELAPRECO", JobCode::TBCOD, {200, 300, 200, kUnset}, 0, false, false, ExtraStep::PriceTableName},
   };
   return table;
 }

@@ -19,6 +19,14 @@ namespace reports {
 // The job value a code passes to its data command.
 enum class JobCode { SACOD, OSCOD, ENCOD, PRCOD, PCOD, TBCOD };
 
+// What a code adds to the common preparation.
+enum class ExtraStep {
+  None,
+  CompanyAndCustomer,  // company and service-order customer in the page footer
+  LoadingMessages,     // "Carrega" messages around fetching the data
+  PriceTableName,      // the price table's name (NOME_TABELA) in the page header
+};
+
 // What a code does before its report is shown (margins -1: the layout's 1440).
 struct Preparation {
   QString code;
@@ -29,7 +37,7 @@ struct Preparation {
   int orientation;  // 0 not set, 1 portrait, 2 landscape
   bool headerImage;
   bool footerImage;
-  char note;        // 'a', 'b', 'd' or 0
+  ExtraStep extra;
 };
 
 const std::vector<Preparation>& preparations();
@@ -41,7 +49,8 @@ struct PreparedReport {
   draw::Document document;
 };
 
-// Steps P1 to P5 for the code, then the layout of each report: one, or two
+// The preparation of the code (margins and orientation, pictures, its extra
+// step, the data), then the layout of each report: one, or two
 // for a counter sale with an exchange (the exchange document second).
 // Throws RuntimeError (a missing image names its file) before any output.
 std::vector<PreparedReport> preparePageReports(modCnn& m, ui::Ui& ui, const QString& code,

@@ -28,22 +28,20 @@ QString money(double v, int width) { return money(Value::decimal(v), width); }
 // A quantity right-aligned in columns 17 to 22.
 QString quantity(const Value& v) { return formatMask(v, "@@@@@@"); }
 
-struct StoreLines {
-  QString header[3];
-  QString footer[3];
-  bool anyHeader() const { return !(header[0] + header[1] + header[2]).isEmpty(); }
-  bool anyFooter() const { return !(footer[0] + footer[1] + footer[2]).isEmpty(); }
-};
+void centred(LineComposer& lc, const QString& text) {
+  lc.println(Tab{centreColumn(kWidth, static_cast<int>(text.size()))}, text);
+}
 
-StoreLines readStoreLines(modCnn& m) {
-  StoreLines s;
-  m.FECHARS();
-  m.Rs.open(
+bool anyLine(const QString (&lines)[3]) { return !(lines[0] + lines[1] + lines[2]).isEmpty(); }
+
+void readStoreLines(modCnn& m, CupomSale& s) {
+  Recordset rs;
+  rs.open(
       "SELECT CB1,CB2,CB3,RP1,RP2,RP3 FROM PARAM INNER JOIN INTERVENIENTE ON "
       "(INTERVENIENTE.INCOD=PARAM.FKINCOD) WHERE INTERVENIENTE.FKTIPOINTERVENIENTE=5",
       m.Cnn);
-  if (!m.Rs.eof()) {
-    const auto take = [&](const char* column) { return cutText(m.Rs[column].trimmed(), kWidth); };
+  if (!rs.eof()) {
+    const auto take = [&](const char* column) { return cutText(rs[column].trimmed(), kWidth); };
     s.header[0] = take("CB1");
     s.header[1] = take("CB2");
     s.header[2] = take("CB3");
@@ -51,12 +49,6 @@ StoreLines readStoreLines(modCnn& m) {
     s.footer[1] = take("RP2");
     s.footer[2] = take("RP3");
   }
-  m.FECHARS();
-  return s;
-}
-
-void centred(LineComposer& lc, const QString& text) {
-  lc.println(Tab{centreColumn(kWidth, static_cast<int>(text.size()))}, text);
 }
 
 QString itemsQuery(const char* table, const QString& sacod) {
@@ -67,128 +59,141 @@ QString itemsQuery(const char* table, const QString& sacod) {
          sqlQuote(sacod) + "' order by prbarra";
 }
 
+std::vector<CupomItem> readItems(modCnn& m, const char* table, const QString& sacod) {
+  std::vector<CupomItem> items;
+  Recordset rs;
+  rs.open(itemsQuery(table, sacod), m.Cnn);
+  for (; !rs.eof(); rs.MoveNext()) {
+    CupomItem it;
+    it.code = rs["prcod"].toText();
+    if (rs["probs"].isPresent()) it.code = rs["probs"].toText();
+    if (rs["prbarra"].isPresent()) it.code = rs["prbarra"].toText();
+    it.promotion = rs["TPPROMOCAO"].trimmed() == "1";
+    it.quantity = rs["itqtd"];
+    it.unit = rs["itunidade"];
+    it.unitPrice = rs["itvrunitario"];
+    it.name = rs["itprnome"].trimmed();
+    it.remark = rs["ITOBS"].trimmed();
+    items.push_back(std::move(it));
+  }
+  return items;
+}
+
 // One item in four lines at most; adds its quantity to the sum and gives
 // its total as printed.
-double printItem(LineComposer& lc, const Recordset& rs, double& quantitySum) {
-  const Value qtd = rs["itqtd"];
-  quantitySum += arithmeticOperand(qtd, "itqtd");
-
-  QString code = rs["prcod"].toText();
-  if (rs["probs"].isPresent()) code = rs["probs"].toText();
-  if (rs["prbarra"].isPresent()) code = rs["prbarra"].toText();
-  const QString mark = rs["TPPROMOCAO"].trimmed() == "1" ? "*" : "";
-
-  const double total =
-      arithmeticOperand(qtd, "itqtd") * arithmeticOperand(rs["itvrunitario"], "itvrunitario");
-  lc.println(code, Tab{17}, quantity(qtd), Tab{25}, "X", Tab{28}, rs["itunidade"],
-             Tab{33}, money(rs["itvrunitario"], 9), Tab{46}, money(total, 11));
-
-  const QString name = rs["itprnome"].trimmed();
-  lc.println(mark, midText(name, 1, 56));
-  const QString rest = midText(name, 57, 56);
+double printItem(LineComposer& lc, const CupomItem& it, double& quantitySum) {
+  quantitySum += arithmeticOperand(it.quantity, "itqtd");
+  const double total = arithmeticOperand(it.quantity, "itqtd") *
+                       arithmeticOperand(it.unitPrice, "itvrunitario");
+  lc.println(it.code, Tab{17}, quantity(it.quantity), Tab{25}, "X", Tab{28}, it.unit, Tab{33},
+             money(it.unitPrice, 9), Tab{46}, money(total, 11));
+  lc.println(QString(it.promotion ? "*" : ""), midText(it.name, 1, 56));
+  const QString rest = midText(it.name, 57, 56);
   if (!trimBlanks(rest).isEmpty()) lc.println(rest);
-  const QString remark = rs["ITOBS"].trimmed();
-  if (!remark.isEmpty()) lc.println(cutText(remark, kWidth));
+  if (!it.remark.isEmpty()) lc.println(cutText(it.remark, kWidth));
   return roundToPlaces(total, 2);
 }
 
 }  // namespace
 
-std::optional<QString> composeCupom(modCnn& m) {
+std::optional<CupomSale> readCupom(modCnn& m) {
   DocumentTransaction transaction(m);
-  const StoreLines store = readStoreLines(m);
+  CupomSale d;
+  readStoreLines(m, d);
   const QString sacod = sqlCode(m.job.SACOD, "SACOD");
+  d.saleNumber = m.job.SACOD.value_or(QString());
 
-  m.FECHARS();
-  m.Rs.open(
+  Recordset sale;
+  sale.open(
       "select s.datasaida,t.tmdesc,s.usuario_cri,s.safkinterveniente,i.innome,s.savrtotal,"
       "s.savrpago,s.sadesconto,f.funome from saida s inner join tipomovimento t "
       "on(s.safktpsaida=t.tmcod) inner join interveniente i on(i.incod=s.safkinterveniente) "
       "inner join funcionario f on(f.fucod=s.safkvendedor) where s.sacod ='" +
           sqlQuote(sacod) + "'",
       m.Cnn);
-  if (m.Rs.eof()) {
-    m.FECHARS();
-    return std::nullopt;
-  }
-  const Recordset& sale = m.Rs;
+  if (sale.eof()) return std::nullopt;
+  d.operatorName = sale["usuario_cri"];
+  d.date = sale["datasaida"].trimmed();
+  d.customerCode = sale["safkinterveniente"];
+  d.customerName = sale["innome"];
+  d.movement = sale["tmdesc"];
+  d.seller = sale["funome"];
+  d.total = sale["savrtotal"];
+  d.paid = sale["savrpago"];
+  d.discount = sale["sadesconto"];
+
+  d.items = readItems(m, "itemsaida", sacod);
+  Recordset pay;
+  pay.open(
+      "select l.datavencimento,t.trdesc,l.lavalor from lancamento l inner join tiporecebimento t "
+      "on(t.trcod=l.fktrcod) where l.fksaida ='" +
+          sqlQuote(sacod) + "' order by l.datavencimento",
+      m.Cnn);
+  for (; !pay.eof(); pay.MoveNext())
+    d.payments.push_back({pay["DATAVENCIMENTO"], pay["TRDESC"].trimmed(), pay["LAVALOR"]});
+  d.exchange = readItems(m, "itemsaida_troca", sacod);
+  return d;
+}
+
+QString composeCupom(const CupomSale& d) {
   LineComposer lc;
-
   lc << smallFont();
-  for (const QString& line : store.header)
+  for (const QString& line : d.header)
     if (!line.isEmpty()) centred(lc, line);
-  if (store.anyHeader()) lc.println(smallFont(), ruler());
+  if (anyLine(d.header)) lc.println(smallFont(), ruler());
 
-  lc.println("NRO. ", m.job.SACOD.value_or(QString()), Tab{15}, "OPER.",
-             cutText(sale["usuario_cri"].toText(), 13), Tab{38}, sale["datasaida"].trimmed());
-  lc.println("CLI.", sale["safkinterveniente"], Tab{15}, cutText(sale["innome"].toText(), 40));
-  centred(lc, trimBlanks(cutText(sale["tmdesc"].toText(), kWidth)));
+  lc.println("NRO. ", d.saleNumber, Tab{15}, "OPER.", cutText(d.operatorName.toText(), 13),
+             Tab{38}, d.date);
+  lc.println("CLI.", d.customerCode, Tab{15}, cutText(d.customerName.toText(), 40));
+  centred(lc, trimBlanks(cutText(d.movement.toText(), kWidth)));
   lc.println(Tab{16}, "NAO POSSUI VALOR FISCAL");
   lc.println(ruler());
   lc.println("CODIGO", Tab{19}, "QTDE", Tab{28}, "UN", Tab{37}, "PRECO", Tab{52}, "TOTAL");
 
   double quantitySum = 0;
-  m.FECHARS2();
-  m.Rs2.open(itemsQuery("itemsaida", sacod), m.Cnn);
-  for (; !m.Rs2.eof(); m.Rs2.MoveNext()) printItem(lc, m.Rs2, quantitySum);
-  m.FECHARS2();
+  for (const CupomItem& it : d.items) printItem(lc, it, quantitySum);
   lc.println(ruler());
 
-  lc.println("ITENS", Tab{17}, quantity(Value::decimal(quantitySum)), Tab{33},
-             "SUB TOTAL:", Tab{46}, money(sale["savrtotal"], 11));
+  lc.println("ITENS", Tab{17}, quantity(Value::decimal(quantitySum)), Tab{33}, "SUB TOTAL:",
+             Tab{46}, money(d.total, 11));
   // A stored discount of 0 still prints the line; only a null leaves it out.
-  if (sale["sadesconto"].isPresent()) {
-    const double difference = arithmeticOperand(sale["SAVRTOTAL"], "savrtotal") -
-                              arithmeticOperand(sale["SAVRPAGO"], "savrpago");
+  if (d.discount.isPresent()) {
+    const double difference =
+        arithmeticOperand(d.total, "savrtotal") - arithmeticOperand(d.paid, "savrpago");
     lc.println(Tab{33}, "DESCONTO(-)", Tab{46}, money(difference, 11));
   }
-  lc.println(Tab{33}, "T O T A L:", Tab{46}, money(sale["savrpago"], 11));
+  lc.println(Tab{33}, "T O T A L:", Tab{46}, money(d.paid, 11));
   lc.println(ruler());
   lc.println("PAGAMENTO:");
+  for (const CupomPayment& p : d.payments)
+    lc.println(p.dueDate, Tab{12}, cutText(p.kind, 30), Tab{46}, money(p.amount, 11));
+  lc.println("VENDEDOR: ", trimBlanks(cutText(d.seller.toText(), 40)));
 
-  m.FECHARS2();
-  m.Rs2.open(
-      "select l.datavencimento,t.trdesc,l.lavalor from lancamento l inner join tiporecebimento t "
-      "on(t.trcod=l.fktrcod) where l.fksaida ='" +
-          sqlQuote(sacod) + "' order by l.datavencimento",
-      m.Cnn);
-  for (; !m.Rs2.eof(); m.Rs2.MoveNext())
-    lc.println(m.Rs2["DATAVENCIMENTO"], Tab{12}, cutText(m.Rs2["TRDESC"].trimmed(), 30), Tab{46},
-               money(m.Rs2["LAVALOR"], 11));
-  m.FECHARS2();
-  lc.println("VENDEDOR: ", trimBlanks(cutText(sale["funome"].toText(), 40)));
-
-  m.FECHARS2();
-  m.Rs2.open(itemsQuery("itemsaida_troca", sacod), m.Cnn);
-  if (!m.Rs2.eof()) {
+  if (!d.exchange.empty()) {
     lc.println(ruler());
     lc.println("ITENS TROCA");
-    // Still on the first row: running the query again would give the same rows.
     double exchangeSum = 0;
     double exchangeTotal = 0;
-    for (; !m.Rs2.eof(); m.Rs2.MoveNext()) exchangeTotal += printItem(lc, m.Rs2, exchangeSum);
-    m.FECHARS2();
+    for (const CupomItem& it : d.exchange) exchangeTotal += printItem(lc, it, exchangeSum);
     lc.println(ruler());
-    lc.println("ITENS", Tab{17}, quantity(Value::decimal(exchangeSum)), Tab{33},
-               "TROCA:", Tab{46}, money(exchangeTotal, 11));
+    lc.println("ITENS", Tab{17}, quantity(Value::decimal(exchangeSum)), Tab{33}, "TROCA:",
+               Tab{46}, money(exchangeTotal, 11));
   }
-  m.FECHARS2();
 
-  if (store.anyFooter()) {
+  if (anyLine(d.footer)) {
     lc.println(ruler());
-    for (const QString& line : store.footer)
+    for (const QString& line : d.footer)
       if (!line.isEmpty()) centred(lc, line);
   }
   for (int i = 0; i < 4; ++i) lc.endLine();
   lc << controlBytes({0x1D, 0x56, 0x42, 0x00});  // feed and partial cut
-  m.FECHARS();
   return lc.text();
 }
 
 void Cupom(modCnn& m, ui::Ui&) {
+  const std::optional<CupomSale> sale = readCupom(m);
+  if (!sale) return;
   // Composed whole first: a failure on the way leaves the printer untouched.
-  const std::optional<QString> receipt = composeCupom(m);
-  if (!receipt) return;
-  printStream(m, m.job.LOCALIMPRESSORA, *receipt,
-              m.job.SACOD.value_or(QString()));
+  const QString receipt = composeCupom(*sale);
+  printStream(m, m.job.LOCALIMPRESSORA, receipt, m.job.SACOD.value_or(QString()));
 }

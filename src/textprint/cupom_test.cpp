@@ -1,7 +1,5 @@
 #include "textprint/cupom.h"
 
-#include <QSqlQuery>
-
 #include "textdoc_testutil.h"
 
 namespace {
@@ -18,8 +16,6 @@ class CupomTest : public ::testing::Test {
     m.job.LOCALIMPRESSORA = scratchFile("cupom-" + sacod + ".prn");
     QFile::remove(m.job.LOCALIMPRESSORA);
     Cupom(m, ui);
-    EXPECT_EQ(m.Rs.State(), 0);
-    EXPECT_EQ(m.Rs2.State(), 0);
     return testsupport::readFile(m.job.LOCALIMPRESSORA);
   }
 
@@ -47,57 +43,64 @@ TEST_F(CupomTest, NoSaleOpensNothing) {
   EXPECT_NO_THROW(Cupom(m, ui));
   EXPECT_FALSE(QFile::exists(m.job.LOCALIMPRESSORA));
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_EQ(m.Rs.State(), 0);
   m.job.SACOD.reset();
-  EXPECT_FALSE(composeCupom(m).has_value());
+  EXPECT_FALSE(readCupom(m).has_value());
 }
 
-// Without a store row the sale header follows the command bytes on the same
-// line; no header ruler, no footer. The store is hidden inside a transaction
-// that the receipt shares and that is rolled back.
-TEST_F(CupomTest, NoStoreRowPutsTheSaleHeaderAfterTheCommand) {
-  QSqlDatabase db = m.Cnn.database();
-  ASSERT_TRUE(db.transaction());
-  QSqlQuery hide(db);
-  ASSERT_TRUE(hide.exec("update interveniente set fktipointerveniente=1 where incod=1"));
-  m.job.SACOD = QString("5");
-  const auto receipt = composeCupom(m);
-  db.rollback();
-  ASSERT_TRUE(receipt.has_value());
+// The composer alone, on sales made up here.
+CupomItem item(const QString& name, double qtd, double price, bool promotion = false) {
+  CupomItem it;
+  it.code = "789";
+  it.name = name;
+  it.quantity = Value::decimal(qtd);
+  it.unit = Value::text("UN");
+  it.unitPrice = Value::decimal(price);
+  it.promotion = promotion;
+  return it;
+}
+
+CupomSale sale() {
+  CupomSale d;
+  d.saleNumber = "5";
+  d.operatorName = Value::text("PEDRO.D");
+  d.date = "19/01/2024";
+  d.customerCode = Value::integer(14);
+  d.total = Value::decimal(30);
+  d.paid = Value::decimal(30);
+  d.discount = Value::null();
+  return d;
+}
+
+// Without store lines the sale header follows the command bytes on the same
+// line; no header ruler, no footer.
+TEST(CupomCompose, NoStoreLinesPutTheSaleHeaderAfterTheCommand) {
+  const QString receipt = composeCupom(sale());
   const QString esc = QString::fromLatin1("\x1B\x21\x01");
-  EXPECT_TRUE(receipt->startsWith(esc + "NRO. 5" + QString(5, ' ') + "OPER.PEDRO.D" +
-                                  QString(11, ' ') + "19/01/2024\r\nCLI. 14 "))
-      << receipt->left(80).toStdString();
-  EXPECT_EQ(receipt->count(QString(56, '_')), 3);  // items, totals and payments only
-  EXPECT_FALSE(receipt->contains("OBRIGADO"));
-  EXPECT_TRUE(receipt->endsWith("PEDRO D'ALMEIDA\r\n\r\n\r\n\r\n\r\n" +
-                                QString::fromLatin1("\x1D\x56\x42\x00", 4)));
+  EXPECT_TRUE(receipt.startsWith(esc + "NRO. 5" + QString(5, ' ') + "OPER.PEDRO.D" +
+                                 QString(11, ' ') + "19/01/2024\r\nCLI. 14 "))
+      << receipt.left(80).toStdString();
+  EXPECT_EQ(receipt.count(QString(56, '_')), 3);  // items, totals and payments only
+  EXPECT_TRUE(receipt.endsWith("VENDEDOR: \r\n\r\n\r\n\r\n\r\n" +
+                               QString::fromLatin1("\x1D\x56\x42\x00", 4)));
 }
 
 // A promotion mark before a long name: the line holds 57 columns, the rest
-// of the name follows on the next line.
-TEST_F(CupomTest, PromotionMarkBeforeALongName) {
-  QSqlDatabase db = m.Cnn.database();
-  ASSERT_TRUE(db.transaction());
-  QSqlQuery mark(db);
-  ASSERT_TRUE(mark.exec("update itemsaida set tppromocao='1' where itcod=4006"));
-  m.job.SACOD = QString("4");
-  const auto receipt = composeCupom(m);
-  db.rollback();
-  ASSERT_TRUE(receipt.has_value());
-  EXPECT_TRUE(receipt->contains(
-      "\r\n*AR-CONDICIONADO SPLIT 12000 BTUS INVERTER QUENTE/FRIO 22\r\n0V\r\n"));
+// of the name follows on the next line. The quantity sums units, not rows.
+TEST(CupomCompose, PromotionMarkAndQuantitySum) {
+  CupomSale d = sale();
+  d.items = {item(QString(56, 'A') + "0V", 2, 10, true), item("B", 1, 10)};
+  const QString receipt = composeCupom(d);
+  EXPECT_TRUE(receipt.contains("\r\n*" + QString(56, 'A') + "\r\n0V\r\n"));
+  EXPECT_TRUE(receipt.contains("ITENS" + QString(11, ' ') + "     3" + QString(10, ' ') +
+                               "SUB TOTAL:"));
+  EXPECT_FALSE(receipt.contains("DESCONTO(-)"));  // a null discount leaves the line out
 }
 
-TEST_F(CupomTest, ThirtyItemsCountQuantitiesNotRows) {
-  m.job.SACOD = QString("3");
-  const auto receipt = composeCupom(m);
-  ASSERT_TRUE(receipt.has_value());
-  // 30 lines of quantity 1 + (n mod 2): fifteen of 2 and fifteen of 1.
-  EXPECT_TRUE(receipt->contains("ITENS" + QString(11, ' ') + "    45" + QString(10, ' ') +
-                                "SUB TOTAL:"));
-  EXPECT_EQ(receipt->count("\r\n*"), 4);  // promotion marks on lines 7, 14, 21 and 28
-  EXPECT_FALSE(receipt->contains("DESCONTO(-)"));
+TEST(CupomCompose, NullQuantityStopsTheReceipt) {
+  CupomSale d = sale();
+  d.items = {item("A", 1, 10)};
+  d.items[0].quantity = Value::null();
+  expectRuntimeError([&] { composeCupom(d); }, "itqtd");
 }
 
 }  // namespace

@@ -7,8 +7,9 @@
 // The queries of one text document share one transaction: every transaction
 // of the embedded engine costs synchronous writes to the database file,
 // several times the work of a small query. One snapshot also gives the
-// document a consistent view of the rows it joins. The record sets are
-// closed before the transaction ends, on failure too.
+// document a consistent view of the rows it joins. A reader declares its
+// record sets after this object, so they close before the transaction ends,
+// on failure too; the shared ones are closed here as well.
 class DocumentTransaction {
  public:
   explicit DocumentTransaction(modCnn& m) : m_(m), db_(m.Cnn.database()) {

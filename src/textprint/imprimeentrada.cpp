@@ -44,117 +44,118 @@ class LinePosition {
   qint16 y_ = 0;
 };
 
-template <typename... Items>
-void printAt(Printer& p, int x, int y, const Items&... items) {
-  p.CurrentX(x);
-  p.CurrentY(y);
-  p.Print(items...);
-}
-
 // Amounts that the database left null count as 0, so one missing tax value
 // does not stop the whole receipt.
 double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); }
 
 }  // namespace
 
-void IMPRIMEENTRADA(modCnn& m, Printer& printer, const QDateTime& now) {
+StockEntry readEntrada(modCnn& m) {
   const QString job = m.job.path;
-  const QString encod = m.job.ENCOD ? sqlCode(m.job.ENCOD, "ENCOD") : QString();
+  StockEntry d;
+  d.code = m.job.ENCOD.value_or(QString());
+  d.date = LEINI("Geral", "ENDTENTRADA", job);
+  d.supplier = LEINI("Geral", "FKINCOD", job);
+  d.invoice = LEINI("Geral", "ENNF", job);
+  d.user = LEINI("Geral", "USUARIO", job);
+  Recordset rs;
+  rs.open(
+      "select e.enobs,i.itprnome,i.itfkprcod,i.itqtd,i.itvrunitario,i.itvrtotal,i.itvripi,"
+      "i.ITVRICMSST from itementrada i inner join entrada e on(e.encod=i.itfkencod) where "
+      "itfkencod='" + sqlCode(m.job.ENCOD, "ENCOD") + "'",
+      m.Cnn);
+  for (; !rs.eof(); rs.MoveNext()) {
+    d.remarks = rs["enobs"].trimmed();  // every row carries the entry's remarks
+    d.items.push_back({rs["ITFKPRCOD"], rs["ITPRNOME"].trimmed(), rs["ITQTD"],
+                       rs["ITVRUNITARIO"], rs["ITVRTOTAL"], rs["ITVRIPI"], rs["ITVRICMSST"]});
+  }
+  rs.open(
+      "select * from lancamento l inner join tiporecebimento t on(t.trcod=l.fktrcod) where "
+      "fkentrada='" + sqlCode(m.job.ENCOD, "ENCOD") + "' order by l.datavencimento",
+      m.Cnn);
+  for (; !rs.eof(); rs.MoveNext())
+    d.instalments.push_back({rs["TRDESC"].trimmed(), rs["LAVALOR"], rs["DATAVENCIMENTO"]});
+  return d;
+}
+
+void drawEntrada(const StockEntry& d, Printer& printer, const QDateTime& now) {
   LinePosition y(printer);
 
   if (printer.Orientation() == 2) printer.Orientation(1);
 
   printer.FontSize(16);
   printer.FontBold(true);
-  printAt(printer, 2700, 100, encod, "   RECIBO DE PAGAMENTO ", Value::date(now.date()),
+  printer.PrintAt(2700, 100, d.code, "   RECIBO DE PAGAMENTO ", Value::date(now.date()),
           Value::time(now.time()));
 
   printer.FontBold(true);
   printer.FontSize(8);
-  printAt(printer, 200, 500, "DATA: " + LEINI("Geral", "ENDTENTRADA", job));
-  printAt(printer, 200, 700, "FORNECEDOR: ", LEINI("Geral", "FKINCOD", job));
-  printAt(printer, 200, 900, "NOTA FISCAL: ", LEINI("Geral", "ENNF", job));
+  printer.PrintAt(200, 500, "DATA: " + d.date);
+  printer.PrintAt(200, 700, "FORNECEDOR: ", d.supplier);
+  printer.PrintAt(200, 900, "NOTA FISCAL: ", d.invoice);
 
   printer.FontBold(false);
-  printAt(printer, 200, 1500, "CÓD.INT.");
-  printAt(printer, 1200, 1500, "PRODUTO");
-  printAt(printer, 6700, 1500, "QTDE");
-  printAt(printer, 7700, 1500, "VR UNIT.");
-  printAt(printer, 8700, 1500, "VR.TOT");
-  printAt(printer, 9850, 1500, "IPI");
-  printAt(printer, 10700, 1500, "ICMS ST");
+  printer.PrintAt(200, 1500, "CÓD.INT.");
+  printer.PrintAt(1200, 1500, "PRODUTO");
+  printer.PrintAt(6700, 1500, "QTDE");
+  printer.PrintAt(7700, 1500, "VR UNIT.");
+  printer.PrintAt(8700, 1500, "VR.TOT");
+  printer.PrintAt(9850, 1500, "IPI");
+  printer.PrintAt(10700, 1500, "ICMS ST");
 
   printer.FontBold(false);
   y.set(1750);
   printer.FontSize(8);
   double total = 0;
-  QString remarks;
-  m.FECHARS2();
-  m.Rs2.open(
-      "select e.enobs,i.itprnome,i.itfkprcod,i.itqtd,i.itvrunitario,i.itvrtotal,i.itvripi,"
-      "i.ITVRICMSST from itementrada i inner join entrada e on(e.encod=i.itfkencod) where "
-      "itfkencod='" + sqlCode(m.job.ENCOD, "ENCOD") + "'",
-      m.Cnn);
-  while (!m.Rs2.eof()) {
-    const Recordset& rs = m.Rs2;
-    remarks = rs["enobs"].trimmed();
-    const QString name = rs["ITPRNOME"].trimmed();
-    const Value qtd = rs["ITQTD"];
-    const Value ipi = rs["ITVRIPI"];
-    const Value icms = rs["ITVRICMSST"];
-    printAt(printer, 200, y.y(), rs["ITFKPRCOD"]);
-    printAt(printer, 1200, y.y(), name.left(40));
-    printAt(printer, 6700, y.y(), qtd.trimmed());
-    printAt(printer, 7700, y.y(), money(rs["ITVRUNITARIO"]));
-    printAt(printer, 8700, y.y(), money(rs["ITVRTOTAL"]));
-    if (ipi.isPresent()) printAt(printer, 9700, y.y(), money(qtd.toDouble() * ipi.toDouble()));
-    if (icms.isPresent())
-      printAt(printer, 10700, y.y(), money(qtd.toDouble() * icms.toDouble()));
-    total += amount(rs["ITVRTOTAL"]) + amount(qtd) * amount(ipi) + amount(qtd) * amount(icms);
-    const QString rest = midText(name, 41, 60);
+  for (const StockEntryItem& it : d.items) {
+    const Value& qtd = it.quantity;
+    printer.PrintAt(200, y.y(), it.code);
+    printer.PrintAt(1200, y.y(), it.name.left(40));
+    printer.PrintAt(6700, y.y(), qtd.trimmed());
+    printer.PrintAt(7700, y.y(), money(it.unitPrice));
+    printer.PrintAt(8700, y.y(), money(it.total));
+    if (it.ipi.isPresent())
+      printer.PrintAt(9700, y.y(), money(qtd.toDouble() * it.ipi.toDouble()));
+    if (it.icms.isPresent())
+      printer.PrintAt(10700, y.y(), money(qtd.toDouble() * it.icms.toDouble()));
+    total += amount(it.total) + amount(qtd) * amount(it.ipi) + amount(qtd) * amount(it.icms);
+    const QString rest = midText(it.name, 41, 60);
     if (!rest.isEmpty()) {
       y.advance(200, 500);
-      printAt(printer, 1200, y.y(), rest);
+      printer.PrintAt(1200, y.y(), rest);
     }
     y.advance(200, 500);
-    m.Rs2.MoveNext();
   }
 
   y.add(200);
   printer.FontSize(8);
   printer.Font().Bold(true);
-  printAt(printer, 6200, y.y(), "TOTAL:");
-  printAt(printer, 7700, y.y(), money(total));
+  printer.PrintAt(6200, y.y(), "TOTAL:");
+  printer.PrintAt(7700, y.y(), money(total));
 
   y.advance(200, 500);
   y.add(300);
   y.advance(200, 500);
-  printAt(printer, 1000, y.y(), " ----  VENCIMENTOS ----");
-
-  m.FECHARS2();
-  m.Rs2.open(
-      "select * from lancamento l inner join tiporecebimento t on(t.trcod=l.fktrcod) where "
-      "fkentrada='" + sqlCode(m.job.ENCOD, "ENCOD") + "' order by l.datavencimento",
-      m.Cnn);
-  while (!m.Rs2.eof()) {
-    const Recordset& rs = m.Rs2;
+  printer.PrintAt(1000, y.y(), " ----  VENCIMENTOS ----");
+  for (const StockEntryInstalment& in : d.instalments) {
     y.advance(200, 500);
-    printAt(printer, 1000, y.y(), rs["TRDESC"].trimmed());
-    printAt(printer, 3000, y.y(), money(rs["LAVALOR"]));
-    printAt(printer, 4000, y.y(), rs["DATAVENCIMENTO"]);
-    m.Rs2.MoveNext();
+    printer.PrintAt(1000, y.y(), in.kind);
+    printer.PrintAt(3000, y.y(), money(in.amount));
+    printer.PrintAt(4000, y.y(), in.dueDate);
   }
-  m.FECHARS2();
 
   y.advance(300, 300);
-  printAt(printer, 1000, y.y(), "OBS: ", remarks);
+  printer.PrintAt(1000, y.y(), "OBS: ", d.remarks);
   y.advance(500, 500);
-  printAt(printer, 1000, y.y(), "USUÁRIO RESPONSÁVEL: ", LEINI("Geral", "USUARIO", job));
+  printer.PrintAt(1000, y.y(), "USUÁRIO RESPONSÁVEL: ", d.user);
   y.advance(500, 500);
-  printAt(printer, 1000, y.y(), QString(39, '_'));
+  printer.PrintAt(1000, y.y(), QString(39, '_'));
   y.advance(300, 300);
-  printAt(printer, 1000, y.y(), "ASS.FORNECEDOR: ", LEINI("Geral", "FKINCOD", job));
+  printer.PrintAt(1000, y.y(), "ASS.FORNECEDOR: ", d.supplier);
 
   printer.EndDoc();
-  m.FECHARS();
+}
+
+void IMPRIMEENTRADA(modCnn& m, Printer& printer, const QDateTime& now) {
+  drawEntrada(readEntrada(m), printer, now);
 }

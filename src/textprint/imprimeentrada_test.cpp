@@ -1,6 +1,7 @@
 #include "textprint/imprimeentrada.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -73,10 +74,12 @@ void expectLines(const draw::Document& doc, const std::vector<At>& lines) {
   for (const At& e : lines) {
     SCOPED_TRACE(testing::Message() << "page " << e.page << ", y " << e.y);
     const Line got = lineAt(doc, e.page, e.y);
-    if (e.whole) EXPECT_EQ(got, e.runs);
-    else
+    if (e.whole) {
+      EXPECT_EQ(got, e.runs);
+    } else {
       for (const auto& [x, text] : e.runs)
         EXPECT_EQ(got.count(x) ? got.at(x) : QString(), text) << "x " << x;
+    }
   }
 }
 
@@ -154,8 +157,6 @@ TEST_F(ImprimeEntrada, ReceiptOfAnEntry) {
     EXPECT_EQ(p.run.font, (draw::Font{.pointSize = p.y() == 100 ? 16.0 : 8.0,
                                       .bold = p.y() < 1500 || p.y() >= 3150}))
         << p.run.text.toStdString();
-  EXPECT_EQ(m.Rs.State(), 0);
-  EXPECT_EQ(m.Rs2.State(), 0);
 }
 
 // No item row: a zero total and empty remarks. Entry 2 has one instalment;
@@ -243,8 +244,12 @@ TEST_F(ImprimeEntrada, ClosingLinesPastTheFootStartPage2) {
     const draw::Document doc = print(c.encod);
     ASSERT_EQ(doc.pages.size(), 2u);
     expectLines(doc, c.lines);
-    if (c.page2Runs) EXPECT_EQ(doc.pages[1].items.size(), c.page2Runs);
-    if (c.encod == 4) EXPECT_EQ(itemCodes(doc).back().y(), 14150);
+    if (c.page2Runs) {
+      EXPECT_EQ(doc.pages[1].items.size(), c.page2Runs);
+    }
+    if (c.encod == 4) {
+      EXPECT_EQ(itemCodes(doc).back().y(), 14150);
+    }
   }
 }
 
@@ -261,27 +266,31 @@ TEST_F(ImprimeEntrada, JobValuesAreReadWhenPrinted) {
     find(doc, text);
 }
 
-// The print dialog: cancelled, it prints nothing; three copies are three
-// jobs of one copy each, one after the other in a PDF. With --pdf: no
-// dialog, one copy.
-TEST_F(ImprimeEntrada, PrintDialogAndCopies) {
+// Cancelling the print dialog prints nothing.
+TEST_F(ImprimeEntrada, CancelledDialogPrintsNothing) {
   job(3);
   ui::ScriptedUi ui;
+  ui.printCopies = 0;
+  QPrinter printer;
+  int delivered = 0;
+  textdoc::expectRuntimeError(
+      [&] { printEntradaEstoque(m, ui, printer, [&](const draw::Document&) { ++delivered; }); },
+      "cancelamento");
+  EXPECT_EQ(ui.printDialogs, 1);
+  EXPECT_EQ(delivered, 0);
+}
+
+// Three copies are three jobs of one copy each, the same document each time
+// but for the clock in the title.
+TEST_F(ImprimeEntrada, CopiesAreJobsOfTheirOwn) {
+  job(3);
+  ui::ScriptedUi ui;
+  ui.printCopies = 3;
   QPrinter printer;
   std::vector<draw::Document> docs;
-  const auto deliver = [&](const draw::Document& d) { docs.push_back(d); };
-  ui.printCopies = 0;
-  textdoc::expectRuntimeError([&] { printEntradaEstoque(m, ui, printer, deliver); },
-                              "cancelamento");
-  EXPECT_EQ(ui.printDialogs, 1);
-  EXPECT_TRUE(docs.empty());
-
-  ui.printCopies = 3;
-  printEntradaEstoque(m, ui, printer, deliver);
-  EXPECT_EQ(ui.printDialogs, 2);
+  printEntradaEstoque(m, ui, printer, [&](const draw::Document& d) { docs.push_back(d); });
   EXPECT_EQ(printer.copyCount(), 1);
   ASSERT_EQ(docs.size(), 3u);
-  // The same document each time, but for the clock in the title.
   const auto body = [](const draw::Document& d) {
     QStringList out;
     for (const Placed& p : runs(d))
@@ -293,18 +302,16 @@ TEST_F(ImprimeEntrada, PrintDialogAndCopies) {
     EXPECT_EQ(d.pages.size(), 2u);
     EXPECT_EQ(body(d), body(docs[0]));
   }
-  EXPECT_GT(body(docs[0]).size(), 300);
-  const QString pdf = scratchFile("tres-copias.pdf");
-  draw::renderToPdf(docs, pdf);
-  EXPECT_EQ(testsupport::pdfPageCount(pdf), 6);
-  std::vector<int> titlePages;
-  for (const auto& w : testsupport::pdfWords(pdf))
-    if (w.text == "RECIBO") titlePages.push_back(w.page);
-  EXPECT_EQ(titlePages, (std::vector<int>{1, 3, 5}));
+}
 
+// With --pdf: no dialog, one copy.
+TEST_F(ImprimeEntrada, PdfOptionSkipsTheDialog) {
+  job(3);
+  ui::ScriptedUi ui;
+  ui.printCopies = 3;
   m.options.pdfPath = scratchFile("uma-copia.pdf");
   printEntradaEstoque(m, ui);
-  EXPECT_EQ(ui.printDialogs, 2);
+  EXPECT_EQ(ui.printDialogs, 0);
   EXPECT_EQ(testsupport::pdfPageCount(m.options.pdfPath), 2);  // one copy of two pages
 }
 
@@ -320,52 +327,35 @@ testsupport::RunResult runReceipt(const QString& job, const QString& pdf,
   return testsupport::runExecutable(args, 60000, e);
 }
 
-// Every word of every run of the display list (drawn here from the same job
-// file, whose positions the tests above pin) is where pdftotext finds it in
-// the executable's PDF, within one twip, in a box as tall as its font's
-// line. The title's date and time are the run's own: only their form counts.
-TEST(ImprimeEntradaPdf, ExecutablePutsEveryWordWhereTheDisplayListDoes) {
-  constexpr double kTolerance = 1;  // twips; the PDF keeps far finer positions
-  static const QRegularExpression word("[^ ]+");
-  static const QRegularExpression clock("^(\\d\\d/\\d\\d/\\d{4}|\\d\\d:\\d\\d:\\d\\d)$");
-  for (const auto& [encod, pages, minRuns] : {std::tuple{1, 1, 40}, {3, 2, 300}}) {
+// A thin end-to-end layer (where the painter puts each run in a PDF is the
+// painter's own test): the executable writes the receipt of the job file,
+// a line of each kind where the display list has it, on the right page.
+TEST(ImprimeEntradaPdf, ExecutableWritesTheReceipt) {
+  for (const auto& [encod, pages] : {std::pair{1, 1}, {3, 2}}) {
     SCOPED_TRACE(encod);
-    const QString job = writeJob(QString("parimp-recibo%1.txt").arg(encod), encod);
     const QString pdf = scratchFile(QString("recibo%1.pdf").arg(encod));
     QFile::remove(pdf);
-    const auto r = runReceipt(job, pdf);
+    const auto r = runReceipt(writeJob(QString("parimp-recibo%1.txt").arg(encod), encod), pdf);
     ASSERT_TRUE(r.finished);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(testsupport::pdfPageCount(pdf), pages);
     const auto words = testsupport::pdfWords(pdf);
-
-    modCnn m;
-    textdoc::openDemo(m);
-    m.job = readJobParameters(job);
-    Printer printer;
-    IMPRIMEENTRADA(m, printer);
-    int checked = 0;
-    for (const Placed& p : runs(printer.takeDocuments().at(0))) {
-      for (auto it = word.globalMatch(p.run.text); it.hasNext();) {
-        const auto w = it.next();
-        const double x = p.x() + draw::textWidth(p.run.font, p.run.text.left(w.capturedStart()));
-        const testsupport::PdfWord* found = nullptr;
-        for (const auto& pw : words)
-          if (pw.page == p.page && std::abs(pw.xMin - x) <= kTolerance &&
-              std::abs(pw.yMin - p.y()) <= kTolerance)
-            found = &pw;
-        SCOPED_TRACE(testing::Message() << w.captured().toStdString() << " page " << p.page
-                                        << " at " << x << "," << p.y());
-        ASSERT_NE(found, nullptr);
-        if (p.page == 1 && p.y() == 100 && clock.match(w.captured()).hasMatch())
-          EXPECT_TRUE(clock.match(found->text).hasMatch()) << found->text.toStdString();
-        else
-          EXPECT_EQ(found->text, w.captured());
-        EXPECT_NEAR(found->yMax - found->yMin, draw::lineHeight(p.run.font), kTolerance);
-      }
-      ++checked;
-    }
-    EXPECT_GT(checked, minRuns);
+    const auto expectAt = [&](const QString& text, int page, double x, double y) {
+      const auto w = std::find_if(words.begin(), words.end(),
+                                  [&](const auto& pw) { return pw.text == text; });
+      ASSERT_NE(w, words.end()) << text.toStdString();
+      EXPECT_EQ(w->page, page) << text.toStdString();
+      EXPECT_NEAR(w->xMin, x, 1) << text.toStdString();
+      EXPECT_NEAR(w->yMin, y, 1) << text.toStdString();
+    };
+    const draw::Font title{.pointSize = 16, .bold = true};
+    expectAt("RECIBO", 1, 2700 + draw::textWidth(title, QString::number(encod) + "   "), 100);
+    expectAt("FORNECEDOR:", 1, 200, 700);
+    if (encod == 1) expectAt("TOTAL:", 1, 6200, 3150);
+    const auto last = std::find_if(words.begin(), words.end(),
+                                   [](const auto& pw) { return pw.text == "ASS.FORNECEDOR:"; });
+    ASSERT_NE(last, words.end());
+    EXPECT_EQ(last->page, pages);
   }
 }
 

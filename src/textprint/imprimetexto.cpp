@@ -12,43 +12,6 @@ const QString kTitle = QStringLiteral("tl_relatorios");
 const QString kEmptyCpf = QStringLiteral("___.___.___-__");
 const QString kEmptyCnpj = QStringLiteral("__.___.___/____-__");
 
-// What the first query keeps for the header.
-struct OrderSummary {
-  QString payment;        // FPDESC trimmed
-  QString purchaseOrder;  // SANF trimmed
-  QString state;          // INUF
-  QString delivery;       // ENTREGA
-};
-
-OrderSummary readSummary(modCnn& m, const QString& sacod) {
-  OrderSummary s;
-  m.FECHARS();
-  m.Rs.open(
-      "select s.sadesconto,f.fpdesc,s.sanf,u.funome,s.saobs,i.innome,i.inendereco,"
-      "i.inmunicipio,i.inuf,i.incnpj,i.incpf,i.inbairro,i.ininscricao,i.incep,i.infone,"
-      "i.datanascimento,i.entrega from saida s inner join interveniente i "
-      "on(i.incod=s.safkinterveniente) inner join formapagamento f on (s.safktppag=f.fpcod) "
-      "inner join funcionario u on (u.fucod=s.SAFKVENDEDOR) where s.sacod ='" +
-          sqlQuote(sacod) + "'",
-      m.Cnn);
-  if (!m.Rs.eof()) {
-    s.payment = m.Rs["FPDESC"].trimmed();
-    s.purchaseOrder = m.Rs["SANF"].trimmed();
-    s.state = m.Rs["INUF"].toText();
-    s.delivery = m.Rs["ENTREGA"].isPresent() ? m.Rs["ENTREGA"].toText() : QString();
-  }
-  m.FECHARS();
-  return s;
-}
-
-bool stateHasTaxRow(modCnn& m, const QString& state) {
-  m.FECHARS();
-  m.Rs.open("select icaliquota from icms where icuf ='" + sqlQuote(state) + "'", m.Cnn);
-  const bool found = !m.Rs.eof();
-  m.FECHARS();
-  return found;
-}
-
 // The trimmed text cut to n characters.
 QString fit(const Value& v, int n) { return cutText(v.trimmed(), n); }
 
@@ -61,41 +24,39 @@ QString column(double v, const QString& numericMask, int width) {
   return column(Value::decimal(v), numericMask, width);
 }
 
-QString documentNumber(const Recordset& rs) {
-  const QString cpf = rs["Incpf"].trimmed();
-  if (!cpf.isEmpty() && cpf != kEmptyCpf) return "CPF.:   " + rs["Incpf"].toText();
-  const QString cnpj = rs["INCNPJ"].trimmed();
-  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return "CNPJ:   " + rs["INCNPJ"].toText();
+QString documentNumber(const OrderText& d) {
+  const QString cpf = d.cpf.trimmed();
+  if (!cpf.isEmpty() && cpf != kEmptyCpf) return "CPF.:   " + d.cpf.toText();
+  const QString cnpj = d.cnpj.trimmed();
+  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return "CNPJ:   " + d.cnpj.toText();
   return {};
 }
 
-void printHeader(LineComposer& lc, const modCnn& m, const Recordset& rs,
-                 const OrderSummary& summary, const QString& document, const QTime& now) {
+void printHeader(LineComposer& lc, const OrderText& d, const QTime& now) {
+  const QString document = documentNumber(d);
   lc.println(controlBytes({0x1B, 0x0F}));  // condensed print
-  lc.println(Tab{0}, m.job.NOMEEMPRESA);
-  lc.println(Tab{0}, "no: " + rs["SACOD"].toText(), Tab{15}, fit(rs["TMDESC"], 15), Tab{30},
-             "COD.CLIENTE: " + rs["INCOD"].trimmed(), Tab{50}, "DATA: " + rs["DATASAIDA"].toText(),
-             Tab{70}, "ENTREGA: " + rs["DATAENTREGA"].toText(), Tab{100},
-             "VEND.:" + fit(rs["FUNOME"], 16), Tab{128}, Value::time(now));
+  lc.println(Tab{0}, d.company);
+  lc.println(Tab{0}, "no: " + d.number.toText(), Tab{15}, fit(d.movement, 15), Tab{30},
+             "COD.CLIENTE: " + d.customerCode.trimmed(), Tab{50}, "DATA: " + d.date.toText(),
+             Tab{70}, "ENTREGA: " + d.deliveryDate.toText(), Tab{100},
+             "VEND.:" + fit(d.seller, 16), Tab{128}, Value::time(now));
   lc.println(QString(135, '-'));
-  lc.println(Tab{0}, "FANT: " + fit(rs["INAPELIDO"], 50));
-  lc.println(Tab{0}, "NOME: " + fit(rs["INNOME"], 50), Tab{50}, summary.delivery, Tab{70},
-             "CONTATO: " + fit(rs["Incontato"], 20), Tab{100},
-             "TELEFONE: " + fit(rs["INFONE"], 13));
-  lc.println(Tab{0}, "END.:" + fit(rs["Inenendereco"], 50), ",", rs["INENNUMERO"],
-             rs["INENCOMPLEMENTO"], Tab{70}, "BAIRRO: " + fit(rs["Inenbairro"], 29), Tab{100},
-             "CEL./FAX: " + fit(rs["INFAX"], 13));
-  if (rs["DATANASCIMENTO"].isPresent())
-    lc.println(Tab{0}, "DTN.:" + fit(rs["DATANASCIMENTO"], 20), Tab{70}, document, Tab{100},
-               "CIDADE:   " + fit(rs["INENMUNICIPIO"], 27) + "-" + rs["INENUF"].trimmed());
+  lc.println(Tab{0}, "FANT: " + fit(d.tradeName, 50));
+  lc.println(Tab{0}, "NOME: " + fit(d.name, 50), Tab{50}, d.delivery, Tab{70},
+             "CONTATO: " + fit(d.contact, 20), Tab{100}, "TELEFONE: " + fit(d.phone, 13));
+  lc.println(Tab{0}, "END.:" + fit(d.address, 50), ",", d.addressNumber, d.complement, Tab{70},
+             "BAIRRO: " + fit(d.district, 29), Tab{100}, "CEL./FAX: " + fit(d.fax, 13));
+  if (d.birthDate.isPresent())
+    lc.println(Tab{0}, "DTN.:" + fit(d.birthDate, 20), Tab{70}, document, Tab{100},
+               "CIDADE:   " + fit(d.city, 27) + "-" + d.state.trimmed());
   else
     lc.println(Tab{0}, "DTN.: NAO INF.", Tab{70}, document, Tab{100},
-               "CIDADE:   " + fit(rs["INENMUNICIPIO"], 27));
-  lc.println(Tab{0}, "REF.:" + fit(rs["Inenreferencia"], 55), Tab{70},
-             "IE:     " + fit(rs["Ininscricao"], 15), Tab{100},
-             "CEP.:     " + rs["INENCEP"].toText());
-  lc.println(Tab{0}, "FORMA DE PAGAMENTO: ", summary.payment, Tab{70}, "ORDEM DE COMPRA: ",
-             summary.purchaseOrder);
+               "CIDADE:   " + fit(d.city, 27));
+  lc.println(Tab{0}, "REF.:" + fit(d.reference, 55), Tab{70},
+             "IE:     " + fit(d.stateRegistration, 15), Tab{100},
+             "CEP.:     " + d.postalCode.toText());
+  lc.println(Tab{0}, "FORMA DE PAGAMENTO: ", d.payment, Tab{70}, "ORDEM DE COMPRA: ",
+             d.purchaseOrder);
 }
 
 struct Totals {
@@ -103,34 +64,24 @@ struct Totals {
   double weight = 0;
 };
 
-void printItems(LineComposer& lc, modCnn& m, const QString& sacod, Totals& totals) {
+void printItems(LineComposer& lc, const std::vector<OrderTextItem>& items, Totals& totals) {
   lc.println("-----------|" + QString(110, '-') + "*" + QString(13, '-'));
   lc.println(Tab{0}, "COD.", Tab{12}, "| PRODUTO/EMBALAGEM", Tab{80}, "|    QTDE", Tab{90}, "  UN",
              Tab{96}, "|  P.UNIT", Tab{112}, "| IPI", Tab{125}, "P.TOTAL");
   lc.println("-----------*" + QString(110, '-') + "*" + QString(13, '-'));
-
-  m.FECHARS();
-  m.Rs.open(
-      "select * from itemsaida inner join produto on produto.prcod=itemsaida.itfkprcod where "
-      "itemsaida.itfksacod ='" +
-          sqlQuote(sacod) + "'",
-      m.Cnn);
-  for (const Recordset& rs = m.Rs; !m.Rs.eof(); m.Rs.MoveNext()) {
-    const Value ipiRate = rs["ITVRIPI"];
-    if (!ipiRate.isNull() && !ipiRate.isEmpty())
-      totals.ipi += arithmeticOperand(rs["ITVRTOTAL"], "itvrtotal") *
-                    arithmeticOperand(ipiRate, "itvripi") * 0.01;
+  for (const OrderTextItem& it : items) {
+    if (!it.ipiRate.isNull() && !it.ipiRate.isEmpty())
+      totals.ipi += arithmeticOperand(it.total, "itvrtotal") *
+                    arithmeticOperand(it.ipiRate, "itvripi") * 0.01;
     // A null weight compares as not different from 0: no weight.
-    const Value grossWeight = rs["PRBRU"];
     double weight = 0;
-    if (grossWeight.isPresent() && grossWeight.toDouble() != 0)
-      weight = arithmeticOperand(grossWeight, "prbru") * arithmeticOperand(rs["ITQTD"], "itqtd");
+    if (it.grossWeight.isPresent() && it.grossWeight.toDouble() != 0)
+      weight = arithmeticOperand(it.grossWeight, "prbru") * arithmeticOperand(it.quantity, "itqtd");
 
-    lc.println(Tab{0}, rs["PRBARRA"].trimmed(), Tab{12}, "| " + fit(rs["ITPRNOME"], 51), Tab{80},
-               "|" + placeRight(formatMask(rs["ITQTD"], "##0.000"), 9), Tab{90},
-               "  " + fit(rs["ITUNIDADE"], 2), Tab{96},
-               "|" + column(rs["ITVRUNITARIO"], "#####0.00", 9), Tab{112}, "|", ipiRate, "%",
-               Tab{125}, column(rs["ITVRTOTAL"], "#####0.00", 9));
+    lc.println(Tab{0}, it.barcode.trimmed(), Tab{12}, "| " + fit(it.name, 51), Tab{80},
+               "|" + placeRight(formatMask(it.quantity, "##0.000"), 9), Tab{90},
+               "  " + fit(it.unit, 2), Tab{96}, "|" + column(it.unitPrice, "#####0.00", 9),
+               Tab{112}, "|", it.ipiRate, "%", Tab{125}, column(it.total, "#####0.00", 9));
     totals.weight += weight;
   }
 }
@@ -159,53 +110,107 @@ void printRemarks(LineComposer& lc, const Value& remarks) {
 
 }  // namespace
 
-std::optional<QString> composeImprimeTexto(modCnn& m, ui::Ui& ui, const QTime& now) {
+std::optional<OrderText> readImprimeTexto(modCnn& m, ui::Ui& ui) {
   DocumentTransaction transaction(m);
   const QString sacod = sqlCode(m.job.SACOD, "SACOD");
-  const OrderSummary summary = readSummary(m, sacod);
-  if (!stateHasTaxRow(m, summary.state))
-    ui.message("O Cadastro do cliente não está informado a UF, atualize o cadastro.", kTitle,
-               ui::Icon::None);
-
-  m.FECHARS();
-  m.Rs.open(
-      "select c.cacomissaovenda,f.funome, s.saobs, s.sacod,g.gcdesc,t.tmdesc, i.*, "
-      "s.datasaida,s.dataentrega,s.sadesconto,s.savrtotal from saida s,tipomovimento t,"
-      "grupocompra g,interveniente i, funcionario f, cargo c where f.fkcargo=c.cacod and "
-      "f.fucod=s.safkvendedor and i.fkgcompra=g.gccod and s.safktpsaida=t.tmcod and "
-      "s.safkinterveniente=i.incod and s.sacod='" +
+  OrderText d;
+  d.company = m.job.NOMEEMPRESA;
+  QString customerState;
+  {
+    Recordset rs;
+    rs.open(
+        "select s.sadesconto,f.fpdesc,s.sanf,u.funome,s.saobs,i.innome,i.inendereco,"
+        "i.inmunicipio,i.inuf,i.incnpj,i.incpf,i.inbairro,i.ininscricao,i.incep,i.infone,"
+        "i.datanascimento,i.entrega from saida s inner join interveniente i "
+        "on(i.incod=s.safkinterveniente) inner join formapagamento f on (s.safktppag=f.fpcod) "
+        "inner join funcionario u on (u.fucod=s.SAFKVENDEDOR) where s.sacod ='" +
+            sqlQuote(sacod) + "'",
+        m.Cnn);
+    if (!rs.eof()) {
+      d.payment = rs["FPDESC"].trimmed();
+      d.purchaseOrder = rs["SANF"].trimmed();
+      customerState = rs["INUF"].toText();
+      d.delivery = rs["ENTREGA"].isPresent() ? rs["ENTREGA"].toText() : QString();
+    }
+  }
+  {
+    Recordset tax;
+    tax.open("select icaliquota from icms where icuf ='" + sqlQuote(customerState) + "'", m.Cnn);
+    if (tax.eof())
+      ui.message("O Cadastro do cliente não está informado a UF, atualize o cadastro.", kTitle,
+                 ui::Icon::None);
+  }
+  {
+    Recordset rs;
+    rs.open(
+        "select c.cacomissaovenda,f.funome, s.saobs, s.sacod,g.gcdesc,t.tmdesc, i.*, "
+        "s.datasaida,s.dataentrega,s.sadesconto,s.savrtotal from saida s,tipomovimento t,"
+        "grupocompra g,interveniente i, funcionario f, cargo c where f.fkcargo=c.cacod and "
+        "f.fucod=s.safkvendedor and i.fkgcompra=g.gccod and s.safktpsaida=t.tmcod and "
+        "s.safkinterveniente=i.incod and s.sacod='" +
+            sqlQuote(sacod) + "'",
+        m.Cnn);
+    if (rs.eof()) {
+      ui.message("Cadastro do funcionário ou do cliente incompleto, verifique e tente novamente.",
+                 kTitle, ui::Icon::Information);
+      return std::nullopt;
+    }
+    d.number = rs["SACOD"];
+    d.movement = rs["TMDESC"];
+    d.customerCode = rs["INCOD"];
+    d.date = rs["DATASAIDA"];
+    d.deliveryDate = rs["DATAENTREGA"];
+    d.seller = rs["FUNOME"];
+    d.tradeName = rs["INAPELIDO"];
+    d.name = rs["INNOME"];
+    d.contact = rs["Incontato"];
+    d.phone = rs["INFONE"];
+    d.address = rs["Inenendereco"];
+    d.addressNumber = rs["INENNUMERO"];
+    d.complement = rs["INENCOMPLEMENTO"];
+    d.district = rs["Inenbairro"];
+    d.fax = rs["INFAX"];
+    d.birthDate = rs["DATANASCIMENTO"];
+    d.city = rs["INENMUNICIPIO"];
+    d.state = rs["INENUF"];
+    d.reference = rs["Inenreferencia"];
+    d.stateRegistration = rs["Ininscricao"];
+    d.postalCode = rs["INENCEP"];
+    d.cpf = rs["Incpf"];
+    d.cnpj = rs["INCNPJ"];
+    d.remarks = rs["SAOBS"];
+    d.total = rs["SAVRTOTAL"];
+    d.discountRate = rs["SADESCONTO"];
+  }
+  Recordset rs;
+  rs.open(
+      "select * from itemsaida inner join produto on produto.prcod=itemsaida.itfkprcod where "
+      "itemsaida.itfksacod ='" +
           sqlQuote(sacod) + "'",
       m.Cnn);
-  if (m.Rs.eof()) {
-    ui.message("Cadastro do funcionário ou do cliente incompleto, verifique e tente novamente.",
-               kTitle, ui::Icon::Information);
-    m.FECHARS();
-    return std::nullopt;
-  }
-  const Value remarks = m.Rs["SAOBS"];
-  const Value orderTotal = m.Rs["SAVRTOTAL"];
-  const Value discountRate = m.Rs["SADESCONTO"];
+  for (; !rs.eof(); rs.MoveNext())
+    d.items.push_back({rs["PRBARRA"], rs["ITPRNOME"], rs["ITQTD"], rs["ITUNIDADE"],
+                       rs["ITVRUNITARIO"], rs["ITVRIPI"], rs["ITVRTOTAL"], rs["PRBRU"]});
+  return d;
+}
 
+QString composeImprimeTexto(const OrderText& d, const QTime& now) {
   LineComposer lc;
-  printHeader(lc, m, m.Rs, summary, documentNumber(m.Rs), now);
-  m.FECHARS();
-
+  printHeader(lc, d, now);
   Totals totals;
-  printItems(lc, m, sacod, totals);
-
-  const double total = arithmeticOperand(orderTotal, "savrtotal");
-  const double discount = total * arithmeticOperand(discountRate, "sadesconto") / 100;
+  printItems(lc, d.items, totals);
+  const double total = arithmeticOperand(d.total, "savrtotal");
+  const double discount = total * arithmeticOperand(d.discountRate, "sadesconto") / 100;
   const double finalTotal = totals.ipi + (total - discount);
   printTotals(lc, totals, discount, finalTotal);
-  printRemarks(lc, remarks);
-  m.FECHARS();
+  printRemarks(lc, d.remarks);
   return lc.text();
 }
 
 void IMPRIMETEXTO(modCnn& m, ui::Ui& ui) {
+  const std::optional<OrderText> order = readImprimeTexto(m, ui);
+  if (!order) return;
   // Composed whole first: a failure on the way leaves the printer untouched.
-  const std::optional<QString> document = composeImprimeTexto(m, ui, QTime::currentTime());
-  if (!document) return;
-  printStream(m, m.job.LOCALIMPRESSORA, *document,
-              m.job.SACOD.value_or(QString()));
+  const QString document = composeImprimeTexto(*order, QTime::currentTime());
+  printStream(m, m.job.LOCALIMPRESSORA, document, m.job.SACOD.value_or(QString()));
 }

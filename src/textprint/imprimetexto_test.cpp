@@ -1,7 +1,5 @@
 #include "textprint/imprimetexto.h"
 
-#include <QSqlQuery>
-
 #include "textdoc_testutil.h"
 
 namespace {
@@ -22,9 +20,8 @@ class ImprimeTextoTest : public ::testing::Test {
 
   QByteArray compose(const QString& sacod) {
     m.job.SACOD = sacod;
-    const auto text = composeImprimeTexto(m, ui, fixedTime());
-    EXPECT_EQ(m.Rs.State(), 0);
-    return text ? cp1252::encode(*text) : QByteArray();
+    const auto order = readImprimeTexto(m, ui);
+    return order ? cp1252::encode(composeImprimeTexto(*order, fixedTime())) : QByteArray();
   }
 
   modCnn m;
@@ -47,20 +44,30 @@ TEST_F(ImprimeTextoTest, GoldenOrderTexts) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
-// A customer with both a CPF and a CNPJ: only the CPF is printed. The CNPJ
-// is filled inside a transaction the document shares and that is rolled back.
-TEST_F(ImprimeTextoTest, CpfWinsOverCnpj) {
-  QSqlDatabase db = m.Cnn.database();
-  ASSERT_TRUE(db.transaction());
-  QSqlQuery fill(db);
-  ASSERT_TRUE(fill.exec("update interveniente set incnpj='34.567.890/0001-12' where incod=10"));
-  ASSERT_EQ(fill.numRowsAffected(), 1);
-  const QByteArray text = compose("1");
-  db.rollback();
-  const QList<QByteArray> lines = text.split('\n');
-  ASSERT_GT(lines.size(), 7);
-  EXPECT_EQ(lines[7].mid(69, 22), "CPF.:   123.456.789-09");
-  EXPECT_FALSE(text.contains("CNPJ"));
+// The customer's document: the CPF unless it is empty or the bare mask, then
+// the CNPJ on the same terms, else nothing.
+TEST(ImprimeTextoCompose, CpfElseCnpj) {
+  const QString cpf = "123.456.789-09", cnpj = "34.567.890/0001-12";
+  const struct {
+    QString cpf, cnpj, expected;
+  } cases[] = {{cpf, cnpj, "CPF.:   " + cpf},
+               {"___.___.___-__", cnpj, "CNPJ:   " + cnpj},
+               {"", cnpj, "CNPJ:   " + cnpj},
+               {"", "__.___.___/____-__", ""}};
+  for (const auto& c : cases) {
+    OrderText d;
+    d.cpf = Value::text(c.cpf);
+    d.cnpj = Value::text(c.cnpj);
+    const QStringList lines = composeImprimeTexto(d, fixedTime()).split("\r\n");
+    ASSERT_GT(lines.size(), 7);
+    EXPECT_EQ(lines[7].mid(69, 30).trimmed(), c.expected) << c.cpf.toStdString();
+  }
+}
+
+TEST(ImprimeTextoCompose, NullTotalStopsTheText) {
+  OrderText d;
+  d.total = Value::null();
+  expectRuntimeError([&] { composeImprimeTexto(d, fixedTime()); }, "savrtotal");
 }
 
 TEST_F(ImprimeTextoTest, RemarksOfMoreThan520CharactersStopAtFourLines) {
@@ -86,12 +93,11 @@ TEST_F(ImprimeTextoTest, IncompleteRecordPrintsNothing) {
   EXPECT_NO_THROW(IMPRIMETEXTO(m, ui));
   ASSERT_EQ(ui.shown.size(), 1u);
   expectMessage(ui, 0, kIncomplete, ui::Icon::Information);
-  EXPECT_EQ(m.Rs.State(), 0);
 }
 
 TEST_F(ImprimeTextoTest, NoSuchOrderShowsBothMessages) {
   m.job.SACOD.reset();  // joined as 0
-  EXPECT_FALSE(composeImprimeTexto(m, ui, fixedTime()).has_value());
+  EXPECT_FALSE(readImprimeTexto(m, ui).has_value());
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[0].text, kStateMessage);
   EXPECT_EQ(ui.shown[1].text, kIncomplete);

@@ -32,20 +32,18 @@ QString centredWord(const QString& word, int at) {
 }  // namespace
 
 OsTextFields VERIFICACAMPOS_OSTEXTO(modCnn& m) {
-  m.FECHARS();
-  m.Rs.open(
+  Recordset rs;
+  rs.open(
       "select f.funome, b.obdesc, t.tidesc, o.*, i.* from os o inner join funcionario f on "
       "(o.fktecnico=f.fucod) inner join objeto b on (b.obcod=o.fkobjeto) inner join tipoos t on "
       "(t.ticod=o.fktipo) inner join interveniente i on (i.incod=o.fkinterveniente) where "
       "o.oscod='" +
           sqlQuote(sqlCode(m.job.OSCOD, "OSCOD")) + "'",
       m.Cnn);
-  if (m.Rs.eof()) {
-    m.FECHARS();
+  if (rs.eof()) {
     throw RuntimeError("Ordem de serviço não encontrada: " + m.job.OSCOD.value_or(QString()) +
                        " (sem ordem com este código, ou sem técnico, objeto, tipo ou cliente).");
   }
-  const Recordset& rs = m.Rs;
   OsTextFields f;
   f.technician = field(rs, "FUNOME", "FUNOME", true, kNotInformed);
   f.orderType = field(rs, "TIDESC", "TIDESC", true);
@@ -64,7 +62,6 @@ OsTextFields VERIFICACAMPOS_OSTEXTO(modCnn& m) {
   const Value schedule = rs["OSAGENDA"];
   if (schedule.isPresent() && schedule.toText() != kEmptyDate)
     f.visitDate = schedule.toText() + " " + rs["OSPERIODO"].toText();
-  m.FECHARS();
   return f;
 }
 

@@ -50,33 +50,6 @@ TEST(BatchUi, MessagesTakeTheirDefaultButtonAndThePrintDialogOneCopy) {
   EXPECT_EQ(printer.copyCount(), 1);
 }
 
-TEST(ScriptedUi, RecordsMessagesAndAnswersFromItsQueue) {
-  ui::ScriptedUi ui;
-  ui.answers = {ui::Answer::No};
-  EXPECT_EQ(ui.message("A", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
-            ui::Answer::No);
-  EXPECT_EQ(ui.message("B", "T", ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::Yes),
-            ui::Answer::Yes);
-  EXPECT_EQ(ui.texts(), QStringList({"A", "B"}));
-  QPrinter printer;
-  ui.printCopies = 0;
-  EXPECT_FALSE(ui.printDialog(printer));
-  EXPECT_EQ(ui.printDialogs, 1);
-  // The scripted range and "print to file", and what the dialog was told.
-  ui.printCopies = 2;
-  ui.printFrom = 2;
-  ui.printTo = 3;
-  ui.printToFile = "/tmp/x.pdf";
-  EXPECT_TRUE(ui.printDialog(printer, {5, 1}));
-  EXPECT_EQ(ui.lastPages.count, 5);
-  EXPECT_EQ(ui.lastPages.current, 1);
-  EXPECT_EQ(printer.printRange(), QPrinter::PageRange);
-  EXPECT_EQ(printer.fromPage(), 2);
-  EXPECT_EQ(printer.toPage(), 3);
-  EXPECT_EQ(printer.copyCount(), 2);
-  EXPECT_EQ(printer.outputFileName(), "/tmp/x.pdf");
-}
-
 // --printer: no dialog, the copies asked for, and an unknown name refused.
 TEST(NamedPrinterUi, ReplacesTheDialogAndRefusesAnUnknownPrinter) {
   auto inner = std::make_unique<ui::ScriptedUi>();
