@@ -72,7 +72,8 @@ QString noDocumentMessage(const modCnn& m) {
 }
 
 void reportNoDocument(ui::Ui& ui, const QString& message) {
-  std::fputs(("tl_relatorios: " + message + "\n").toUtf8().constData(), stderr);
+  const QByteArray line = ui::stderrBytes("tl_relatorios: " + message + "\n");
+  std::fwrite(line.constData(), 1, line.size(), stderr);
   std::fflush(stderr);
   if (ui.windowsAllowed())
     ui.message(message, "tl_relatorios", ui::Icon::Exclamation, ui::Buttons::Ok, ui::Answer::Ok);

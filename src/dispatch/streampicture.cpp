@@ -1,5 +1,7 @@
 #include "dispatch/streampicture.h"
 
+#include <QScopeGuard>
+
 #include "core/cp1252.h"
 #include "core/errors.h"
 #include "drawing/painterbackend.h"
@@ -54,6 +56,7 @@ Outcome StreamPicture::finish(ui::Ui& ui) {
   window->onPrint = [m, jobs] {
     if (jobs.empty()) return;
     StreamSink* const sink = std::exchange(m->streamSink, nullptr);
+    const auto restoreSink = qScopeGuard([m, sink] { m->streamSink = sink; });
     // As the job sends them: the first replaces a printer file, later rows add to it.
     LabelPort port(jobs.front().destination, m->config.path, jobs.front().title, m);
     for (const Job& j : jobs) {
@@ -61,7 +64,6 @@ Outcome StreamPicture::finish(ui::Ui& ui) {
       port.write(j.stream);
       port.close();
     }
-    m->streamSink = sink;
     port.deliver();
   };
   window->show();
