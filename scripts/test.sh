@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-BUILD_TESTING=ON bash scripts/build.sh
+BUILD_TESTING=ON TL_WERROR=ON bash scripts/build.sh
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"
 cd ..
