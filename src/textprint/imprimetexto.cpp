@@ -1,5 +1,6 @@
 #include "textprint/imprimetexto.h"
 
+#include "core/documentid.h"
 #include "core/masks.h"
 #include "core/sqltext.h"
 #include "textprint/documenttransaction.h"
@@ -9,8 +10,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("tl_relatorios");
-const QString kEmptyCpf = QStringLiteral("___.___.___-__");
-const QString kEmptyCnpj = QStringLiteral("__.___.___/____-__");
 
 // What the first query keeps for the header.
 struct OrderSummary {
@@ -62,10 +61,12 @@ QString column(double v, const QString& numericMask, int width) {
 }
 
 QString documentNumber(const Recordset& rs) {
-  const QString cpf = rs["Incpf"].trimmed();
-  if (!cpf.isEmpty() && cpf != kEmptyCpf) return "CPF.:   " + rs["Incpf"].toText();
-  const QString cnpj = rs["INCNPJ"].trimmed();
-  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return "CNPJ:   " + rs["INCNPJ"].toText();
+  const Value cpf = rs["Incpf"], cnpj = rs["INCNPJ"];
+  switch (chooseTaxId(cpf, cnpj)) {
+    case TaxId::Cpf: return "CPF.:   " + cpf.toText();
+    case TaxId::Cnpj: return "CNPJ:   " + cnpj.toText();
+    case TaxId::None: break;
+  }
   return {};
 }
 
