@@ -272,21 +272,6 @@ TEST(ComissaoConsulta, NullsLeaveCellsEmptyAndCountAsZero) {
   EXPECT_EQ(t.sales().row(p21).mid(2), (QStringList{"", "21", "3,00", "", ""}));
 }
 
-// &LIMPAR empties the sales grid, its totals and the codes; the cancelled
-// sales and their total stay.
-TEST(ComissaoConsulta, LimparKeepsTheCancelledSales) {
-  Inquiry t;
-  t.q.consultar(march());
-  t.q.limpar();
-  EXPECT_EQ(t.sales().columnCount(), 0);
-  EXPECT_EQ(QStringList({t.q.totais().comissao, t.q.totais().vendas, t.q.totais().pedidos}),
-            QStringList({"", "", ""}));
-  EXPECT_EQ(t.cancelled().rowCount(), 3);
-  EXPECT_EQ(t.q.totais().cancelado, "38,25");
-  EXPECT_FALSE(t.q.codFunc().has_value());
-  EXPECT_EQ(t.q.codIndicacao(), 0);
-}
-
 // ---- the seller sales text sent to the database ------------------------------
 
 namespace {
