@@ -88,13 +88,12 @@ QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFi
          "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago,"
          "v.valoricmss from (select s.sacod as vsacod, sum(z.vicmsst) as valoricmss from saida s " +
          sellerSalesBody(dtInicial, dtFinal, codFunc) +
-         "group by s.sacod) v "
-         "inner join saida s on (s.sacod=v.vsacod) "
-         "inner join funcionario f on (s.safkvendedor=f.fucod) "
-         "inner join cargo c on (c.cacod=f.fkcargo) "
-         "inner join formapagamento w on (w.fpcod=s.safktppag) "
-         "inner join interveniente i on (i.incod=s.safkinterveniente) "
-         "order by s.sacod";
+         "group by s.sacod order by s.sacod) v "
+         "left join saida s on (s.sacod=v.vsacod) "
+         "left join funcionario f on (s.safkvendedor=f.fucod) "
+         "left join cargo c on (c.cacod=f.fkcargo) "
+         "left join formapagamento w on (w.fpcod=s.safktppag) "
+         "left join interveniente i on (i.incod=s.safkinterveniente)";
 }
 
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc) {

@@ -36,10 +36,13 @@ bool isPlainFactor(const QString& factor);
 QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc);
 // The seller sales query as it is sent to the database: the same rows in the
 // same order as sqlComissaoVendedor (kept for the statements), with the
-// ICMS-ST summed per sale in a derived table and the wide text columns
-// joined afterwards. Grouping on the sale alone is the same grouping, since
-// every joined table is reached through its primary key; the DISTINCT of
-// the built text removes nothing after that GROUP BY.
+// ICMS-ST summed per sale in a narrow derived table, already in sale order,
+// and the wide text columns joined afterwards, so that no wide row is ever
+// sorted. Grouping on the sale alone is the same grouping, since every
+// joined table is reached through its primary key; the DISTINCT of the built
+// text removes nothing after that GROUP BY. The outer joins keep the derived
+// table's order (the engine runs them as nested loops from the left) and
+// add no null rows: the derived table kept only sales that have them all.
 QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
                                    qint64 codFunc);
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);
