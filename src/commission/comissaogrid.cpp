@@ -1,6 +1,8 @@
 #include "commission/comissaogrid.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QPainter>
 #include <QTableView>
 #include <cmath>
 
@@ -42,33 +44,35 @@ void CommissionGridModel::clear() {
   beginResetModel();
   headers_.clear();
   widths_.clear();
-  cells_.clear();
-  cells_.shrink_to_fit();
+  std::deque<QString>().swap(cells_);
   rows_ = 0;
   endResetModel();
 }
 
 void CommissionGridModel::beginFill(const QStringList& headers, const QVector<int>& widthsTwips) {
-  if (!filling_) beginResetModel();
+  if (!filling_) {
+    emit fillStarted();
+    beginResetModel();
+  }
   filling_ = true;
   headers_ = headers;
   widths_ = widthsTwips;
-  cells_.clear();
+  std::deque<QString>().swap(cells_);
   rows_ = 0;
 }
 
-void CommissionGridModel::appendRow(std::vector<QString>&& cells) {
-  const size_t n = size_t(headers_.size());
-  cells.resize(n);
+void CommissionGridModel::appendRow(std::vector<QString>& cells) {
+  cells.resize(size_t(headers_.size()));
   for (auto& c : cells) cells_.push_back(std::move(c));
+  cells.clear();
   ++rows_;
 }
 
 void CommissionGridModel::endFill() {
   if (!filling_) return;
   filling_ = false;
-  cells_.shrink_to_fit();
   endResetModel();
+  emit fillEnded();
 }
 
 const QString& CommissionGridModel::cell(int row, int column) const {
@@ -97,6 +101,67 @@ void applyColumnWidths(QTableView* view, const CommissionGridModel& model) {
   const auto& widths = model.widthsTwips();
   for (int c = 0; c < widths.size(); ++c)
     view->setColumnWidth(c, twipsToPixelsX(view, widths[c]));
+}
+
+QFont captionFont(const QFont& headerFont, const QString& caption, int sectionWidth) {
+  QFont f = headerFont;
+  const int room = sectionWidth - 2 * kCellPadding;
+  const int need = QFontMetrics(f).horizontalAdvance(caption);
+  // Narrowed in steps of one percent until it fits (a stretched font is not
+  // exactly proportional to its stretch).
+  for (int stretch = 99; need > room && stretch >= 50; --stretch) {
+    f.setStretch(stretch);
+    if (QFontMetrics(f).horizontalAdvance(caption) <= room) break;
+  }
+  return f;
+}
+
+namespace {
+
+// A horizontal header that draws each caption in its captionFont().
+class CaptionHeader : public QHeaderView {
+ public:
+  explicit CaptionHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+    const QString caption = model() ? model()->headerData(logicalIndex, orientation()).toString()
+                                    : QString();
+    painter->setFont(captionFont(font(), caption, rect.width()));
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+  }
+};
+
+}  // namespace
+
+void setUpGrid(QTableView* view, CommissionGridModel* model) {
+  view->setHorizontalHeader(new CaptionHeader(view));
+  view->setModel(model);
+  view->verticalHeader()->hide();
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setWordWrap(false);
+  view->setSortingEnabled(false);
+  QHeaderView* header = view->horizontalHeader();
+  header->setHighlightSections(false);
+  header->setSortIndicatorShown(false);
+  header->setMinimumSectionSize(0);
+  header->setTextElideMode(Qt::ElideNone);
+  view->verticalHeader()->setDefaultSectionSize(twipsToPixelsY(view, 240));
+  const QString colour = activeBorderColour().name();
+  view->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; } "
+                                     "QTableView::item { padding: 0px %2px; border: 0px; } "
+                                     "QHeaderView::section { background-color: %1; "
+                                     "padding: 0px %2px; border: 0px; "
+                                     "border-right: 1px solid %3; }")
+                          .arg(colour)
+                          .arg(kCellPadding)
+                          .arg(QColor(160, 160, 160).name()));
+  QObject::connect(model, &CommissionGridModel::fillStarted, view,
+                   [view] { view->setVisible(false); });
+  QObject::connect(model, &CommissionGridModel::fillEnded, view, [view, model] {
+    applyColumnWidths(view, *model);
+    view->setVisible(true);
+  });
 }
 
 }  // namespace comissao

@@ -1,8 +1,10 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFont>
 #include <QStringList>
 #include <QVector>
+#include <deque>
 #include <vector>
 
 class QTableView;
@@ -27,8 +29,8 @@ class CommissionGridModel : public QAbstractTableModel {
   // Filling: begin with the layout, append rows, end. Views are told once,
   // at the end, so a large result is not laid out row by row.
   void beginFill(const QStringList& headers, const QVector<int>& widthsTwips);
-  // cells must hold columnCount() texts.
-  void appendRow(std::vector<QString>&& cells);
+  // Takes the row's texts (missing ones are empty) and leaves cells empty.
+  void appendRow(std::vector<QString>& cells);
   void endFill();
 
   const QString& cell(int row, int column) const;
@@ -36,10 +38,16 @@ class CommissionGridModel : public QAbstractTableModel {
   const QStringList& headers() const { return headers_; }
   const QVector<int>& widthsTwips() const { return widths_; }
 
+ signals:
+  // Around a fill: a view hides while the rows come and takes the new
+  // column widths at the end.
+  void fillStarted();
+  void fillEnded();
+
  private:
   QStringList headers_;
   QVector<int> widths_;
-  std::vector<QString> cells_;  // row-major
+  std::deque<QString> cells_;  // row-major; grows without moving what it holds
   int rows_ = 0;
   bool filling_ = false;
 };
@@ -56,5 +64,20 @@ int twipsToPixelsY(const QWidget* w, int twips);
 
 // Sets the view's column widths from the model's widths in twips.
 void applyColumnWidths(QTableView* view, const CommissionGridModel& model);
+
+// Padding of a grid cell and of a header caption, in pixels on each side:
+// the compact padding of the grid the window was drawn for, so that every
+// caption shows whole in its column.
+constexpr int kCellPadding = 1;
+
+// The font a caption is drawn in: the header's own, narrowed just enough
+// when the caption with its padding is wider than its column ("% Comiss" in
+// 600 twips), so that it shows whole.
+QFont captionFont(const QFont& headerFont, const QString& caption, int sectionWidth);
+
+// Makes the view a commission grid of the model: compact cells and
+// captions without a sort indicator, the active-border colour for lines and
+// header, hidden while the model fills, column widths from the model.
+void setUpGrid(QTableView* view, CommissionGridModel* model);
 
 }  // namespace comissao

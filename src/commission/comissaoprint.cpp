@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "commission/frmconscomissaogeral.h"
+#include "core/documentid.h"
 #include "core/errors.h"
 #include "core/masks.h"
 #include "drawing/painterbackend.h"
@@ -42,7 +43,6 @@ Family family(Statement s) {
 }
 
 constexpr int kPageEnd = 15000;
-const QString kEmptyCpf = QStringLiteral("___.___.___-__");
 
 // Amount rendering: numeric mask, right-aligned in 9 characters, prefix.
 QString amount(const QString& prefix, double v, bool grouped) {
@@ -63,20 +63,18 @@ QString client(const Recordset& rs) {
   return (shortName.isEmpty() ? rs["innome"].trimmed() : shortName).left(20);
 }
 
+// The CPF as it stands; without one, the CNPJ as it stands, even when it is
+// empty or its empty mask.
 QString taxNumber(const Recordset& rs) {
-  const Value cpf = rs["incpf"];
-  // A fixed-width column pads the empty mask with blanks: still no CPF.
-  const QString text = cpf.trimmed().isEmpty() || cpf.trimmed() == kEmptyCpf
-                           ? rs["incnpj"].toText()
-                           : cpf.toText();
-  return text.left(20);
+  const Value cpf = rs["incpf"], cnpj = rs["incnpj"];
+  return (chooseTaxId(cpf, cnpj) == TaxId::Cpf ? cpf : cnpj).toText().left(20);
 }
 
 // A date column in the short date form; a timestamp's time of day is not
 // part of the statement.
 QString shortDate(const Value& v) {
   if (v.kind() == Value::Kind::Date || v.kind() == Value::Kind::DateTime)
-    return QLocale().toString(v.dateTimeValue().date(), QLocale::ShortFormat);
+    return QLocale().toString(v.dateValue(), QLocale::ShortFormat);
   return v.toText();
 }
 
@@ -213,30 +211,18 @@ struct PrintRequest {
 
 }  // namespace
 
-comissao::StatementInputs FrmConsComissaoGERAL::statementInputs(bool reversal) const {
-  comissao::StatementInputs in;
-  in.sql = reversal ? SQLESTORNO : SQLCOMISSAO;
-  in.periodFrom = (reversal ? CAINICIAL : COINICIAL)->displayText();
-  in.periodTo = (reversal ? CAFINAL : COFINAL)->displayText();
-  in.indicacao = ININDICACAO->currentText();
-  in.percentText = COMISS_INDICACAO->text();
-  return in;
-}
-
-void FrmConsComissaoGERAL::statement(comissao::Statement which, bool reversal) {
+void FrmConsComissaoGERAL::statement(comissao::Statement which) {
   if (!printer_) throw RuntimeError("Nenhuma impressão em andamento.");
-  comissao::drawStatement(which, m_, *printer_, statementInputs(reversal));
-}
-
-void FrmConsComissaoGERAL::IMPRIME() { statement(comissao::Statement::IMPRIME, false); }
-void FrmConsComissaoGERAL::IMPRIME_ESTORNO() { statement(comissao::Statement::IMPRIME_ESTORNO, true); }
-void FrmConsComissaoGERAL::IMPRIME_REP() { statement(comissao::Statement::IMPRIME_REP, false); }
-void FrmConsComissaoGERAL::IMPRIME_ESTORNO_REP() {
-  statement(comissao::Statement::IMPRIME_ESTORNO_REP, true);
-}
-void FrmConsComissaoGERAL::IMPRIME_IND() { statement(comissao::Statement::IMPRIME_IND, false); }
-void FrmConsComissaoGERAL::IMPRIME_ESTORNO_IND() {
-  statement(comissao::Statement::IMPRIME_ESTORNO_IND, true);
+  const bool reversal = which == comissao::Statement::IMPRIME_ESTORNO ||
+                        which == comissao::Statement::IMPRIME_ESTORNO_REP ||
+                        which == comissao::Statement::IMPRIME_ESTORNO_IND;
+  comissao::StatementInputs in;
+  in.sql = reversal ? consulta_.sqlEstorno() : consulta_.sqlComissao();
+  in.periodFrom = (reversal ? c_.CAINICIAL : c_.COINICIAL)->displayText();
+  in.periodTo = (reversal ? c_.CAFINAL : c_.COFINAL)->displayText();
+  in.indicacao = c_.ININDICACAO->currentText();
+  in.percentText = c_.COMISS_INDICACAO->text();
+  comissao::drawStatement(which, m_, *printer_, in);
 }
 
 void FrmConsComissaoGERAL::Command3_Click() {
@@ -272,23 +258,16 @@ void FrmConsComissaoGERAL::Command3_Click() {
     }
   };
   try {
+    using S = comissao::Statement;
+    // The pair of the mode selected now, commission statement first.
+    const auto pair = c_.OPVENDEDOR->isChecked()        ? std::pair{S::IMPRIME, S::IMPRIME_ESTORNO}
+                      : c_.OPREPRESENTANTE->isChecked() ? std::pair{S::IMPRIME_REP, S::IMPRIME_ESTORNO_REP}
+                                                        : std::pair{S::IMPRIME_IND, S::IMPRIME_ESTORNO_IND};
     for (int copy = 0; copy < copies; ++copy) {
-      if (OPVENDEDOR->isChecked()) {
-        IMPRIME();
-        release();
-        IMPRIME_ESTORNO();
-        release();
-      } else if (OPREPRESENTANTE->isChecked()) {
-        IMPRIME_REP();
-        release();
-        IMPRIME_ESTORNO_REP();
-        release();
-      } else if (OPINDICACAO->isChecked()) {
-        IMPRIME_IND();
-        release();
-        IMPRIME_ESTORNO_IND();
-        release();
-      }
+      statement(pair.first);
+      release();
+      statement(pair.second);
+      release();
     }
   } catch (const std::exception& e) {
     // The print request ends here without a message box.

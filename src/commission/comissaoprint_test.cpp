@@ -296,7 +296,7 @@ struct Printed : Window {
       EXPECT_EQ(printer.copyCount(), 1);
       docs.push_back(d);
     });
-    w->OPTODOS->setChecked(true);
+    w->controls().OPTODOS->setChecked(true);
     march();
     w->Command2_Click();
   }
@@ -319,7 +319,7 @@ struct LandscapeDialogUi : ui::ScriptedUi {
 
 TEST(ComissaoImprimir, CancelCopiesAndAFailure) {
   Printed t;
-  ASSERT_FALSE(t.w->SQLESTORNO.isEmpty());
+  ASSERT_FALSE(t.w->consulta().sqlEstorno().isEmpty());
   t.ui.printCopies = 0;  // Cancel prints nothing and says nothing
   t.w->Command3_Click();
   EXPECT_EQ(t.ui.printDialogs, 1);
@@ -334,7 +334,7 @@ TEST(ComissaoImprimir, CancelCopiesAndAFailure) {
 
   // A failing statement ends the request quietly after what was released.
   t.docs.clear();
-  t.w->SQLESTORNO = "select nada from lugar_nenhum";
+  t.w->consulta().setSqlEstorno("select nada from lugar_nenhum");
   t.w->Command3_Click();
   EXPECT_EQ(t.titles(), QStringList{c});
   EXPECT_TRUE(t.messages().isEmpty());
@@ -346,12 +346,12 @@ TEST(ComissaoImprimir, RepresentativeCopiesKeepThePrintersOrientation) {
   WindowWith<LandscapeDialogUi> t;
   std::vector<draw::Document> docs;
   t.w->setPrintSink([&](const draw::Document& d, QPrinter&) { docs.push_back(d); });
-  t.w->OPREPRESENTANTE->setChecked(true);
-  t.w->OPTODOS->setChecked(true);
-  t.setDate(t.w->COINICIAL, "01032024");
-  t.setDate(t.w->COFINAL, "31032024");
+  t.w->controls().OPREPRESENTANTE->setChecked(true);
+  t.w->controls().OPTODOS->setChecked(true);
+  t.setDate(t.w->controls().COINICIAL, "01032024");
+  t.setDate(t.w->controls().COFINAL, "31032024");
   t.w->Command2_Click();
-  ASSERT_TRUE(t.w->SQLESTORNO.isEmpty());
+  ASSERT_TRUE(t.w->consulta().sqlEstorno().isEmpty());
   t.ui.printCopies = 3;
   t.w->Command3_Click();
   ASSERT_EQ(docs.size(), 3u);

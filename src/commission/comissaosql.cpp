@@ -6,9 +6,6 @@ namespace comissao {
 
 namespace {
 
-const QString kEmptyCpf = QStringLiteral("___.___.___-__");
-const QString kEmptyCnpj = QStringLiteral("__.___.___/____-__");
-
 QString number(qint64 v) { return QString::number(v); }
 
 // The emission period condition shared by the three sales queries.
@@ -55,11 +52,12 @@ bool isPlainFactor(const QString& factor) {
   return true;
 }
 
-QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc) {
+namespace {
+
+// The joins and conditions of the seller sales query, from the item join to
+// the seller condition.
+QString sellerSalesBody(const QString& dtInicial, const QString& dtFinal, qint64 codFunc) {
   QString s;
-  s += "select distinct c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
-       "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago,"
-       "sum(z.vicmsst) as valoricmss from saida s ";
   s += "inner join itemsaida z on (z.itfksacod=s.sacod) ";
   s += "inner join funcionario f on (s.safkvendedor=f.fucod) ";
   s += "inner join cargo c on (c.cacod=f.fkcargo) ";
@@ -69,10 +67,33 @@ QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qi
   s += "inner join interveniente i on (i.incod=s.safkinterveniente) ";
   s += "where s.status<>'C' and " + emissionPeriod(dtInicial, dtFinal);
   if (codFunc != kTodos) s += "and f.fucod='" + number(codFunc) + "' ";
-  s += "group by c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
-       "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago ";
-  s += "order by s.sacod";
   return s;
+}
+
+}  // namespace
+
+QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc) {
+  return "select distinct c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, "
+         "i.innome, i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, "
+         "s.savrtotal,s.savrpago,sum(z.vicmsst) as valoricmss from saida s " +
+         sellerSalesBody(dtInicial, dtFinal, codFunc) +
+         "group by c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
+         "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago "
+         "order by s.sacod";
+}
+
+QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
+                                   qint64 codFunc) {
+  return "select c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
+         "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago,"
+         "v.valoricmss from (select s.sacod as vsacod, sum(z.vicmsst) as valoricmss from saida s " +
+         sellerSalesBody(dtInicial, dtFinal, codFunc) +
+         "group by s.sacod order by s.sacod) v "
+         "left join saida s on (s.sacod=v.vsacod) "
+         "left join funcionario f on (s.safkvendedor=f.fucod) "
+         "left join cargo c on (c.cacod=f.fkcargo) "
+         "left join formapagamento w on (w.fpcod=s.safktppag) "
+         "left join interveniente i on (i.incod=s.safkinterveniente)";
 }
 
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc) {
@@ -162,16 +183,6 @@ QString sqlEstornoIndicacao(const QString& factor, const QDate& caInicial, const
   if (codIndicacao != kTodos) s += "and i.inindicacao='" + number(codIndicacao) + "' ";
   s += "order by s.sadtcancelamento";
   return s;
-}
-
-// Compared without their blanks: a CHAR column pads the empty mask, and a
-// blank-only CPF is as empty as no CPF (the CNPJ must still show then).
-QString customerDocument(const Value& incpf, const Value& incnpj) {
-  const QString cpf = incpf.trimmed();
-  if (!cpf.isEmpty() && cpf != kEmptyCpf) return cpf;
-  const QString cnpj = incnpj.trimmed();
-  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return cnpj;
-  return {};
 }
 
 }  // namespace comissao

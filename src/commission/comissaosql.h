@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/value.h"
-
 // The six commission queries, joined piece by piece from the inquiry's
 // filters, and the small rules the grids and statements share.
 namespace comissao {
@@ -36,6 +34,17 @@ QString percentFactor(const QString& fieldText);
 bool isPlainFactor(const QString& factor);
 
 QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc);
+// The seller sales query as it is sent to the database: the same rows in the
+// same order as sqlComissaoVendedor (kept for the statements), with the
+// ICMS-ST summed per sale in a narrow derived table, already in sale order,
+// and the wide text columns joined afterwards, so that no wide row is ever
+// sorted. Grouping on the sale alone is the same grouping, since every
+// joined table is reached through its primary key; the DISTINCT of the built
+// text removes nothing after that GROUP BY. The outer joins keep the derived
+// table's order (the engine runs them as nested loops from the left) and
+// add no null rows: the derived table kept only sales that have them all.
+QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
+                                   qint64 codFunc);
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);
 QString sqlComissaoRepresentante(const QString& dtInicial, const QString& dtFinal,
                                  qint64 codFunc);
@@ -44,9 +53,5 @@ QString sqlComissaoIndicacao(const QString& factor, const QString& dtInicial,
                              const QString& dtFinal, int32_t codIndicacao);
 QString sqlEstornoIndicacao(const QString& factor, const QDate& caInicial, const QDate& caFinal,
                             int32_t codIndicacao);
-
-// The customer's tax number: the CPF unless it is empty or the empty mask,
-// else the CNPJ unless it is empty or its empty mask, else nothing.
-QString customerDocument(const Value& incpf, const Value& incnpj);
 
 }  // namespace comissao

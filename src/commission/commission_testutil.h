@@ -40,10 +40,10 @@ struct WindowWith {
   }
   // Emission 01/03/2024-31/03/2024, cancellation 05/03/2024-31/03/2024.
   void march() {
-    setDate(w->COINICIAL, "01032024");
-    setDate(w->COFINAL, "31032024");
-    setDate(w->CAINICIAL, "05032024");
-    setDate(w->CAFINAL, "31032024");
+    setDate(w->controls().COINICIAL, "01032024");
+    setDate(w->controls().COFINAL, "31032024");
+    setDate(w->controls().CAINICIAL, "05032024");
+    setDate(w->controls().CAFINAL, "31032024");
   }
   QStringList messages() const { return ui.texts(); }
 };

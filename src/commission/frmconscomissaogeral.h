@@ -1,10 +1,8 @@
 #pragma once
 #include <QWidget>
-#include <cstdint>
 #include <functional>
-#include <optional>
 
-#include "commission/comissaogrid.h"
+#include "commission/comissaomodel.h"
 #include "commission/comissaoprint.h"
 #include "core/modcnn.h"
 #include "ui/ui.h"
@@ -32,63 +30,36 @@ class FrmConsComissaoGERAL : public QWidget {
   // When set, closing the window ends the program.
   void setEndsProgramOnClose(bool on) { endsProgramOnClose_ = on; }
 
-  // Window state.
-  QString ERRO = QStringLiteral("NAO");
-  QString SEMESTORNO = QStringLiteral("NAO");
-  QString DTINICIAL, DTFINAL;
-  std::optional<qint64> CODFUNC;  // nullopt once &LIMPAR has emptied it
-  int32_t CODINDICACAO = 0;       // held in 32 bits: referrer codes above 32767 exist
-  QString SQLCOMISSAO, SQLESTORNO;
+  // The inquiry itself: filters, checks, queries, rows and totals.
+  comissao::ComissaoConsulta& consulta() { return consulta_; }
+  const comissao::ComissaoConsulta& consulta() const { return consulta_; }
 
-  // Validations and buttons.
-  void VALIDADATA();
-  void VALIDADATACANCELAMENTO();
-  void VALIDAVENDEDOR();
-  void VALIDAINDICACAO();
+  // Buttons.
   void Command1_Click();  // &LIMPAR
   void Command2_Click();  // &OK
   void Command3_Click();  // &IMPRIMIR
-
-  // Refresh procedures.
-  void ATUALIZACOMISSAO_VENDEDOR();
-  void ATUALIZACOMISSAOCANCELADA_VENDEDOR();
-  void ATUALIZACOMISSAO_REPRESENTANTE();
-  void ATUALIZACOMISSAOCANCELADA_REPRESENTANTE();
-  void ATUALIZACOMISSAO_INDICACAO();
-  void ATUALIZACOMISSAOCANCELADA_INDICACAO();
-
-  // Statements, on the page printer of the print request under way.
-  void IMPRIME();
-  void IMPRIME_ESTORNO();
-  void IMPRIME_REP();
-  void IMPRIME_ESTORNO_REP();
-  void IMPRIME_IND();
-  void IMPRIME_ESTORNO_IND();
+  // The referrer look-up run by Enter in ININDICACAO.
+  void lookUpReferrer();
 
   // Where &IMPRIMIR sends each finished document when no PDF was asked
   // for (the system printer chosen in the dialog, by default).
   using PrintSink = std::function<void(const draw::Document&, QPrinter&)>;
   void setPrintSink(PrintSink sink) { printSink_ = std::move(sink); }
 
-  // The referrer look-up run by Enter in ININDICACAO.
-  void lookUpReferrer();
-
-  // Controls.
-  QLabel *Label5, *Label3, *Label7, *Label8, *Label2, *lblFieldLabel, *Label1, *Label6;
-  QLineEdit *COINICIAL, *COFINAL, *CAINICIAL, *CAFINAL;
-  QComboBox* FUCOD;
-  QCheckBox* OPTODOS;
-  QRadioButton *OPVENDEDOR, *OPREPRESENTANTE, *OPINDICACAO;
-  QComboBox* ININDICACAO;
-  QLineEdit* COMISS_INDICACAO;
-  QPushButton *Command2, *Command3, *Command1;
-  QTableView *TABELA, *TABELACAN;
-  QLabel *LBLPEDIDOS, *LBLCOMIS, *LBLTOTAL, *LBLCAN;
-  CommissionGridModel gridTabela, gridTabelaCan;
-
-  // The window's modal message boxes go here.
-  ui::Ui& userInterface() { return ui_; }
-  modCnn& context() { return m_; }
+  // The controls, by their names on the form.
+  struct Controls {
+    QLabel *Label5, *Label3, *Label7, *Label8, *Label2, *lblFieldLabel, *Label1, *Label6;
+    QLineEdit *COINICIAL, *COFINAL, *CAINICIAL, *CAFINAL;
+    QComboBox* FUCOD;
+    QCheckBox* OPTODOS;
+    QRadioButton *OPVENDEDOR, *OPREPRESENTANTE, *OPINDICACAO;
+    QComboBox* ININDICACAO;
+    QLineEdit* COMISS_INDICACAO;
+    QPushButton *Command2, *Command3, *Command1;
+    QTableView *TABELA, *TABELACAN;
+    QLabel *LBLPEDIDOS, *LBLCOMIS, *LBLTOTAL, *LBLCAN;
+  };
+  const Controls& controls() const { return c_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,15 +67,19 @@ class FrmConsComissaoGERAL : public QWidget {
 
  private:
   void buildControls();
+  comissao::Filtros filtros() const;
+  void showTotals();
   void dateFieldEnter(QLineEdit* field, QWidget* next);
   bool percentKey(QKeyEvent* key);
   void modeSellerOrRepresentative();
   void modeReferral();
-  comissao::StatementInputs statementInputs(bool reversal) const;
-  void statement(comissao::Statement which, bool reversal);
+  // Draws one statement on the print request under way.
+  void statement(comissao::Statement which);
 
   modCnn& m_;
   ui::Ui& ui_;
+  comissao::ComissaoConsulta consulta_;
+  Controls c_{};
   bool endsProgramOnClose_ = false;
   Printer* printer_ = nullptr;
   PrintSink printSink_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -47,6 +48,8 @@ QRect px(const QWidget* w, int x, int y, int width, int height) {
 
 }  // namespace
 
+// The caption, a few placements, the colours, the initial state and the
+// seller list.
 TEST(FrmConsComissaoGERAL, CaptionLayoutInitialStateAndSellerList) {
   Window t;
   FrmConsComissaoGERAL& w = *t.w;
@@ -54,106 +57,72 @@ TEST(FrmConsComissaoGERAL, CaptionLayoutInitialStateAndSellerList) {
             QStringLiteral(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)"));
   EXPECT_EQ(w.pos(), px(&w, 50, 100, 0, 0).topLeft());
   EXPECT_EQ(w.size(), px(&w, 0, 0, 11640, 7455).size());
-  EXPECT_EQ(w.COINICIAL->geometry(), px(&w, 480, 360, 1095, 345));
-  EXPECT_EQ(w.CAFINAL->geometry(), px(&w, 5280, 360, 1095, 345));
-  EXPECT_EQ(w.TABELA->geometry(), px(&w, 120, 1560, 11415, 3015));
-  EXPECT_EQ(w.TABELACAN->geometry(), px(&w, 120, 5040, 11415, 2055));
-  EXPECT_EQ(w.Command2->geometry(), px(&w, 8400, 960, 975, 375));
-  EXPECT_EQ(w.FUCOD->pos(), px(&w, 6840, 360, 0, 0).topLeft());
-  EXPECT_EQ(w.FUCOD->width(), px(&w, 0, 0, 4575, 0).width());
-  EXPECT_EQ(w.LBLCAN->pos(), px(&w, 8760, 7080, 0, 0).topLeft());
-  EXPECT_EQ(w.OPTODOS->pos(), px(&w, 10560, 120, 0, 0).topLeft());
+  EXPECT_EQ(w.controls().COINICIAL->geometry(), px(&w, 480, 360, 1095, 345));
+  EXPECT_EQ(w.controls().TABELA->geometry(), px(&w, 120, 1560, 11415, 3015));
+  EXPECT_EQ(w.controls().Command2->geometry(), px(&w, 8400, 960, 975, 375));
+  EXPECT_EQ(w.controls().LBLCAN->pos(), px(&w, 8760, 7080, 0, 0).topLeft());
 
-  EXPECT_EQ(w.Label5->text(), QStringLiteral("PERÍODO DE EMISSÃO DA NOTA FISCAL"));
-  EXPECT_EQ(w.Label7->text(), QStringLiteral("PERÍODO DE CANCELAMENTO DA VENDA"));
-  EXPECT_EQ(w.Label3->text(), QStringLiteral("DE                             ATÉ"));
-  EXPECT_EQ(w.Label6->text(), QStringLiteral("RELAÇÃO DE VENDAS CANCELADAS"));
-  EXPECT_EQ(w.lblFieldLabel->text(), "INDICADO POR:");
-  EXPECT_EQ(w.OPREPRESENTANTE->text(), "REPRESENTANTE / GERENTE");
-  EXPECT_EQ(w.OPINDICACAO->text(), QStringLiteral("INDICAÇÃO"));
-  EXPECT_EQ(w.Command2->text(), "&OK");
-  EXPECT_EQ(w.Command3->text(), "&IMPRIMIR");
-  EXPECT_EQ(w.Command1->text(), "&LIMPAR");
-  EXPECT_EQ(w.COMISS_INDICACAO->toolTip(),
-            QStringLiteral("Percentual de comissão para a Indicação"));
+  EXPECT_EQ(w.controls().Label3->text(), QStringLiteral("DE                             ATÉ"));
 
   const QColor darkRed(0xC0, 0, 0);
-  for (QWidget* c : std::initializer_list<QWidget*>{w.Label7, w.Label8, w.Label6, w.LBLCAN})
+  for (QWidget* c : std::initializer_list<QWidget*>{w.controls().Label7, w.controls().Label8, w.controls().Label6, w.controls().LBLCAN})
     EXPECT_EQ(c->palette().color(QPalette::WindowText), darkRed) << c->objectName().toStdString();
-  for (QWidget* c : std::initializer_list<QWidget*>{w.CAINICIAL, w.CAFINAL, w.TABELACAN})
+  for (QWidget* c : std::initializer_list<QWidget*>{w.controls().CAINICIAL, w.controls().CAFINAL, w.controls().TABELACAN})
     EXPECT_EQ(c->palette().color(QPalette::Text), darkRed) << c->objectName().toStdString();
-  EXPECT_NE(w.COINICIAL->palette().color(QPalette::Text), darkRed);
+  EXPECT_NE(w.controls().COINICIAL->palette().color(QPalette::Text), darkRed);
 
-  for (QLineEdit* f : {w.COINICIAL, w.COFINAL, w.CAINICIAL, w.CAFINAL}) {
+  for (QLineEdit* f : {w.controls().COINICIAL, w.controls().COFINAL, w.controls().CAINICIAL, w.controls().CAFINAL}) {
     EXPECT_EQ(f->displayText(), "__/__/____");
     EXPECT_EQ(f->inputMask(), "99/99/9999;_");
   }
-  EXPECT_TRUE(w.OPVENDEDOR->isChecked());
-  EXPECT_FALSE(w.OPTODOS->isChecked());
-  EXPECT_FALSE(w.ININDICACAO->isEnabled());
-  EXPECT_TRUE(w.FUCOD->isEnabled());
-  EXPECT_TRUE(w.Command3->isEnabled());
-  EXPECT_EQ(w.FUCOD->currentText(), "");
+  EXPECT_TRUE(w.controls().OPVENDEDOR->isChecked());
+  EXPECT_FALSE(w.controls().OPTODOS->isChecked());
+  EXPECT_FALSE(w.controls().ININDICACAO->isEnabled());
+  EXPECT_TRUE(w.controls().FUCOD->isEnabled());
+  EXPECT_TRUE(w.controls().Command3->isEnabled());
+  EXPECT_EQ(w.controls().FUCOD->currentText(), "");
   // Active employees with a commission.
   QStringList names;
-  for (int i = 0; i < w.FUCOD->count(); ++i) names << w.FUCOD->itemText(i);
+  for (int i = 0; i < w.controls().FUCOD->count(); ++i) names << w.controls().FUCOD->itemText(i);
   EXPECT_EQ(names, (QStringList{"CARLOS ANDRADE", "MARIA CONCEIÇÃO ARAÚJO", "PEDRO D'ALMEIDA",
                                 "ROBERTO MENDONÇA"}));
-}
-
-TEST(FrmConsComissaoGERAL, TabOrder) {
-  Window t;
-  FrmConsComissaoGERAL& w = *t.w;
-  const QList<QWidget*> order = {
-      w.COINICIAL,       w.COFINAL,     w.CAINICIAL,   w.CAFINAL,         w.FUCOD,     w.OPTODOS,
-      w.Command2,        w.Command3,    w.Command1,    w.TABELA,          w.TABELACAN, w.OPVENDEDOR,
-      w.OPREPRESENTANTE, w.OPINDICACAO, w.ININDICACAO, w.COMISS_INDICACAO};
-  for (int i = 1; i < order.size(); ++i) {
-    QWidget* next = order[i - 1]->nextInFocusChain();
-    // Skip labels and the children a compound control puts in the chain.
-    while (next && next != order[i] &&
-           (next->parentWidget() != &w || !(next->focusPolicy() & Qt::TabFocus)))
-      next = next->nextInFocusChain();
-    EXPECT_EQ(next, order[i]) << order[i - 1]->objectName().toStdString() << " -> "
-                              << (next ? next->objectName().toStdString() : "null");
-  }
 }
 
 TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  w.COINICIAL->setFocus(Qt::TabFocusReason);
+  w.controls().COINICIAL->setFocus(Qt::TabFocusReason);
   t.dateAndEnter("01022024");
-  EXPECT_EQ(t.focus(), w.COFINAL);
+  EXPECT_EQ(t.focus(), w.controls().COFINAL);
   t.dateAndEnter("29022024");
-  EXPECT_EQ(t.focus(), w.CAINICIAL);
+  EXPECT_EQ(t.focus(), w.controls().CAINICIAL);
   t.dateAndEnter("");  // empty: today
-  EXPECT_EQ(w.CAINICIAL->displayText(), kToday);
-  EXPECT_EQ(t.focus(), w.CAFINAL);
+  EXPECT_EQ(w.controls().CAINICIAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.controls().CAFINAL);
   t.dateAndEnter("");
-  EXPECT_EQ(w.CAFINAL->displayText(), kToday);
-  EXPECT_EQ(t.focus(), w.FUCOD);
+  EXPECT_EQ(w.controls().CAFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.controls().FUCOD);
   t.type(t.focus(), "CARLOS ANDRADE");
   t.enter(t.focus());
-  EXPECT_EQ(t.focus(), w.OPTODOS);
+  EXPECT_EQ(t.focus(), w.controls().OPTODOS);
   t.enter(t.focus());
-  EXPECT_EQ(t.focus(), w.Command2);
-  EXPECT_EQ(w.COINICIAL->displayText(), "01/02/2024");
-  EXPECT_EQ(w.COFINAL->displayText(), "29/02/2024");
-  EXPECT_EQ(w.FUCOD->count(), 4);  // Enter does not add the typed name to the list
+  EXPECT_EQ(t.focus(), w.controls().Command2);
+  EXPECT_EQ(w.controls().COINICIAL->displayText(), "01/02/2024");
+  EXPECT_EQ(w.controls().COFINAL->displayText(), "29/02/2024");
+  EXPECT_EQ(w.controls().FUCOD->count(), 4);  // Enter does not add the typed name to the list
 
-  t.enter(w.Command2);  // Enter on the focused &OK presses it
-  EXPECT_EQ(w.DTINICIAL, "20240201");
-  EXPECT_EQ(w.DTFINAL, "20240229");
-  EXPECT_EQ(w.CODFUNC, 1);
-  EXPECT_EQ(w.SEMESTORNO, "NAO");
-  ASSERT_EQ(w.gridTabela.rowCount(), 1);
-  EXPECT_EQ(w.gridTabela.cell(0, 6), "45,00");
+  t.enter(w.controls().Command2);  // Enter on the focused &OK presses it
+  EXPECT_EQ(w.consulta().dtInicial(), "20240201");
+  EXPECT_EQ(w.consulta().dtFinal(), "20240229");
+  EXPECT_EQ(w.consulta().codFunc(), 1);
+  EXPECT_FALSE(w.consulta().semEstorno());
+  ASSERT_EQ(w.consulta().vendas().rowCount(), 1);
+  EXPECT_EQ(w.consulta().vendas().cell(0, 6), "45,00");
   // Nothing was cancelled today: the reversal grid says so.
   EXPECT_EQ(t.messages(),
             QStringList{"Não há registros de estornos de comissão com os dados informados."});
   const QDate today = QDate::currentDate();
-  EXPECT_TRUE(w.SQLESTORNO.contains(QStringLiteral("between '%1/%2/%3' and '")
+  EXPECT_TRUE(w.consulta().sqlEstorno().contains(QStringLiteral("between '%1/%2/%3' and '")
                                         .arg(today.month())
                                         .arg(today.day())
                                         .arg(today.year())));
@@ -164,10 +133,10 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
 TEST(FrmConsComissaoGERAL, EnterInAnEmptyFinalEmissionDateTakesToday) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  w.COFINAL->setFocus(Qt::TabFocusReason);
+  w.controls().COFINAL->setFocus(Qt::TabFocusReason);
   t.dateAndEnter("");
-  EXPECT_EQ(w.COFINAL->displayText(), kToday);
-  EXPECT_EQ(t.focus(), w.CAINICIAL);
+  EXPECT_EQ(w.controls().COFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.controls().CAINICIAL);
 }
 
 // TODOS with every field empty; an unknown seller is refused before any
@@ -175,165 +144,163 @@ TEST(FrmConsComissaoGERAL, EnterInAnEmptyFinalEmissionDateTakesToday) {
 TEST(FrmConsComissaoGERAL, TodosAndSellerNames) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  w.OPTODOS->setChecked(true);
-  t.click(w.Command2);
-  EXPECT_EQ(w.DTINICIAL, "19011231");
-  EXPECT_EQ(w.DTFINAL, "30001231");
-  EXPECT_EQ(w.CODFUNC, 999);
-  EXPECT_EQ(w.SEMESTORNO, "SIM");
-  EXPECT_GT(w.gridTabela.rowCount(), 10);
-  EXPECT_TRUE(w.SQLESTORNO.isEmpty());
+  w.controls().OPTODOS->setChecked(true);
+  t.click(w.controls().Command2);
+  EXPECT_EQ(w.consulta().dtInicial(), "19011231");
+  EXPECT_EQ(w.consulta().dtFinal(), "30001231");
+  EXPECT_EQ(w.consulta().codFunc(), 999);
+  EXPECT_TRUE(w.consulta().semEstorno());
+  EXPECT_GT(w.consulta().vendas().rowCount(), 10);
+  EXPECT_TRUE(w.consulta().sqlEstorno().isEmpty());
   EXPECT_TRUE(t.messages().isEmpty());
 
-  t.setDate(w.COINICIAL, "01022024");
-  t.setDate(w.COFINAL, "29022024");
-  t.click(w.Command2);
-  ASSERT_EQ(w.gridTabela.rowCount(), 1);
-  const QString sql = w.SQLCOMISSAO;
+  t.setDate(w.controls().COINICIAL, "01022024");
+  t.setDate(w.controls().COFINAL, "29022024");
+  t.click(w.controls().Command2);
+  ASSERT_EQ(w.consulta().vendas().rowCount(), 1);
+  const QString sql = w.consulta().sqlComissao();
 
-  w.OPTODOS->setChecked(false);
-  t.setDate(w.COINICIAL, "01032024");
-  w.FUCOD->setEditText("FULANO DE TAL");
-  t.click(w.Command2);
+  w.controls().OPTODOS->setChecked(false);
+  t.setDate(w.controls().COINICIAL, "01032024");
+  w.controls().FUCOD->setEditText("FULANO DE TAL");
+  t.click(w.controls().Command2);
   ASSERT_EQ(t.ui.shown.size(), 1u);
   EXPECT_EQ(t.ui.shown[0].text, QStringLiteral("Escolha um vendedor válido."));
   EXPECT_EQ(t.ui.shown[0].title, "tl_relatorios");
   EXPECT_EQ(t.ui.shown[0].icon, ui::Icon::None);
-  EXPECT_EQ(w.ERRO, "SIM");
-  EXPECT_EQ(w.SQLCOMISSAO, sql);
-  EXPECT_EQ(w.gridTabela.rowCount(), 1);  // the previous result stays
-  EXPECT_EQ(w.LBLTOTAL->text(), "");      // but the two labels were emptied
-  EXPECT_EQ(w.LBLPEDIDOS->text(), "");
-  EXPECT_EQ(w.LBLCOMIS->text(), "45,00");
+  EXPECT_TRUE(w.consulta().erro());
+  EXPECT_EQ(w.consulta().sqlComissao(), sql);
+  EXPECT_EQ(w.consulta().vendas().rowCount(), 1);  // the previous result stays
+  EXPECT_EQ(w.controls().LBLTOTAL->text(), "");      // but the two labels were emptied
+  EXPECT_EQ(w.controls().LBLPEDIDOS->text(), "");
+  EXPECT_EQ(w.controls().LBLCOMIS->text(), "45,00");
 
-  t.setDate(w.COINICIAL, "01042024");
-  t.setDate(w.COFINAL, "30042024");
-  w.FUCOD->setEditText("PEDRO D'ALMEIDA");
-  t.click(w.Command2);
+  t.setDate(w.controls().COINICIAL, "01042024");
+  t.setDate(w.controls().COFINAL, "30042024");
+  w.controls().FUCOD->setEditText("PEDRO D'ALMEIDA");
+  t.click(w.controls().Command2);
   EXPECT_EQ(t.messages().size(), 1) << t.messages().join('|').toStdString();
-  EXPECT_EQ(w.CODFUNC, 3);
-  ASSERT_EQ(w.gridTabela.rowCount(), 1);
-  EXPECT_EQ(w.gridTabela.cell(0, 3), "28");
+  EXPECT_EQ(w.consulta().codFunc(), 3);
+  ASSERT_EQ(w.consulta().vendas().rowCount(), 1);
+  EXPECT_EQ(w.consulta().vendas().cell(0, 3), "28");
 }
 
 TEST(FrmConsComissaoGERAL, Validations) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
   // All of them speak in one press.
-  t.setDate(w.COINICIAL, "99999999");
-  t.setDate(w.CAINICIAL, "12");  // half filled: silently no reversals
-  w.FUCOD->setEditText("NINGUÉM");
-  t.click(w.Command2);
+  t.setDate(w.controls().COINICIAL, "99999999");
+  t.setDate(w.controls().CAINICIAL, "12");  // half filled: silently no reversals
+  w.controls().FUCOD->setEditText("NINGUÉM");
+  t.click(w.controls().Command2);
   ASSERT_EQ(t.ui.shown.size(), 2u);
   EXPECT_EQ(t.ui.shown[0].text, QStringLiteral("Entre com uma data válida."));
   EXPECT_EQ(t.ui.shown[0].title, "Erro!");
   EXPECT_EQ(t.ui.shown[0].icon, ui::Icon::Exclamation);
   EXPECT_EQ(t.ui.shown[1].text, QStringLiteral("Escolha um vendedor válido."));
-  EXPECT_EQ(w.SEMESTORNO, "SIM");
-  EXPECT_EQ(w.ERRO, "SIM");
-  EXPECT_TRUE(w.SQLCOMISSAO.isEmpty());
+  EXPECT_TRUE(w.consulta().semEstorno());
+  EXPECT_TRUE(w.consulta().erro());
+  EXPECT_TRUE(w.consulta().sqlComissao().isEmpty());
 
   // A half-filled emission date is invalid.
   t.ui.shown.clear();
-  t.setDate(w.COINICIAL, "");
-  w.OPTODOS->setChecked(true);
-  t.setDate(w.COFINAL, "12");
-  t.click(w.Command2);
-  EXPECT_EQ(w.COFINAL->displayText(), "12/__/____");
+  t.setDate(w.controls().COINICIAL, "");
+  w.controls().OPTODOS->setChecked(true);
+  t.setDate(w.controls().COFINAL, "12");
+  t.click(w.controls().Command2);
+  EXPECT_EQ(w.controls().COFINAL->displayText(), "12/__/____");
   EXPECT_EQ(t.messages(), QStringList{"Entre com uma data válida."});
 }
 
 TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  w.COMISS_INDICACAO->setFocus();
-  t.type(w.COMISS_INDICACAO, "3.5");
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,5");
+  w.controls().COMISS_INDICACAO->setFocus();
+  t.type(w.controls().COMISS_INDICACAO, "3.5");
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "3,5");
   EXPECT_TRUE(t.messages().isEmpty());
-  t.type(w.COMISS_INDICACAO, "a");
+  t.type(w.controls().COMISS_INDICACAO, "a");
   EXPECT_EQ(t.messages(), QStringList{"Digite somente números"});
   EXPECT_EQ(t.ui.shown[0].title, "tl_relatorios");
   EXPECT_EQ(t.ui.shown[0].icon, ui::Icon::None);
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");  // the character left of the caret is erased
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Backspace);
-  t.type(w.COMISS_INDICACAO, ",2");
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Left);
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_Delete);  // no character: no message
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_End);
-  t.type(w.COMISS_INDICACAO, "2");
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,2");
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "3,");  // the character left of the caret is erased
+  QTest::keyClick(w.controls().COMISS_INDICACAO, Qt::Key_Backspace);
+  t.type(w.controls().COMISS_INDICACAO, ",2");
+  QTest::keyClick(w.controls().COMISS_INDICACAO, Qt::Key_Left);
+  QTest::keyClick(w.controls().COMISS_INDICACAO, Qt::Key_Delete);  // no character: no message
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "3,");
+  QTest::keyClick(w.controls().COMISS_INDICACAO, Qt::Key_End);
+  t.type(w.controls().COMISS_INDICACAO, "2");
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "3,2");
   // No pasting past the filter.
-  QTest::keyClick(w.COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(w.controls().COMISS_INDICACAO, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(t.messages().size(), 2);
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "3,");
-  t.enter(w.COMISS_INDICACAO);
-  EXPECT_EQ(t.focus(), w.Command2);
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "3,");
+  t.enter(w.controls().COMISS_INDICACAO);
+  EXPECT_EQ(t.focus(), w.controls().Command2);
 }
 
 TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  t.click(w.OPINDICACAO);
+  t.click(w.controls().OPINDICACAO);
   // Enter in the last date reaches the referrer box, the seller box being off.
-  w.CAFINAL->setFocus(Qt::TabFocusReason);
+  w.controls().CAFINAL->setFocus(Qt::TabFocusReason);
   t.dateAndEnter("");
-  EXPECT_EQ(w.CAFINAL->displayText(), kToday);
-  EXPECT_EQ(t.focus(), w.ININDICACAO);
+  EXPECT_EQ(w.controls().CAFINAL->displayText(), kToday);
+  EXPECT_EQ(t.focus(), w.controls().ININDICACAO);
 
   // The look-up upper-cases and fills the list; nothing found (or an
   // apostrophe) leaves text and list as they are.
   t.type(t.focus(), "an");
-  EXPECT_EQ(w.ININDICACAO->currentText(), "AN");
+  EXPECT_EQ(w.controls().ININDICACAO->currentText(), "AN");
   t.enter(t.focus());
-  EXPECT_EQ(w.ININDICACAO->currentText(), QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES"));
-  ASSERT_EQ(w.ININDICACAO->count(), 1);
-  EXPECT_EQ(w.ININDICACAO->itemText(0), QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES"));
-  EXPECT_EQ(t.focus(), w.ININDICACAO);
+  EXPECT_EQ(w.controls().ININDICACAO->currentText(), QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES"));
+  ASSERT_EQ(w.controls().ININDICACAO->count(), 1);
+  EXPECT_EQ(w.controls().ININDICACAO->itemText(0), QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES"));
+  EXPECT_EQ(t.focus(), w.controls().ININDICACAO);
   for (const char* text : {"ZZZ", "D'"}) {
-    w.ININDICACAO->setEditText(text);
+    w.controls().ININDICACAO->setEditText(text);
     t.enter(t.focus());
-    EXPECT_EQ(w.ININDICACAO->currentText(), text);
-    EXPECT_EQ(w.ININDICACAO->count(), 1);
+    EXPECT_EQ(w.controls().ININDICACAO->currentText(), text);
+    EXPECT_EQ(w.controls().ININDICACAO->count(), 1);
   }
   EXPECT_TRUE(t.messages().isEmpty());
 
   const QString beatriz = QStringLiteral("BEATRIZ ÁLVARES MENDES");
   t.march();
-  w.ININDICACAO->setEditText("");
-  w.ININDICACAO->setFocus();
+  w.controls().ININDICACAO->setEditText("");
+  w.controls().ININDICACAO->setFocus();
   t.type(t.focus(), "beatriz");
   t.enter(t.focus());
-  EXPECT_EQ(w.ININDICACAO->currentText(), beatriz);
-  w.COMISS_INDICACAO->setFocus();
-  t.type(w.COMISS_INDICACAO, "2.5");
-  t.click(w.Command2);
+  EXPECT_EQ(w.controls().ININDICACAO->currentText(), beatriz);
+  w.controls().COMISS_INDICACAO->setFocus();
+  t.type(w.controls().COMISS_INDICACAO, "2.5");
+  t.click(w.controls().Command2);
   EXPECT_TRUE(t.messages().isEmpty()) << t.messages().join('|').toStdString();
-  EXPECT_EQ(w.CODINDICACAO, 40000);  // does not fit 16 bits
-  EXPECT_TRUE(w.SQLCOMISSAO.contains("((s.savrpago*2.5)/100)"));
-  EXPECT_TRUE(w.SQLCOMISSAO.contains("and i.inindicacao='40000' "));
-  const auto& g = w.gridTabela;
-  EXPECT_EQ(g.headers()[2], QStringLiteral("Indicação"));
+  EXPECT_EQ(w.consulta().codIndicacao(), 40000);  // does not fit 16 bits
+  EXPECT_TRUE(w.consulta().sqlComissao().contains("((s.savrpago*2.5)/100)"));
+  EXPECT_TRUE(w.consulta().sqlComissao().contains("and i.inindicacao='40000' "));
+  const auto& g = w.consulta().vendas();
   EXPECT_EQ(column(g, 3), (QStringList{"21", "25", "29"}));
   EXPECT_EQ(column(g, 2), QStringList(3, beatriz));
   EXPECT_EQ(column(g, 4), QStringList(3, "2,50"));
   EXPECT_EQ(g.cell(0, 6), "12,50");        // 2,5 % of 500,00
-  EXPECT_EQ(w.LBLCOMIS->text(), "20,60");  // 2,5 % of 500 + 74 + 250
-  const auto& c = w.gridTabelaCan;
-  EXPECT_EQ(c.headers()[2], QStringLiteral("Indicação"));
+  EXPECT_EQ(w.controls().LBLCOMIS->text(), "20,60");  // 2,5 % of 500 + 74 + 250
+  const auto& c = w.consulta().cancelados();
   EXPECT_EQ(column(c, 3), QStringList{"29"});
   EXPECT_EQ(c.cell(0, 2), beatriz);
-  EXPECT_EQ(w.LBLCAN->text(), "6,25");
+  EXPECT_EQ(w.controls().LBLCAN->text(), "6,25");
 
-  w.ININDICACAO->setEditText("NINGUÉM");
-  t.click(w.Command2);
+  w.controls().ININDICACAO->setEditText("NINGUÉM");
+  t.click(w.controls().Command2);
   EXPECT_EQ(t.messages(), QStringList{"Escolha uma indicação válida."});
   EXPECT_EQ(t.ui.shown[0].title, "tl_relatorios");
 
   // An empty percentage means every referrer, without a look-up.
-  w.COMISS_INDICACAO->clear();
-  t.click(w.Command2);
-  EXPECT_EQ(w.CODINDICACAO, 999);
+  w.controls().COMISS_INDICACAO->clear();
+  t.click(w.controls().Command2);
+  EXPECT_EQ(w.consulta().codIndicacao(), 999);
 }
 
 // The mode buttons switch the combo boxes, then a representative inquiry
@@ -341,28 +308,28 @@ TEST(FrmConsComissaoGERAL, WholeReferralInquiry) {
 TEST(FrmConsComissaoGERAL, ModesWholeRepresentativeInquiryThenLimpar) {
   Shown t;
   FrmConsComissaoGERAL& w = *t.w;
-  w.FUCOD->setEditText("CARLOS ANDRADE");
-  t.click(w.OPINDICACAO);
-  EXPECT_FALSE(w.FUCOD->isEnabled());
-  EXPECT_EQ(w.FUCOD->currentText(), "");
-  EXPECT_TRUE(w.ININDICACAO->isEnabled());
-  w.ININDICACAO->setEditText("ALGUÉM");
-  w.OPTODOS->setChecked(true);
-  w.COMISS_INDICACAO->setText("2,5");
-  t.click(w.OPREPRESENTANTE);
-  EXPECT_TRUE(w.FUCOD->isEnabled());
-  EXPECT_FALSE(w.ININDICACAO->isEnabled());
-  EXPECT_EQ(w.ININDICACAO->currentText(), "");
-  EXPECT_TRUE(w.OPTODOS->isChecked());
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "2,5");
+  w.controls().FUCOD->setEditText("CARLOS ANDRADE");
+  t.click(w.controls().OPINDICACAO);
+  EXPECT_FALSE(w.controls().FUCOD->isEnabled());
+  EXPECT_EQ(w.controls().FUCOD->currentText(), "");
+  EXPECT_TRUE(w.controls().ININDICACAO->isEnabled());
+  w.controls().ININDICACAO->setEditText("ALGUÉM");
+  w.controls().OPTODOS->setChecked(true);
+  w.controls().COMISS_INDICACAO->setText("2,5");
+  t.click(w.controls().OPREPRESENTANTE);
+  EXPECT_TRUE(w.controls().FUCOD->isEnabled());
+  EXPECT_FALSE(w.controls().ININDICACAO->isEnabled());
+  EXPECT_EQ(w.controls().ININDICACAO->currentText(), "");
+  EXPECT_TRUE(w.controls().OPTODOS->isChecked());
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "2,5");
 
-  w.OPTODOS->setChecked(false);
+  w.controls().OPTODOS->setChecked(false);
   t.march();
-  w.FUCOD->setEditText("ROBERTO MENDONÇA");
-  t.click(w.Command2);
+  w.controls().FUCOD->setEditText("ROBERTO MENDONÇA");
+  t.click(w.controls().Command2);
   EXPECT_TRUE(t.messages().isEmpty());
-  EXPECT_EQ(w.CODFUNC, 5);
-  const auto& g = w.gridTabela;
+  EXPECT_EQ(w.consulta().codFunc(), 5);
+  const auto& g = w.consulta().vendas();
   EXPECT_EQ(g.headers(), (QStringList{"Cliente", "Cnpj/Cpf", "Representante", "Ped.", "% Comiss",
                                       "Venda", "R$ Comiss"}));
   EXPECT_EQ(g.widthsTwips(), (QVector<int>{3000, 1700, 2000, 800, 600, 1000, 800}));
@@ -371,45 +338,45 @@ TEST(FrmConsComissaoGERAL, ModesWholeRepresentativeInquiryThenLimpar) {
   EXPECT_EQ(column(g, 2), QStringList(7, QStringLiteral("ROBERTO MENDONÇA")));
   EXPECT_EQ(column(g, 4), QStringList(7, "3,00"));
   EXPECT_EQ(g.cell(1, 6), "15,00");  // 3 % of 500,00
-  EXPECT_FALSE(w.LBLCOMIS->text().isEmpty());
-  EXPECT_EQ(w.LBLTOTAL->text(), "");
-  EXPECT_EQ(w.LBLPEDIDOS->text(), "");
-  const auto& c = w.gridTabelaCan;
+  EXPECT_FALSE(w.controls().LBLCOMIS->text().isEmpty());
+  EXPECT_EQ(w.controls().LBLTOTAL->text(), "");
+  EXPECT_EQ(w.controls().LBLPEDIDOS->text(), "");
+  const auto& c = w.consulta().cancelados();
   EXPECT_EQ(c.headers().mid(2, 2), (QStringList{"Representante", "Ped."}));
   EXPECT_EQ(column(c, 3), (QStringList{"27", "29"}));
   EXPECT_EQ(column(c, 6), (QStringList{"12,00", "7,50"}));
-  EXPECT_EQ(w.LBLCAN->text(), "19,50");
+  EXPECT_EQ(w.controls().LBLCAN->text(), "19,50");
 
   // Only the first cancellation date: no reversal query, no message, and the
   // cancelled-sales grid keeps what it showed.
-  t.setDate(w.CAFINAL, "");
-  t.click(w.Command2);
-  EXPECT_EQ(w.SEMESTORNO, "SIM");
+  t.setDate(w.controls().CAFINAL, "");
+  t.click(w.controls().Command2);
+  EXPECT_TRUE(w.consulta().semEstorno());
   EXPECT_TRUE(t.messages().isEmpty()) << t.messages().join('|').toStdString();
   EXPECT_EQ(column(c, 3), (QStringList{"27", "29"}));
-  EXPECT_EQ(w.LBLCAN->text(), "19,50");
+  EXPECT_EQ(w.controls().LBLCAN->text(), "19,50");
 
-  w.OPTODOS->setChecked(true);
-  w.COMISS_INDICACAO->setText("2");
-  w.ININDICACAO->setEditText("X");
-  t.click(w.Command1);
-  for (QLabel* l : {w.LBLPEDIDOS, w.LBLTOTAL, w.LBLCOMIS}) EXPECT_EQ(l->text(), "");
-  EXPECT_EQ(w.COMISS_INDICACAO->text(), "");
-  EXPECT_FALSE(w.OPTODOS->isChecked());
-  EXPECT_EQ(w.FUCOD->currentText(), "");
-  EXPECT_EQ(w.FUCOD->count(), 4);
-  for (QLineEdit* f : {w.COINICIAL, w.COFINAL, w.CAINICIAL, w.CAFINAL})
+  w.controls().OPTODOS->setChecked(true);
+  w.controls().COMISS_INDICACAO->setText("2");
+  w.controls().ININDICACAO->setEditText("X");
+  t.click(w.controls().Command1);
+  for (QLabel* l : {w.controls().LBLPEDIDOS, w.controls().LBLTOTAL, w.controls().LBLCOMIS}) EXPECT_EQ(l->text(), "");
+  EXPECT_EQ(w.controls().COMISS_INDICACAO->text(), "");
+  EXPECT_FALSE(w.controls().OPTODOS->isChecked());
+  EXPECT_EQ(w.controls().FUCOD->currentText(), "");
+  EXPECT_EQ(w.controls().FUCOD->count(), 4);
+  for (QLineEdit* f : {w.controls().COINICIAL, w.controls().COFINAL, w.controls().CAINICIAL, w.controls().CAFINAL})
     EXPECT_EQ(f->displayText(), "__/__/____");
-  EXPECT_EQ(w.gridTabela.rowCount(), 0);
-  EXPECT_EQ(w.gridTabela.columnCount(), 0);
-  EXPECT_EQ(t.focus(), w.COINICIAL);
-  EXPECT_EQ(w.ININDICACAO->currentText(), "");
-  EXPECT_FALSE(w.CODFUNC.has_value());
-  EXPECT_EQ(w.CODINDICACAO, 0);
+  EXPECT_EQ(w.consulta().vendas().rowCount(), 0);
+  EXPECT_EQ(w.consulta().vendas().columnCount(), 0);
+  EXPECT_EQ(t.focus(), w.controls().COINICIAL);
+  EXPECT_EQ(w.controls().ININDICACAO->currentText(), "");
+  EXPECT_FALSE(w.consulta().codFunc().has_value());
+  EXPECT_EQ(w.consulta().codIndicacao(), 0);
   // The cancelled-sales grid, its total and the mode stay.
-  EXPECT_EQ(w.gridTabelaCan.rowCount(), 2);
-  EXPECT_EQ(w.LBLCAN->text(), "19,50");
-  EXPECT_TRUE(w.OPREPRESENTANTE->isChecked());
+  EXPECT_EQ(w.consulta().cancelados().rowCount(), 2);
+  EXPECT_EQ(w.controls().LBLCAN->text(), "19,50");
+  EXPECT_TRUE(w.controls().OPREPRESENTANTE->isChecked());
 }
 
 namespace {
@@ -431,15 +398,15 @@ TEST(FrmConsComissaoGERAL, BusyPointerWhileQuerying) {
   WindowWith<PointerWatchingUi> t;
   FrmConsComissaoGERAL& w = *t.w;
   t.ui.window = &w;
-  w.OPTODOS->setChecked(true);
-  t.setDate(w.COINICIAL, "01012023");
-  t.setDate(w.COFINAL, "31122023");
+  w.controls().OPTODOS->setChecked(true);
+  t.setDate(w.controls().COINICIAL, "01012023");
+  t.setDate(w.controls().COFINAL, "31122023");
   w.Command2_Click();  // no rows: the message comes while querying
   ASSERT_EQ(t.ui.pointers.size(), 1u);
   EXPECT_EQ(t.ui.pointers[0], Qt::BusyCursor);
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-  w.FUCOD->setEditText("NINGUÉM");
-  w.OPTODOS->setChecked(false);
+  w.controls().FUCOD->setEditText("NINGUÉM");
+  w.controls().OPTODOS->setChecked(false);
   w.Command2_Click();  // validation messages come before the busy pointer
   ASSERT_EQ(t.ui.pointers.size(), 2u);
   EXPECT_EQ(t.ui.pointers[1], Qt::ArrowCursor);
@@ -462,4 +429,84 @@ TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(QString::fromUtf8(r.err).contains("--batch")) << r.err.toStdString();
+}
+
+// The sales grid is cleared (shown), then filled once while hidden; the
+// cancelled grid's text stays dark red after a fill, the other's not.
+TEST(FrmConsComissaoGERAL, GridsAreFilledHiddenAndKeepTheirLook) {
+  Window t;
+  FrmConsComissaoGERAL& w = *t.w;
+  const auto& c = w.controls();
+  w.show();
+  std::vector<bool> hiddenAtReset;
+  QObject::connect(&w.consulta().vendas(), &QAbstractItemModel::modelReset,
+                   [&] { hiddenAtReset.push_back(c.TABELA->isHidden()); });
+  c.OPTODOS->setChecked(true);
+  t.march();
+  w.Command2_Click();
+  EXPECT_EQ(hiddenAtReset, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(c.TABELA->isHidden());
+  EXPECT_TRUE(c.TABELA->styleSheet().contains("gridline-color: #b4b4b4"));
+  EXPECT_EQ(c.TABELA->columnWidth(0), comissao::twipsToPixelsX(c.TABELA, 3000));
+  EXPECT_EQ(c.TABELA->columnWidth(7), comissao::twipsToPixelsX(c.TABELA, 1100));
+  const auto& g = w.consulta().vendas();
+  EXPECT_TRUE(g.data(g.index(0, 6), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+  EXPECT_TRUE(g.data(g.index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
+  ASSERT_EQ(w.consulta().cancelados().rowCount(), 3);
+  QApplication::processEvents();
+  const auto pixelsOf = [](QTableView* view, const QColor& colour) {
+    const QImage img = view->viewport()->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y).rgb() == colour.rgb();
+    return n;
+  };
+  const QColor darkRed(0xC0, 0, 0);
+  EXPECT_GT(pixelsOf(c.TABELACAN, darkRed), 0);
+  EXPECT_EQ(pixelsOf(c.TABELA, darkRed), 0);
+}
+
+// Every caption of every grid shows whole in its column: its width in the
+// header's font and the padding fit the section, and drawn, its ink lies
+// inside the section and is as wide as the text.
+TEST(FrmConsComissaoGERAL, GridCaptionsFitTheirColumns) {
+  Window t;
+  FrmConsComissaoGERAL& w = *t.w;
+  const auto& c = w.controls();
+  w.show();
+  c.OPTODOS->setChecked(true);
+  c.COMISS_INDICACAO->setText("2");
+  t.march();
+  int captions = 0;
+  for (QRadioButton* mode : {c.OPVENDEDOR, c.OPREPRESENTANTE, c.OPINDICACAO}) {
+    mode->setChecked(true);
+    w.Command2_Click();
+    QApplication::processEvents();
+    for (QTableView* view : {c.TABELA, c.TABELACAN}) {
+      QHeaderView* header = view->horizontalHeader();
+      const QImage img = header->grab().toImage();
+      const QRgb background = img.pixel(header->sectionViewportPosition(0) + 1, 1);
+      for (int s = 0; s < header->count(); ++s) {
+        const QString caption = view->model()->headerData(s, Qt::Horizontal).toString();
+        SCOPED_TRACE(view->objectName().toStdString() + ": " + caption.toStdString());
+        const int left = header->sectionViewportPosition(s), width = header->sectionSize(s);
+        const QFont font = comissao::captionFont(header->font(), caption, width);
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(caption) + 2 * comissao::kCellPadding,
+                  width);
+        ++captions;
+        if (left < 0 || left + width > img.width()) continue;  // scrolled out of sight
+        int inkLeft = width, inkRight = -1;
+        for (int x = 0; x < width; ++x)
+          for (int y = 0; y < img.height(); ++y)
+            if (qGray(img.pixel(left + x, y)) < qGray(background) - 80) {
+              inkLeft = std::min(inkLeft, x);
+              inkRight = std::max(inkRight, x);
+            }
+        EXPECT_GT(inkLeft, 0);
+        EXPECT_LT(inkRight, width - 1);
+        EXPECT_GE(inkRight - inkLeft + 1, QFontMetrics(font).tightBoundingRect(caption).width() - 3);
+      }
+    }
+  }
+  EXPECT_EQ(captions, 10 + 10 + 7 + 10 + 7 + 10);
 }

@@ -20,15 +20,14 @@ QString longTimeFormat() {
 
 QString renderDate(const Value& v) {
   const QLocale locale;
-  const QDateTime dt = v.dateTimeValue();
   switch (v.kind()) {
     case Value::Kind::Date:
-      return locale.toString(dt.date(), QLocale::ShortFormat);
+      return locale.toString(v.dateValue(), QLocale::ShortFormat);
     case Value::Kind::DateTime:
-      return locale.toString(dt.date(), QLocale::ShortFormat) + ' ' +
-             locale.toString(dt.time(), longTimeFormat());
+      return locale.toString(v.dateValue(), QLocale::ShortFormat) + ' ' +
+             locale.toString(v.timeValue(), longTimeFormat());
     default:
-      return locale.toString(dt.time(), longTimeFormat());
+      return locale.toString(v.timeValue(), longTimeFormat());
   }
 }
 

@@ -99,6 +99,12 @@ Value Recordset::field(const QString& name) const {
   const int i = indexOf(name);
   if (!query_ || eof_)
     throw RuntimeError("Não há registro atual para ler o campo " + name + ".");
+  return field(i);
+}
+
+Value Recordset::field(int i) const {
+  if (!query_ || eof_)
+    throw RuntimeError("Não há registro atual para ler o campo " + names_.value(i) + ".");
   const QVariant v = query_->value(i);
   if (charWidths_[i] > 0 && !v.isNull()) return Value::text(v.toString().left(charWidths_[i]));
   return Value::fromVariant(v);

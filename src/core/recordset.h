@@ -32,6 +32,10 @@ class Recordset {
   // query does not return or when there is no current row.
   Value field(const QString& name) const;
   Value operator[](const QString& name) const { return field(name); }
+  // A column looked up once (same rules and error as field(name)), then read
+  // by position row after row.
+  int column(const QString& name) const { return indexOf(name); }
+  Value field(int column) const;
   bool hasField(const QString& name) const;
   QStringList fieldNames() const;
   const QString& sql() const { return sql_; }

@@ -25,7 +25,8 @@ Value Value::text(const QString& v) {
 
 Value Value::date(const QDate& v) {
   Value r(Kind::Date);
-  r.dt_ = QDateTime(v, QTime(0, 0));
+  r.date_ = v;
+  r.time_ = QTime(0, 0);
   return r;
 }
 
@@ -34,13 +35,15 @@ Value Value::dateTime(const QDateTime& v) {
   // separate notion of "date with a zero time".
   if (v.time() == QTime(0, 0)) return date(v.date());
   Value r(Kind::DateTime);
-  r.dt_ = v;
+  r.date_ = v.date();
+  r.time_ = v.time();
   return r;
 }
 
 Value Value::time(const QTime& v) {
   Value r(Kind::Time);
-  r.dt_ = QDateTime(QDate(1899, 12, 30), v);
+  r.date_ = QDate(1899, 12, 30);
+  r.time_ = v;
   return r;
 }
 

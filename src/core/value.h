@@ -45,7 +45,12 @@ class Value {
   QString trimmed() const;
 
   const QString& textValue() const { return text_; }
-  QDateTime dateTimeValue() const { return dt_; }
+  // Dates and times are held as a calendar day and a time of day; the local
+  // QDateTime is made only when asked for, as making it costs a time-zone
+  // look-up (a date column read row by row would pay it on every row).
+  QDateTime dateTimeValue() const { return QDateTime(date_, time_); }
+  QDate dateValue() const { return date_; }
+  QTime timeValue() const { return time_; }
 
  private:
   explicit Value(Kind k) : kind_(k) {}
@@ -53,7 +58,8 @@ class Value {
   double number_ = 0;
   qint64 integer_ = 0;
   QString text_;
-  QDateTime dt_;
+  QDate date_;
+  QTime time_;
   friend QString renderPlain(const Value&);
 };
 

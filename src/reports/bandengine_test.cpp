@@ -87,9 +87,10 @@ TEST_F(OrderDocuments, FortyItemsSpreadOverPagesBetweenTheGroupHeaderAndFooter) 
   ASSERT_EQ(names.size(), 40u);
   for (size_t i = 0; i < 40; ++i) {
     EXPECT_EQ(names[i].run.text, items->value(i, "ITPRNOME").toText()) << i;
-    if (i > 0)
+    if (i > 0) {
       EXPECT_TRUE(names[i].page > names[i - 1].page || (names[i].page == names[i - 1].page &&
                                                         names[i].run.rect.top() > names[i - 1].run.rect.top()));
+    }
   }
   // The group header once, before the first item; the footer once, after the last.
   const Found header = one(doc, "PEDIDO:"), footer = one(doc, "SUB TOTAL");
@@ -238,8 +239,9 @@ TEST(BandEngine, ASectionThatDoesNotFitMovesToTheNextPage) {
     EXPECT_EQ(int(rules.size()), p == 0 ? firstPage : std::min(otherPages, 20 - firstPage - int(p - 1) * otherPages));
     for (const draw::Line& l : rules) EXPECT_LE(l.to.y(), bottom);
     for (const draw::Item& item : doc.pages[p].items)
-      if (const auto* l = std::get_if<draw::Line>(&item); l && l->from.y() == l->to.y())
+      if (const auto* l = std::get_if<draw::Line>(&item); l && l->from.y() == l->to.y()) {
         EXPECT_EQ(l->from.y(), bottom);  // the page footer's rule
+      }
   }
   EXPECT_EQ(find(doc, money(1.5 * 20 * 21 / 2)).size(), 1u);
   // The header field's grey background; the detail's field of the outer record set has none.

@@ -117,9 +117,10 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
     const int footerTop = (c.landscape ? 11906 : 16838) - c.bottom - (footer ? footer->height : 0);
     if (footer && footer->height > 0) {
       for (const LayoutItem& i : footer->items)
-        if (i.isText())
+        if (i.isText()) {
           EXPECT_NE(textIn(doc.pages.back(), QRect(c.left + i.left, footerTop + i.top, i.width, i.height)), "(none)")
               << i.text.toStdString();
+        }
     } else {  // nothing shows it on one page
       EXPECT_EQ(preparation(c.code)->margins[3], c.bottom == 1440 ? -1 : c.bottom);
     }
@@ -293,8 +294,9 @@ TEST_F(EndToEnd, EveryCodeWritesItsPdfWithItsPageSizeAndMargins) {
     const Anchor a = anchorOf(c);
     EXPECT_EQ(wordsAt(c.code, a.item.text.section(' ', 0, 0, QString::SectionSkipEmpty), a.textLeft, a.rect.top(), 15), 1u)
         << a.item.text.toStdString();
-    if (QString(c.code) == "saidaresumida")
+    if (QString(c.code) == "saidaresumida") {
       EXPECT_TRUE(err.contains("Carrega0") && err.contains("Carrega2")) << err.toStdString();
+    }
   }
 }
 

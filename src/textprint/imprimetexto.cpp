@@ -1,5 +1,6 @@
 #include "textprint/imprimetexto.h"
 
+#include "core/documentid.h"
 #include "core/masks.h"
 #include "core/sqltext.h"
 #include "textprint/documenttransaction.h"
@@ -9,8 +10,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("tl_relatorios");
-const QString kEmptyCpf = QStringLiteral("___.___.___-__");
-const QString kEmptyCnpj = QStringLiteral("__.___.___/____-__");
 
 // The trimmed text cut to n characters.
 QString fit(const Value& v, int n) { return cutText(v.trimmed(), n); }
@@ -25,10 +24,11 @@ QString column(double v, const QString& numericMask, int width) {
 }
 
 QString documentNumber(const OrderText& d) {
-  const QString cpf = d.cpf.trimmed();
-  if (!cpf.isEmpty() && cpf != kEmptyCpf) return "CPF.:   " + d.cpf.toText();
-  const QString cnpj = d.cnpj.trimmed();
-  if (!cnpj.isEmpty() && cnpj != kEmptyCnpj) return "CNPJ:   " + d.cnpj.toText();
+  switch (chooseTaxId(d.cpf, d.cnpj)) {
+    case TaxId::Cpf: return "CPF.:   " + d.cpf.toText();
+    case TaxId::Cnpj: return "CNPJ:   " + d.cnpj.toText();
+    case TaxId::None: break;
+  }
   return {};
 }
 

@@ -77,7 +77,9 @@ TEST(TextJobsEndToEnd, FailuresLeaveThePrinterFileAlone) {
     const bool held = QFile::exists(c.job.printer);
     const auto r = run(c.job);
     EXPECT_EQ(r.exitCode, c.exitCode);
-    if (c.exitCode == 1) EXPECT_FALSE(r.err.isEmpty());
+    if (c.exitCode == 1) {
+      EXPECT_FALSE(r.err.isEmpty());
+    }
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(c.reason)) << r.err.toStdString();
     if (held) EXPECT_EQ(testsupport::readFile(c.job.printer), QByteArray("previous"));
     else EXPECT_FALSE(QFile::exists(c.job.printer));
