@@ -1,30 +1,20 @@
-// Bad input against the real executable: every row ends with its exit
-// status and message, and leaves no partial document at any output path.
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
-#include <atomic>
-#include <thread>
+// Bad input against the real executable, one table: every row ends with its
+// exit status and message, and leaves every output path whole, untouched or
+// absent: never a partial document, nothing reported as done that was not.
+#include <sys/stat.h>
 
-#include "dispatch/badinput_testutil.h"
+#include "dispatch/e2e_testutil.h"
 
 namespace {
 
-using badinput::After;
-using badinput::Case;
-using badinput::Row;
+using e2e::After;
+using e2e::Case;
+using e2e::Row;
 using Keys = QList<QPair<QString, QString>>;
-
-void write(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-  f.write(bytes);
-}
+using Setup = std::function<void(Case&)>;
 
 // A job for a text printer: its printer file must not appear.
-std::function<void(Case&)> textJob(const Keys& keys) {
+Setup textJob(const Keys& keys) {
   return [keys](Case& c) {
     c.job = keys + Keys{{"LOCALIMPRESSORA", c.file("impressora.txt")},
                         {"IMPRESSORA", c.file("etiquetas.txt")}};
@@ -33,12 +23,36 @@ std::function<void(Case&)> textJob(const Keys& keys) {
 }
 
 // A page report into a PDF that already holds an earlier document.
-std::function<void(Case&)> pdfJob(const Keys& keys) {
+Setup pdfJob(const Keys& keys) {
   return [keys](Case& c) {
     c.job = keys;
-    write(c.file("doc.pdf"), "%PDF-1.4 anterior\n%%EOF\n");
-    c.args = {"--pdf", c.file("doc.pdf")};
+    e2e::writeFile(c.file("doc.pdf"), "%PDF-1.4 anterior\n%%EOF\n");
+    c.run.args = {"--pdf", c.file("doc.pdf")};
     c.outputs = {{c.file("doc.pdf"), After::Untouched}};
+  };
+}
+
+// A printer job of `code` to `printer` (LOCALIMPRESSORA and IMPRESSORA) and,
+// when given, to the PDF `pdf`, with [Impressoras] lines in TL.ini.
+Setup printJob(const QString& code, const QString& value, const QString& printer, const QString& pdf,
+               const std::vector<e2e::Output>& outputs, const QStringList& printers = {}) {
+  return [=](Case& c) {
+    e2e::config(c.config, QStringList(printers).replaceInStrings("{dir}", c.dir));
+    c.jobPath = e2e::job(code, code == "ostexto" ? "OSCOD" : "SACOD", value,
+                         QString(printer).replace("{dir}", c.dir));
+    c.writeJob = false;
+    if (!pdf.isEmpty()) c.run.args << "--pdf" << QString(pdf).replace("{dir}", c.dir);
+    c.outputs = outputs;
+  };
+}
+
+// The same, with the destination made read-only and holding "previous" first.
+Setup readOnly(const QString& code, const QString& value, const QString& name) {
+  return [=](Case& c) {
+    const bool pdf = name.endsWith(".pdf");
+    printJob(code, value, pdf ? "" : "{dir}/" + name, pdf ? "{dir}/" + name : "",
+             {{"{dir}/" + name, After::Untouched}})(c);
+    QFile::setPermissions(testsupport::prefilled(c.file(name)), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   };
 }
 
@@ -46,7 +60,7 @@ std::function<void(Case&)> pdfJob(const Keys& keys) {
 // computed by a division by zero, so the fetch of that row fails.
 QString brokenDatabase() {
   static const QString path = [] {
-    const QString db = testsupport::scratchFile("quebrado.fdb");
+    const QString db = e2e::scratchFile("quebrado.fdb");
     QFile::copy(testsupport::fixtureDatabase(), db);
     QProcess isql;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -65,44 +79,44 @@ QString brokenDatabase() {
   return path;
 }
 
-std::function<void(Case&)> onBrokenDatabase(std::function<void(Case&)> job) {
+// TL.ini naming this database.
+void database(Case& c, const QString& localBanco) {
+  testsupport::writeIni(c.config, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"}, {"LOCALBANCO", localBanco}});
+}
+
+Setup onBrokenDatabase(const Setup& job) {
   return [job](Case& c) {
     job(c);
-    testsupport::writeIni(c.config, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
-                                     {"LOCALBANCO", brokenDatabase()}});
+    database(c, brokenDatabase());
   };
 }
 
 // A layout override of the order without prices with one replacement.
-std::function<void(Case&)> layout(const QByteArray& from, const QByteArray& to) {
+Setup layout(const QByteArray& from, const QByteArray& to) {
   return [from, to](Case& c) {
     pdfJob({{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}})(c);
     QFile compiled(":/layouts/reportPedidoSpreco.json");
     ASSERT_TRUE(compiled.open(QIODevice::ReadOnly));
     QByteArray json = compiled.readAll();
     ASSERT_TRUE(json.contains(from)) << from.constData();
-    write(c.exeDir + "/layouts/reportPedidoSpreco.json", json.replace(from, to));
+    e2e::writeFile(c.exeDir + "/layouts/reportPedidoSpreco.json", json.replace(from, to));
   };
 }
 
-std::function<void(Case&)> config(const QByteArray& bytes) {
+// TL.ini made from the fixture's own (CRLF, UTF-8) for a receipt.
+Setup tlIni(const std::function<QByteArray(const QByteArray& fixture)>& bytes) {
   return [bytes](Case& c) {
     textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})(c);
-    write(c.config, bytes);
+    e2e::writeFile(c.config, bytes(testsupport::readFile(c.config)));
   };
 }
 
-std::function<void(Case&)> jobBytes(const QByteArray& bytes) {
+Setup jobBytes(const QByteArray& bytes) {
   return [bytes](Case& c) {
     textJob({})(c);
     c.writeJob = false;
-    write(c.jobPath, bytes);
+    e2e::writeFile(c.jobPath, bytes);
   };
-}
-
-QByteArray fixtureIni() {
-  return "[Geral]\r\nUSUARIO=SYSDBA\r\nSENHA=masterkey\r\nLOCALBANCO=" +
-         testsupport::fixtureDatabase().toUtf8() + "\r\n";
 }
 
 QByteArray utf16WithoutBom(const QByteArray& utf8) {
@@ -110,157 +124,126 @@ QByteArray utf16WithoutBom(const QByteArray& utf8) {
   return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 
-// A listener on 127.0.0.1 that accepts connections and never answers.
-class SilentServer {
- public:
-  SilentServer() {
-    thread_ = std::thread([this] {
-      QTcpServer server;
-      server.listen(QHostAddress::LocalHost, 0);
-      port_ = server.serverPort();
-      std::vector<QTcpSocket*> held;
-      while (!stop_) {
-        if (server.waitForNewConnection(100))
-          while (QTcpSocket* s = server.nextPendingConnection()) held.push_back(s);
-      }
-      for (QTcpSocket* s : held) delete s;
-    });
-    while (port_ == 0) QThread::msleep(10);
-  }
-  ~SilentServer() {
-    stop_ = true;
-    thread_.join();
-  }
-  quint16 port() const { return port_; }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::atomic<quint16> port_{0};
-  std::thread thread_;
-};
-
-// A port on 127.0.0.1 where nothing listens.
-quint16 closedPort() {
-  QTcpServer s;
-  s.listen(QHostAddress::LocalHost, 0);
-  return s.serverPort();
-}
-
 const QString kSacod = "O código SACOD do arquivo de trabalho (1,5) não é um número inteiro";
 const QString kLayout = "Layout de relatório inválido (";
 const QString kReadError = "Erro ao ler os registros do banco de dados";
-
-void runAll(const std::vector<Row>& rows) {
-  for (const Row& row : rows) badinput::runRow(row);
-}
-
+const QString kNoPrinter = "impressora não encontrada";
 const QByteArray oneMegabyte(1 << 20, 'x');
+const Keys kReceipt = {{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}};
+const Keys kPriceLabel = {{"RELATORIO", "etiqueta_peco"}, {"NOMEPRODUTO", "TUBO"}, {"CODBARRAS", "200003"}};
 
-TEST(BadInput, ConfigurationAndJobFiles) {
-  runAll({
-      {"sem-tlini", [](Case& c) { textJob({{"RELATORIO", "pedidocupom"}})(c);
-                                  c.config = c.file("nada/TL.ini"); },
-       1, "Arquivo de configuração não encontrado: "},
-      {"tlini-pasta", [](Case& c) { textJob({{"RELATORIO", "pedidocupom"}})(c);
-                                    QDir().mkpath(c.file("pasta.ini")); c.config = c.file("pasta.ini"); },
-       1, "é uma pasta"},
-      {"tlini-binario", config(QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe[G\x00", 14) + QByteArray(300, '\x90')),
-       1, "não informa LOCALBANCO na seção [Geral]"},
-      {"tlini-nul", config("[Geral]\r\nUSUARIO=SYSDBA\r\nLOCAL" + QByteArray(1, '\0') + "BANCO=x\r\n"),
-       1, "não informa LOCALBANCO"},
-      {"tlini-utf16-sem-bom", config(utf16WithoutBom(fixtureIni())), 1, "não informa LOCALBANCO"},
-      {"tlini-sem-geral", config(fixtureIni().replace("[Geral]", "[Outra]")), 1,
-       "não informa LOCALBANCO"},
-      {"tlini-linha-1mb", [](Case& c) {
-         textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})(c);
-         write(c.config, "; " + oneMegabyte + "\r\n" + fixtureIni());
-         c.outputs[0].after = After::Whole; }, 0, ""},
-      {"sem-job", [](Case& c) { textJob({})(c); c.writeJob = false; },
-       3, "(Arquivo de trabalho não encontrado: "},
-      {"job-binario", jobBytes(QByteArray("\x00\x01\x02\xff\xfe\x00RELATORIO", 15)), 3,
-       "nenhum documento"},
-      {"job-nul-no-codigo", jobBytes("[Geral]\nRELATORIO=pedido" + QByteArray(1, '\0') + "cupom\n"),
-       3, "\"pedido\\0cupom\""},
-      {"job-utf16-sem-bom", jobBytes(utf16WithoutBom("[Geral]\r\nRELATORIO=pedidocupom\r\n")), 3,
-       "nenhum documento"},
-      {"job-linha-1mb", [](Case& c) {
-         textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}, {"NOMEEMPRESA", oneMegabyte}})(c);
-         c.outputs[0].after = After::Whole; }, 0, ""},
-  });
-}
+const Row kRows[] = {
+    // Configuration and job files.
+    {"sem_tlini", [](Case& c) { textJob({{"RELATORIO", "pedidocupom"}})(c); c.config = c.file("nada/TL.ini"); },
+     1, "Arquivo de configuração não encontrado: "},
+    {"tlini_pasta", [](Case& c) { textJob({{"RELATORIO", "pedidocupom"}})(c);
+                                  QDir().mkpath(c.file("pasta.ini")); c.config = c.file("pasta.ini"); },
+     1, "é uma pasta"},
+    {"tlini_binario", tlIni([](auto&) {
+       return QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe[G\x00", 14) + QByteArray(300, '\x90'); }),
+     1, "não informa LOCALBANCO na seção [Geral]"},
+    {"tlini_nul", tlIni([](auto&) { return "[Geral]\r\nUSUARIO=SYSDBA\r\nLOCAL" + QByteArray(1, '\0') + "BANCO=x\r\n"; }),
+     1, "não informa LOCALBANCO"},
+    {"tlini_utf16_sem_bom", tlIni(utf16WithoutBom), 1, "não informa LOCALBANCO"},
+    {"tlini_sem_geral", tlIni([](QByteArray ini) { return ini.replace("[Geral]", "[Outra]"); }), 1,
+     "não informa LOCALBANCO"},
+    {"tlini_linha_1mb", [](Case& c) {
+       tlIni([](const QByteArray& ini) { return "; " + oneMegabyte + "\r\n" + ini; })(c);
+       c.outputs[0].after = After::Whole; }, 0, ""},
+    {"sem_job", [](Case& c) { textJob({})(c); c.writeJob = false; }, 3, "(Arquivo de trabalho não encontrado: "},
+    {"job_binario", jobBytes(QByteArray("\x00\x01\x02\xff\xfe\x00RELATORIO", 15)), 3, "nenhum documento"},
+    {"job_nul_no_codigo", jobBytes("[Geral]\nRELATORIO=pedido" + QByteArray(1, '\0') + "cupom\n"),
+     3, "\"pedido\\0cupom\""},
+    {"job_utf16_sem_bom", jobBytes(utf16WithoutBom("[Geral]\r\nRELATORIO=pedidocupom\r\n")), 3, "nenhum documento"},
+    {"job_linha_1mb", [](Case& c) {
+       textJob(kReceipt + Keys{{"NOMEEMPRESA", oneMegabyte}})(c);
+       c.outputs[0].after = After::Whole; }, 0, ""},
+    // Codes that are not whole numbers.
+    {"sacod_cupom", textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "1,5"}}), 1, kSacod},
+    {"sacod_texto", textJob({{"RELATORIO", "pedidotexto"}, {"SACOD", "1,5"}}), 1, kSacod},
+    {"sacod_etiquetas", textJob({{"RELATORIO", "etiqueta_pedido"}, {"SACOD", "1,5"}}), 1, kSacod},
+    {"sacod_grafico", pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1,5"}}), 1, kSacod},
+    {"oscod_texto", textJob({{"RELATORIO", "ostexto"}, {"OSCOD", "2,5"}}), 1, "OSCOD"},
+    {"oscod_os", pdfJob({{"RELATORIO", "os"}, {"OSCOD", "2,5"}}), 1, "OSCOD"},
+    {"encod_entrada", pdfJob({{"RELATORIO", "entrada_estoque"}, {"ENCOD", "1,5"}}), 1, "ENCOD"},
+    {"prcod_kit", pdfJob({{"RELATORIO", "cadastro_kit"}, {"PRCOD", "60,5"}}), 1, "PRCOD"},
+    {"pcod_producao", pdfJob({{"RELATORIO", "pedido_producao"}, {"PCOD", "0,1"}}), 1, "PCOD"},
+    // Prices: too many digits for a double is refused; what is not a number is no price.
+    {"preco_20_digitos", textJob(kPriceLabel + Keys{{"PRECO", "99999999999999999999"}}),
+     1, "grande demais para ser impresso com exatidão"},
+    {"preco_1e400", textJob(kPriceLabel + Keys{{"PRECO", "1e400"}}), 0, "O Preço do produto não é válido"},
+    {"preco_nan", textJob(kPriceLabel + Keys{{"PRECO", "NaN"}}), 0, "O Preço do produto não é válido"},
+    // Images and layouts beside the program.
+    {"sem_cabecalho", [](Case& c) { pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})(c);
+                                    QFile::remove(c.exeDir + "/cabecalho.jpg"); },
+     1, "Arquivo de imagem não encontrado: "},
+    {"cabecalho_corrompido", [](Case& c) { pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})(c);
+                                           e2e::writeFile(c.exeDir + "/cabecalho.jpg", "\xFF\xD8\xFF\xE0 cortado"); },
+     1, "Não foi possível ler a imagem"},
+    {"layout_json_quebrado", layout("\"sections\"", "\"sections\" ]"), 1, kLayout},
+    {"layout_largura_1e300", layout("\"width\": ", "\"width\": 1e300, \"x\": "), 1, "fora do intervalo"},
+    {"layout_altura_negativa", layout("\"height\": ", "\"height\": -500, \"x\": "), 1, "fora do intervalo"},
+    {"layout_fonte_5000", layout("\"fontSize\": ", "\"fontSize\": 5000, \"x\": "), 1, "\"fontSize\""},
+    {"layout_largura_texto", layout("\"width\": ", "\"width\": \"largo\", \"x\": "), 1, "deve ser um número"},
+    // Databases that cannot be reached or read.
+    {"servidor_mudo", [](Case& c) {
+       static e2e::Listener server(/*silent=*/true);
+       textJob(kReceipt)(c);
+       database(c, QString("127.0.0.1/%1:/dados/x.fdb").arg(server.port()));
+       c.run.timeoutMs = 30000; }, 1, "não respondeu"},
+    {"servidor_fechado", [](Case& c) {
+       textJob(kReceipt)(c);
+       database(c, QString("127.0.0.1/%1:/dados/x.fdb").arg(e2e::refusedPort()));
+       c.run.timeoutMs = 30000; }, 1, "Não foi possível conectar ao banco de dados"},
+    {"acentos_locale_c", [](Case& c) {
+       textJob(kReceipt)(c);
+       const QString db = c.file("ação/demonstração.fdb");
+       QDir().mkpath(QFileInfo(db).absolutePath());
+       ASSERT_TRUE(QFile::copy(testsupport::fixtureDatabase(), db));
+       database(c, db);
+       c.run.env.insert("LC_ALL", "C");
+       c.run.env.insert("LANG", "C");
+       c.outputs[0].after = After::Whole; }, 0, ""},
+    {"leitura_cupom", onBrokenDatabase(textJob(kReceipt)), 1, kReadError},
+    {"leitura_texto", onBrokenDatabase(textJob({{"RELATORIO", "pedidotexto"}, {"SACOD", "1"}})), 1, kReadError},
+    {"leitura_grafico", onBrokenDatabase(pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})), 1, kReadError},
+    // Printer destinations and PDFs: a name no printer or mapping has, a FIFO
+    // nobody reads, /dev/full, read-only files, missing folders; and the two
+    // mappings and the PDF that do get the document whole.
+    {"lpt1_sem_mapa", printJob("pedidocupom", "4", "LPT1", "", {{"LPT1", After::Absent}}), 1, kNoPrinter + ": LPT1"},
+    {"com1_sem_mapa", printJob("etiqueta_peco", "", "com1:", "", {{"com1:", After::Absent}}), 1, kNoPrinter + ": com1:"},
+    {"sem_impressora", printJob("pedidotexto", "1", "", "", {}), 1, kNoPrinter},
+    {"nome_sem_fila", printJob("ostexto", "3", "nome com espaço", "", {{"nome com espaço", After::Absent}}),
+     1, kNoPrinter + ": nome com espaço"},
+    {"porta_fora_do_intervalo", printJob("pedidocupom", "4", "127.0.0.1:70000", "", {{"127.0.0.1:70000", After::Absent}}),
+     1, kNoPrinter + ": 127.0.0.1:70000"},
+    {"fifo_sem_leitor", [](Case& c) {
+       ASSERT_EQ(::mkfifo(c.file("fifo").toLocal8Bit(), 0600), 0);
+       printJob("pedidocupom", "4", "{dir}/fifo", "", {})(c);
+       c.run.env.insert("TL_PRINTER_WAIT_MS", "1000"); }, 1, "{dir}/fifo"},
+    {"impressora_dev_full", printJob("pedidotexto", "1", "/dev/full", "", {}), 1, "/dev/full"},
+    {"impressora_somente_leitura", readOnly("pedidocupom", "4", "ro.prn"), 1, "{dir}/ro.prn"},
+    {"impressora_pasta_inexistente", printJob("etiqueta_pedido", "8", "{dir}/sem-pasta/saida", "",
+                                              {{"{dir}/sem-pasta/saida", After::Absent}}),
+     1, "{dir}/sem-pasta/saida"},
+    {"lpt1_mapeada", printJob("pedidocupom", "4", "lpt1", "", {{"{dir}/lpt1.prn", After::Whole}},
+                              {"LPT1={dir}/lpt1.prn"}), 0, ""},
+    {"compartilhamento_mapeado", printJob("etiqueta_pedido", "8", "\\\\CAIXA01\\ZEBRA", "",
+                                          {{"{dir}/zebra.prn", After::Whole}, {"\\\\CAIXA01\\ZEBRA", After::Absent}},
+                                          {"\\\\caixa01\\zebra={dir}/zebra.prn"}), 0, ""},
+    {"pdf_dev_full", printJob("pedidografico", "1", "", "/dev/full", {}), 1, "/dev/full"},
+    {"pdf_pasta_inexistente", printJob("pedidografico", "1", "", "{dir}/sem-pasta/saida.pdf",
+                                       {{"{dir}/sem-pasta/saida.pdf", After::Absent}}),
+     1, "{dir}/sem-pasta/saida"},
+    {"pdf_somente_leitura", readOnly("pedidografico", "1", "ro.pdf"), 1, "{dir}/ro.pdf"},
+    {"pdf_inteiro", printJob("pedidografico", "1", "", "{dir}/ok.pdf", {{"{dir}/ok.pdf", After::Whole}}), 0, ""},
+};
 
-TEST(BadInput, CodesThatAreNotWholeNumbers) {
-  runAll({
-      {"sacod-cupom", textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "1,5"}}), 1, kSacod},
-      {"sacod-texto", textJob({{"RELATORIO", "pedidotexto"}, {"SACOD", "1,5"}}), 1, kSacod},
-      {"sacod-etiquetas", textJob({{"RELATORIO", "etiqueta_pedido"}, {"SACOD", "1,5"}}), 1, kSacod},
-      {"sacod-grafico", pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1,5"}}), 1, kSacod},
-      {"oscod-texto", textJob({{"RELATORIO", "ostexto"}, {"OSCOD", "2,5"}}), 1, "OSCOD"},
-      {"oscod-os", pdfJob({{"RELATORIO", "os"}, {"OSCOD", "2,5"}}), 1, "OSCOD"},
-      {"encod-entrada", pdfJob({{"RELATORIO", "entrada_estoque"}, {"ENCOD", "1,5"}}), 1, "ENCOD"},
-      {"prcod-kit", pdfJob({{"RELATORIO", "cadastro_kit"}, {"PRCOD", "60,5"}}), 1, "PRCOD"},
-      {"pcod-producao", pdfJob({{"RELATORIO", "pedido_producao"}, {"PCOD", "0,1"}}), 1, "PCOD"},
-  });
-}
+class BadInput : public testing::TestWithParam<Row> {};
 
-TEST(BadInput, NumbersImagesAndLayouts) {
-  runAll({
-      // Prices: too many digits for a double is refused; what is not a number is no price.
-      {"preco-20-digitos", textJob({{"RELATORIO", "etiqueta_peco"}, {"NOMEPRODUTO", "TUBO"},
-                                    {"CODBARRAS", "200003"}, {"PRECO", "99999999999999999999"}}),
-       1, "grande demais para ser impresso com exatidão"},
-      {"preco-1e400", textJob({{"RELATORIO", "etiqueta_peco"}, {"NOMEPRODUTO", "TUBO"},
-                               {"CODBARRAS", "200003"}, {"PRECO", "1e400"}}),
-       0, "O Preço do produto não é válido"},
-      {"preco-nan", textJob({{"RELATORIO", "etiqueta_peco"}, {"NOMEPRODUTO", "TUBO"},
-                             {"CODBARRAS", "200003"}, {"PRECO", "NaN"}}),
-       0, "O Preço do produto não é válido"},
-      // Images and layouts beside the program.
-      {"sem-cabecalho", [](Case& c) { pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})(c);
-                                      QFile::remove(c.exeDir + "/cabecalho.jpg"); },
-       1, "Arquivo de imagem não encontrado: "},
-      {"cabecalho-corrompido", [](Case& c) { pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})(c);
-                                             write(c.exeDir + "/cabecalho.jpg", "\xFF\xD8\xFF\xE0 cortado"); },
-       1, "Não foi possível ler a imagem"},
-      {"layout-json-quebrado", layout("\"sections\"", "\"sections\" ]"), 1, kLayout},
-      {"layout-largura-1e300", layout("\"width\": ", "\"width\": 1e300, \"x\": "), 1, "fora do intervalo"},
-      {"layout-altura-negativa", layout("\"height\": ", "\"height\": -500, \"x\": "), 1, "fora do intervalo"},
-      {"layout-fonte-5000", layout("\"fontSize\": ", "\"fontSize\": 5000, \"x\": "), 1, "\"fontSize\""},
-      {"layout-largura-texto", layout("\"width\": ", "\"width\": \"largo\", \"x\": "), 1,
-       "deve ser um número"},
-  });
-}
+TEST_P(BadInput, EndsWithItsStatusMessageAndOutputs) { e2e::runRow(GetParam()); }
 
-TEST(BadInput, DatabasesThatCannotBeRead) {
-  runAll({
-      {"servidor-mudo", [](Case& c) {
-         static SilentServer server;
-         textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})(c);
-         testsupport::writeIni(c.config, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
-             {"LOCALBANCO", "127.0.0.1/" + QString::number(server.port()) + ":/dados/x.fdb"}});
-         c.timeoutMs = 30000; }, 1, "não respondeu"},
-      {"servidor-fechado", [](Case& c) {
-         textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})(c);
-         testsupport::writeIni(c.config, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
-             {"LOCALBANCO", "127.0.0.1/" + QString::number(closedPort()) + ":/dados/x.fdb"}});
-         c.timeoutMs = 30000; }, 1, "Não foi possível conectar ao banco de dados"},
-      {"acentos-locale-c", [](Case& c) {
-         textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})(c);
-         const QString db = c.file("ação/demonstração.fdb");
-         QDir().mkpath(QFileInfo(db).absolutePath());
-         ASSERT_TRUE(QFile::copy(testsupport::fixtureDatabase(), db));
-         testsupport::writeIni(c.config, {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
-                                          {"LOCALBANCO", db}});
-         c.env.insert("LC_ALL", "C");
-         c.env.insert("LANG", "C");
-         c.outputs[0].after = After::Whole; }, 0, ""},
-      {"leitura-cupom", onBrokenDatabase(textJob({{"RELATORIO", "pedidocupom"}, {"SACOD", "3"}})),
-       1, kReadError},
-      {"leitura-texto", onBrokenDatabase(textJob({{"RELATORIO", "pedidotexto"}, {"SACOD", "1"}})),
-       1, kReadError},
-      {"leitura-grafico", onBrokenDatabase(pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}})),
-       1, kReadError},
-  });
-}
+INSTANTIATE_TEST_SUITE_P(Table, BadInput, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <cups/cups.h>
 #include <sys/stat.h>
 
-#include "output_testutil.h"
+#include "e2e_testutil.h"
 
 namespace {
 
-using namespace outtest;
+using namespace e2e;
 
 struct Doc {
   const char* code;
@@ -30,7 +30,7 @@ QByteArray printToFile(const QString& config, const Doc& d) {
 
 // Each document through one of the three ways of naming a network printer.
 TEST(PrinterDestinations, NetworkPrinterGetsWhatAFileGets) {
-  const QString config = outtest::config("net-TL.ini");
+  const QString config = e2e::config("net-TL.ini");
   const char* const forms[] = {"127.0.0.1:%1", "socket://127.0.0.1:%1", "ETIQUETAS"};
   int n = 0;
   for (const Doc& d : kDocs) {
@@ -39,7 +39,7 @@ TEST(PrinterDestinations, NetworkPrinterGetsWhatAFileGets) {
     const QByteArray expected = printToFile(config, d);
     ASSERT_FALSE(expected.isEmpty());
     Listener printer;
-    const QString cfg = outtest::config(
+    const QString cfg = e2e::config(
         "net-map.ini", {QString("ETIQUETAS=socket://127.0.0.1:%1").arg(printer.port())});
     const Result r = launch(cfg, job(d.code, d.key, d.value, form.arg(printer.port())));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -54,7 +54,7 @@ TEST(PrinterDestinations, NetworkPrinterGetsWhatAFileGets) {
 // A refused port and a printer that takes nothing end the job with status 1
 // within the bounded wait, naming host and port.
 TEST(PrinterDestinations, NetworkPrinterThatDoesNotTakeTheJob) {
-  const QString config = outtest::config("net-fail.ini");
+  const QString config = e2e::config("net-fail.ini");
   Listener silent(/*silent=*/true);
   for (int port : {refusedPort(), silent.port()}) {
     SCOPED_TRACE(port);
@@ -148,8 +148,8 @@ TEST(PrinterDestinations, CupsQueueGetsOneRawJobByNameShareOrMapping) {
   PrivateCups cups(device.port());
   ASSERT_TRUE(cups.ready()) << cups.log().toStdString();
   const Doc receipt = kDocs[0];
-  const QByteArray expected = printToFile(outtest::config("cups-file.ini"), receipt);
-  const QString config = outtest::config("cups-TL.ini", {"\\\\CAIXA01\\EPSON=recibo"});
+  const QByteArray expected = printToFile(e2e::config("cups-file.ini"), receipt);
+  const QString config = e2e::config("cups-TL.ini", {"\\\\CAIXA01\\EPSON=recibo"});
   const Launch run = withEnv({{"CUPS_SERVER", cups.server()}});
   size_t printed = 0;
   for (const char* name : {"recibo", "\\\\OUTRA\\recibo", "\\\\CAIXA01\\EPSON"}) {

@@ -1,15 +1,19 @@
 #pragma once
-// The real executable against the printer destinations: job files, a TL.ini
-// with an [Impressoras] section, raw socket listeners on 127.0.0.1 started by
-// the test, and runs that can be limited (file size) or signalled.
+// The real executable end to end: TL.ini and job files, runs that can be
+// wrapped, limited or signalled, raw socket listeners on 127.0.0.1 started by
+// the test, and the one table runner of bad input: each row sets up its own
+// folder, runs one job and checks the exit status, a fragment of standard
+// error and the state of every output path afterwards.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 #include <arpa/inet.h>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
@@ -21,11 +25,19 @@
 
 #include "testsupport.h"
 
-namespace outtest {
+namespace e2e {
 
 using testsupport::scratchFile;
 
-// TL.ini of the fixture database, plus [Impressoras] lines ("LPT1=/x").
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  f.write(bytes);
+}
+
+// TL.ini of the fixture database (a name in the scratch folder, or a whole
+// path), plus [Impressoras] lines ("LPT1=/x").
 inline QString config(const QString& name, const QStringList& printers = {}) {
   const QString path = testsupport::writeFixtureConfig(scratchFile(name));
   if (!printers.isEmpty()) {
@@ -53,13 +65,15 @@ struct Launch {
   QStringList args;                // after --batch --config --job
   QMap<QString, QString> env;
   QStringList wrapper;             // e.g. prlimit --fsize=N --
+  QString exe;                     // empty: TL_EXE
   int signalAfterMs = -1;          // SIGTERM after this long
   int sig = SIGTERM;
   int timeoutMs = 60000;
 };
 struct Result {
-  int exitCode = -1;
+  int exitCode = -1;  // -1: did not start, or ended by a signal
   QByteArray err;
+  bool finished = false;      // within the time allowed
   qint64 msAfterSignal = -1;  // from the signal to the end
 };
 
@@ -77,9 +91,9 @@ inline Result launch(const QString& config, const QString& job, const Launch& ru
   e.insert("LC_ALL", "pt_BR.UTF-8");
   for (auto it = run.env.begin(); it != run.env.end(); ++it) e.insert(it.key(), it.value());
   p.setProcessEnvironment(e);
-  const QString exe = qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios");
   QStringList args = run.wrapper;
-  args << exe << "--batch" << "--config" << config << "--job" << job << run.args;
+  args << (run.exe.isEmpty() ? qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios") : run.exe)
+       << "--batch" << "--config" << config << "--job" << job << run.args;
   p.start(args.takeFirst(), args);
   Result r;
   if (!p.waitForStarted(10000)) return r;
@@ -88,7 +102,8 @@ inline Result launch(const QString& config, const QString& job, const Launch& ru
     ::kill(pid_t(p.processId()), run.sig);
     sinceSignal.start();
   }
-  if (!p.waitForFinished(run.timeoutMs)) {
+  r.finished = p.waitForFinished(run.timeoutMs);
+  if (!r.finished) {
     p.kill();
     p.waitForFinished();
   }
@@ -200,4 +215,108 @@ inline int refusedPort() {
   return ntohs(a.sin_port);
 }
 
-}  // namespace outtest
+// ---- The table of bad input ----
+
+// What an output path must hold after the run.
+enum class After {
+  Absent,     // no file at the path
+  Whole,      // a complete document (a PDF, %PDF to %%EOF; anything else, not empty)
+  Untouched,  // the bytes it held before the run
+};
+
+struct Output {
+  QString path;  // "{dir}" stands for the row's folder; relative: the program's current folder
+  After after;
+};
+
+// What a row sets up; the runner fills in the defaults before setUp runs.
+struct Case {
+  QString dir;      // the row's own scratch folder
+  QString exeDir;   // a copy of the program (images, layout overrides)
+  QString config;   // TL.ini: the fixture database's, unless the row changes it
+  QString jobPath;  // written from `job` after setUp unless the row wrote it
+  QList<QPair<QString, QString>> job;
+  bool writeJob = true;
+  Launch run;       // args after --batch --config --job, environment, time allowed
+  std::vector<Output> outputs;
+  QString file(const QString& name) const { return QDir(dir).filePath(name); }
+};
+
+struct Row {
+  const char* name;  // letters, digits and '_' (a test name)
+  std::function<void(Case&)> setUp;
+  int exitCode;
+  QString message;  // fragment of standard error ("{dir}": the row's folder); empty: not checked
+};
+inline void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+
+// A folder holding a copy of the program and valid header/footer images;
+// the same one for every row of a test process (rows that change images or
+// layouts get them restored before the next row).
+inline QString programDir() {
+  static const QString dir = [] {
+    const QString d = scratchFile("program");
+    QDir().mkpath(d);
+    QFile::copy(qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios"), d + "/tl_relatorios");
+    QFile::setPermissions(d + "/tl_relatorios",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return d;
+  }();
+  QDir(dir + "/layouts").removeRecursively();
+  for (const char* name : {"cabecalho.jpg", "rodape.jpg"}) {
+    QImage image(40, 10, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    image.save(QDir(dir).filePath(name), "JPG");
+  }
+  return dir;
+}
+
+inline bool isWhole(const QString& path, const QByteArray& bytes) {
+  if (path.endsWith(".pdf") || bytes.startsWith("%PDF"))
+    return bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF");
+  return !bytes.isEmpty();
+}
+
+inline void runRow(const Row& row) {
+  Case c;
+  c.dir = scratchFile(QString("rows/") + row.name);
+  QDir(c.dir).removeRecursively();
+  QDir().mkpath(c.dir);
+  c.exeDir = programDir();
+  c.config = testsupport::writeFixtureConfig(c.file("TL.ini"));
+  c.jobPath = c.file("parimp.txt");
+  c.run.exe = c.exeDir + "/tl_relatorios";
+  c.run.env.insert("ODBCINI", c.file("sem-odbc.ini"));
+  row.setUp(c);
+  if (c.writeJob) testsupport::writeIni(c.jobPath, c.job);
+  std::vector<QByteArray> before;
+  for (Output& o : c.outputs) {
+    o.path.replace("{dir}", c.dir);
+    before.push_back(testsupport::readFile(o.path));
+  }
+  const QStringList here = QDir::current().entryList(QDir::Files);
+
+  const Result r = launch(c.config, c.jobPath, c.run);
+  const QString err = QString::fromUtf8(r.err);
+  EXPECT_TRUE(r.finished) << "still running after " << c.run.timeoutMs << " ms";
+  EXPECT_EQ(r.exitCode, row.exitCode) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString(row.message).replace("{dir}", c.dir))) << err.toStdString();
+  for (size_t i = 0; i < c.outputs.size(); ++i) {
+    const Output& o = c.outputs[i];
+    const QByteArray now = testsupport::readFile(o.path);
+    switch (o.after) {
+      case After::Absent: EXPECT_FALSE(QFile::exists(o.path)) << o.path.toStdString(); break;
+      case After::Whole:
+        EXPECT_TRUE(isWhole(o.path, now)) << o.path.toStdString() << ": " << now.right(80).constData();
+        break;
+      case After::Untouched: EXPECT_EQ(now, before[i]) << o.path.toStdString(); break;
+    }
+  }
+  // No temporary file is left beside an output, and no printer name became
+  // a file in the current folder.
+  EXPECT_EQ(leftovers(c.dir), QStringList());
+  EXPECT_EQ(leftovers(testsupport::scratchDir()), QStringList());
+  EXPECT_EQ(QDir::current().entryList(QDir::Files), here);
+}
+
+}  // namespace e2e
