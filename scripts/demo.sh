@@ -40,7 +40,7 @@ run() {
   "$EXE" --batch --config "$DEMO/TL.ini" --job "$job" "${opts[@]}" 2>"$OUT/$name.log"
   local status=$?
   printf '%-22s exit %d' "$name" "$status"
-  for f in "$OUT/$name".*; do
+  for f in "$OUT/$name".* "$OUT/$name"-*; do
     case "$f" in *.log) ;; *) [ -s "$f" ] && printf '  %s' "$f" ;; esac
   done
   [ -s "$OUT/$name.log" ] && printf '  (mensagens: %s)' "$OUT/$name.log"
