@@ -25,6 +25,7 @@ USUARIO=SYSDBA
 SENHA=masterkey
 LOCALBANCO=$DEMO/demo.fdb
 NOME_TABELA=TABELA DE VERÃO 2024
+LOG=$DEMO/trabalhos.log
 INI
 
 # run NAME KEY=VALUE... [-- extra options]: writes the job file and runs it.
@@ -39,14 +40,14 @@ run() {
   "$EXE" --batch --config "$DEMO/TL.ini" --job "$job" "${opts[@]}" 2>"$OUT/$name.log"
   local status=$?
   printf '%-22s exit %d' "$name" "$status"
-  for f in "$OUT/$name".*; do
+  for f in "$OUT/$name".* "$OUT/$name"-*; do
     case "$f" in *.log) ;; *) [ -s "$f" ] && printf '  %s' "$f" ;; esac
   done
   [ -s "$OUT/$name.log" ] && printf '  (mensagens: %s)' "$OUT/$name.log"
   printf '\n'
 }
 
-rm -f "$OUT"/*
+rm -f "$OUT"/* "$DEMO/trabalhos.log" "$DEMO/trabalhos.log.1"
 echo "Documentos de demonstração em $OUT:"
 run pedidocupom RELATORIO=pedidocupom SACOD=4 LOCALIMPRESSORA="$OUT/pedidocupom.txt"
 run pedidotexto RELATORIO=pedidotexto SACOD=1 LOCALIMPRESSORA="$OUT/pedidotexto.txt"
@@ -65,6 +66,12 @@ for spec in pedidografico:SACOD=1 pedidocaixa:SACOD=4 pedidoorcamento:SACOD=1 \
 done
 printf '[Geral]\r\nRELATORIO=FrmConsComissaoGERAL\r\n' >"$DEMO/comissao.txt"
 echo
+echo "Registro de trabalhos (uma linha JSON por execução): $DEMO/trabalhos.log"
+echo
+# The commands, quoted so that they can be pasted whatever the folder's name.
+cmd() { printf '%q ' "$EXE" --config "$DEMO/TL.ini" --job "$@"; }
 echo "Numa sessão gráfica (X11 ou Wayland):"
-echo "  visualização do pedido:  $EXE --config $DEMO/TL.ini --job $DEMO/pedidografico.txt"
-echo "  janela de comissões:     $EXE --config $DEMO/TL.ini --job $DEMO/comissao.txt"
+echo "  visualização do pedido:  $(cmd "$DEMO/pedidografico.txt")"
+echo "  cupom antes de imprimir: $(cmd "$DEMO/pedidocupom.txt" --preview)"
+echo "    (o Imprimir da janela grava o cupom em $OUT/pedidocupom.txt)"
+echo "  janela de comissões:     $(cmd "$DEMO/comissao.txt")"
