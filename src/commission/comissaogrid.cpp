@@ -1,5 +1,7 @@
 #include "commission/comissaogrid.h"
 
+#include "ui/twips.h"
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
@@ -89,18 +91,10 @@ namespace comissao {
 
 QColor activeBorderColour() { return QColor(180, 180, 180); }
 
-int twipsToPixelsX(const QWidget* w, int twips) {
-  return int(std::lround(twips * double(w->logicalDpiX()) / 1440.0));
-}
-
-int twipsToPixelsY(const QWidget* w, int twips) {
-  return int(std::lround(twips * double(w->logicalDpiY()) / 1440.0));
-}
-
 void applyColumnWidths(QTableView* view, const CommissionGridModel& model) {
   const auto& widths = model.widthsTwips();
   for (int c = 0; c < widths.size(); ++c)
-    view->setColumnWidth(c, twipsToPixelsX(view, widths[c]));
+    view->setColumnWidth(c, ui::twipsToPixelsX(view, widths[c]));
 }
 
 QFont captionFont(const QFont& headerFont, const QString& caption, int sectionWidth) {
@@ -146,7 +140,7 @@ void setUpGrid(QTableView* view, CommissionGridModel* model) {
   header->setSortIndicatorShown(false);
   header->setMinimumSectionSize(0);
   header->setTextElideMode(Qt::ElideNone);
-  view->verticalHeader()->setDefaultSectionSize(twipsToPixelsY(view, 240));
+  view->verticalHeader()->setDefaultSectionSize(ui::twipsToPixelsY(view, 240));
   const QString colour = activeBorderColour().name();
   view->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; } "
                                      "QTableView::item { padding: 0px %2px; border: 0px; } "

@@ -58,9 +58,6 @@ namespace comissao {
 // their grid lines and their header row.
 QColor activeBorderColour();
 
-// Twips to pixels at the widget's logical resolution.
-int twipsToPixelsX(const QWidget* w, int twips);
-int twipsToPixelsY(const QWidget* w, int twips);
 
 // Sets the view's column widths from the model's widths in twips.
 void applyColumnWidths(QTableView* view, const CommissionGridModel& model);

@@ -52,12 +52,6 @@ QString amount(const QString& prefix, const Value& v) {
   return prefix + placeRight(formatMask(v, "###0.00"), 9);
 }
 
-void at(Printer& p, int x, int y, const QString& text) {
-  p.CurrentX(x);
-  p.CurrentY(y);
-  p.Print(text);
-}
-
 QString client(const Recordset& rs) {
   const QString shortName = rs["inapelido"].trimmed();
   return (shortName.isEmpty() ? rs["innome"].trimmed() : shortName).left(20);
@@ -99,17 +93,17 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
   // Title and column headings, first page only.
   p.FontSize(16);
   p.FontBold(true);
-  at(p, 1300, 300,
+  p.PrintAt(1300, 300,
      QString(f.reversal ? "RELATÓRIO DE ESTORNO DE COMISSÕES   " : "RELATÓRIO DE COMISSÕES   ") +
          in.periodFrom + " - " + in.periodTo);
   p.FontSize(8);
-  at(p, 100, 1000, f.personHeading);
-  at(p, 1100, 1200, f.orderHeading);
-  at(p, 2000, 1200, "CLIENTE");
-  at(p, 4500, 1200, "CNPJ/CPF");
-  at(p, 7000, 1200, f.sales ? "R$ VENDA" : "% COMISS");
-  at(p, 8500, 1200, "R$ COMISS");
-  if (f.reversal) at(p, 10000, 1200, "CANCEL.");
+  p.PrintAt(100, 1000, f.personHeading);
+  p.PrintAt(1100, 1200, f.orderHeading);
+  p.PrintAt(2000, 1200, "CLIENTE");
+  p.PrintAt(4500, 1200, "CNPJ/CPF");
+  p.PrintAt(7000, 1200, f.sales ? "R$ VENDA" : "% COMISS");
+  p.PrintAt(8500, 1200, "R$ COMISS");
+  if (f.reversal) p.PrintAt(10000, 1200, "CANCEL.");
   p.FontBold(false);
 
   double statementTotal = 0;
@@ -133,9 +127,9 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
     step();
     const QString group = rowPerson(f, rs, in);
     y += 200;
-    at(p, 100, y, QString(133, '_'));
+    p.PrintAt(100, y, QString(133, '_'));
     y += 200;
-    at(p, 100, y, group);
+    p.PrintAt(100, y, group);
     if (y >= kPageEnd) {
       // The group starts again on the next page.
       p.NewPage();
@@ -149,25 +143,25 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
           // A null amount counts as 0, as in the inquiry grid.
           const double sale = rs["savrpago"].toDouble() - rs["valoricmss"].toDouble();
           commission = sale * rs["cacomissaovenda"].toDouble() / 100;
-          at(p, 500, y, shortDate(rs["datasaida"]) + " " + rs["sacod"].trimmed());
-          at(p, 2000, y, client(rs));
-          at(p, 4500, y, taxNumber(rs));
-          at(p, 7000, y, placeRight(formatNumber(sale, 2, true), 9));
-          at(p, 8500, y, amount("R$ ", commission, true));
-          at(p, 10000, y, rs["fpdesc"].trimmed().left(16));
+          p.PrintAt(500, y, shortDate(rs["datasaida"]) + " " + rs["sacod"].trimmed());
+          p.PrintAt(2000, y, client(rs));
+          p.PrintAt(4500, y, taxNumber(rs));
+          p.PrintAt(7000, y, placeRight(formatNumber(sale, 2, true), 9));
+          p.PrintAt(8500, y, amount("R$ ", commission, true));
+          p.PrintAt(10000, y, rs["fpdesc"].trimmed().left(16));
           salesTotal += sale;
         } else {
           const Value vrcomis = rs["vrcomis"];
           commission = vrcomis.toDouble();
-          at(p, 1100, y, rs["fksacod"].trimmed());
-          at(p, 2000, y, client(rs));
-          at(p, 4500, y, taxNumber(rs));
-          at(p, 7000, y,
+          p.PrintAt(1100, y, rs["fksacod"].trimmed());
+          p.PrintAt(2000, y, client(rs));
+          p.PrintAt(4500, y, taxNumber(rs));
+          p.PrintAt(7000, y,
              "% " + placeRight(f.percentColumn ? formatMask(rs[f.percentColumn], "###0.00")
                                                : typedPercent,
                                9));
-          at(p, 8500, y, amount("R$ ", vrcomis));
-          if (f.reversal) at(p, 10000, y, shortDate(rs["sadtcancelamento"]));
+          p.PrintAt(8500, y, amount("R$ ", vrcomis));
+          if (f.reversal) p.PrintAt(10000, y, shortDate(rs["sadtcancelamento"]));
         }
         groupCommission += commission;
         step();
@@ -177,14 +171,14 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
         else
           person = rowPerson(f, rs, in);
       }
-      at(p, 6800, y, QString(30, '='));
+      p.PrintAt(6800, y, QString(30, '='));
       y += 200;
       if (f.sales) {
-        at(p, 7000, y, amount("R$ ", salesTotal, true));
+        p.PrintAt(7000, y, amount("R$ ", salesTotal, true));
       } else {
-        at(p, 7000, y, "SUB TOTAL:");
+        p.PrintAt(7000, y, "SUB TOTAL:");
       }
-      at(p, 8500, y, amount("R$ ", groupCommission, f.sales));
+      p.PrintAt(8500, y, amount("R$ ", groupCommission, f.sales));
     }
     statementTotal += groupCommission;
     groupCommission = 0;
@@ -192,8 +186,8 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
 
   p.FontBold(true);
   y += 500;
-  at(p, f.reversal ? 6500 : 7000, y, f.reversal ? "TOTAL A ESTORNAR" : "TOTAL GERAL");
-  at(p, 8500, y, amount("R$ ", statementTotal, false));
+  p.PrintAt(f.reversal ? 6500 : 7000, y, f.reversal ? "TOTAL A ESTORNAR" : "TOTAL GERAL");
+  p.PrintAt(8500, y, amount("R$ ", statementTotal, false));
   p.EndDoc();
   return true;
 }

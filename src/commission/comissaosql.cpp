@@ -116,7 +116,7 @@ QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 
 
 namespace {
 
-// Pieces 2 to 5 of both representative queries.
+// The joins and the invoice filter that both representative queries share.
 QString representativeJoins() {
   QString s;
   s += "inner join interveniente i on (i.incod=s.safkinterveniente) ";

@@ -1,5 +1,7 @@
 #include "commission/frmconscomissaogeral.h"
 
+#include "ui/twips.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -54,8 +56,8 @@ FrmConsComissaoGERAL::FrmConsComissaoGERAL(modCnn& m, ui::Ui& ui, QWidget* paren
 FrmConsComissaoGERAL::~FrmConsComissaoGERAL() = default;
 
 void FrmConsComissaoGERAL::buildControls() {
-  using comissao::twipsToPixelsX;
-  using comissao::twipsToPixelsY;
+  using ui::twipsToPixelsX;
+  using ui::twipsToPixelsY;
   // Positions and sizes in twips; a size of 0 takes the control's natural size.
   auto place = [this](QWidget* w, int left, int top, int width = 0, int height = 0) {
     const QSize natural = w->sizeHint();
@@ -189,7 +191,7 @@ void FrmConsComissaoGERAL::buildControls() {
   setTextColour(c_.LBLCAN, kDarkRed);
   place(c_.LBLCAN, 8760, 7080, 1095);
 
-  // Tab order as the host's form has it.
+  // Tab order as the legacy form had it.
   const QList<QWidget*> order = {c_.COINICIAL, c_.COFINAL,    c_.CAINICIAL,       c_.CAFINAL,
                                  c_.FUCOD,     c_.OPTODOS,    c_.Command2,        c_.Command3,
                                  c_.Command1,  c_.TABELA,     c_.TABELACAN,       c_.OPVENDEDOR,
@@ -262,9 +264,9 @@ void FrmConsComissaoGERAL::dateFieldEnter(QLineEdit* field, QWidget* next) {
 
 // The percentage takes digits, Backspace and one decimal comma ("." is
 // entered as ","); any other character is refused with a message and erases
-// the character left of the caret, as the host's field does.
+// the character left of the caret, as the legacy field did.
 bool FrmConsComissaoGERAL::percentKey(QKeyEvent* key) {
-  // Keys that type no character never reach the host's filter.
+  // Keys that type no character never reached the legacy field's filter.
   if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)
     return false;
   if (isEnter(key)) {

@@ -1,6 +1,7 @@
 // The inquiry window driven as an operator would: keys and clicks under the
 // offscreen platform, against the demo database.
 #include "commission/frmconscomissaogeral.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,8 +43,8 @@ struct Shown : Window {
 
 // A rectangle in twips as the window's pixels.
 QRect px(const QWidget* w, int x, int y, int width, int height) {
-  return QRect(comissao::twipsToPixelsX(w, x), comissao::twipsToPixelsY(w, y),
-               comissao::twipsToPixelsX(w, width), comissao::twipsToPixelsY(w, height));
+  return QRect(ui::twipsToPixelsX(w, x), ui::twipsToPixelsY(w, y),
+               ui::twipsToPixelsX(w, width), ui::twipsToPixelsY(w, height));
 }
 
 }  // namespace
@@ -447,8 +448,8 @@ TEST(FrmConsComissaoGERAL, GridsAreFilledHiddenAndKeepTheirLook) {
   EXPECT_EQ(hiddenAtReset, (std::vector<bool>{false, true}));
   EXPECT_FALSE(c.TABELA->isHidden());
   EXPECT_TRUE(c.TABELA->styleSheet().contains("gridline-color: #b4b4b4"));
-  EXPECT_EQ(c.TABELA->columnWidth(0), comissao::twipsToPixelsX(c.TABELA, 3000));
-  EXPECT_EQ(c.TABELA->columnWidth(7), comissao::twipsToPixelsX(c.TABELA, 1100));
+  EXPECT_EQ(c.TABELA->columnWidth(0), ui::twipsToPixelsX(c.TABELA, 3000));
+  EXPECT_EQ(c.TABELA->columnWidth(7), ui::twipsToPixelsX(c.TABELA, 1100));
   const auto& g = w.consulta().vendas();
   EXPECT_TRUE(g.data(g.index(0, 6), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
   EXPECT_TRUE(g.data(g.index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
