@@ -28,6 +28,12 @@ file(CREATE_LINK /${TL_INSTALL_DIR}/tl_relatorios ${CMAKE_BINARY_DIR}/package-li
      SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/package-link/tl_relatorios DESTINATION usr/bin)
 
+# The header and footer images are the shop's to replace: as conffiles, an
+# upgrade keeps the shop's own and removing the package leaves them.
+file(WRITE ${CMAKE_BINARY_DIR}/package-control/conffiles
+     "/${TL_INSTALL_DIR}/cabecalho.jpg\n/${TL_INSTALL_DIR}/rodape.jpg\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/package-control/conffiles)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tl-relatorios)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -27,6 +27,11 @@ for f in ./opt/tl_relatorios/tl_relatorios ./opt/tl_relatorios/cabecalho.jpg \
     "./usr/bin/tl_relatorios -> /opt/tl_relatorios/tl_relatorios"; do
   grep -qxF "$f" <<<"$contents" || fail "falta no pacote: $f"$'\n'"$contents"
 done
+# The shop replaces the images: an upgrade must keep them.
+conffiles=$(dpkg-deb -I "$deb" conffiles)
+for f in /opt/tl_relatorios/cabecalho.jpg /opt/tl_relatorios/rodape.jpg; do
+  grep -qxF "$f" <<<"$conffiles" || fail "não é arquivo de configuração: $f"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6sql6-ibase libqt6sql6-odbc libqt6svg6 libfbclient2 \
     firebird3.0-server-core unixodbc libcups2 fonts-liberation2 qt6-translations-l10n; do
