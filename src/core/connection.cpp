@@ -1,5 +1,6 @@
 #include "core/connection.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,11 +28,17 @@ namespace {
 // Where the system installed the Firebird client's root (plugins, intl,
 // firebird.conf); empty when none of the usual places has the engine.
 QString systemFirebirdRoot() {
-  QStringList candidates = {"/usr/lib/firebird/3.0", "/opt/firebird"};
+  const auto hasEngine = [](const QString& root) {
+    return QFile::exists(root + "/plugins/libEngine12.so");
+  };
+  // The usual places first: listing /usr/lib costs more than the rest of
+  // this set-up, and it runs at every start.
+  for (const char* c : {"/usr/lib/x86_64-linux-gnu/firebird/3.0",
+                        "/usr/lib/aarch64-linux-gnu/firebird/3.0", "/usr/lib/firebird/3.0",
+                        "/opt/firebird"})
+    if (hasEngine(QString::fromLatin1(c))) return QString::fromLatin1(c);
   for (const QFileInfo& dir : QDir("/usr/lib").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-    candidates.prepend(dir.filePath() + "/firebird/3.0");
-  for (const QString& c : candidates)
-    if (QFile::exists(c + "/plugins/libEngine12.so")) return c;
+    if (hasEngine(dir.filePath() + "/firebird/3.0")) return dir.filePath() + "/firebird/3.0";
   return {};
 }
 
@@ -60,6 +67,25 @@ void shareEmbeddedDatabases() {
   // Only a folder of our own, never one somebody else prepared.
   if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
     return;
+  // What the root was last made from: while the installed root, its
+  // configuration and its character sets module are unchanged, the root
+  // made before serves as it is (this set-up runs at every start).
+  QByteArray stamp = rootBytes;
+  for (const QString& f : {system, system + "/firebird.conf", system + "/intl",
+                           system + "/intl/libfbintl.so"}) {
+    const QFileInfo info(f);
+    stamp += '\n' + QFile::encodeName(f) + ' ' + QByteArray::number(info.size()) + ' ' +
+             QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+  }
+  const QString stampPath = root + "/.tl_relatorios";
+  {
+    QFile made(stampPath);
+    if (made.open(QIODevice::ReadOnly) && made.readAll() == stamp &&
+        QFile::exists(root + "/firebird.conf")) {
+      qputenv("FIREBIRD", rootBytes);
+      return;
+    }
+  }
   const auto entries = [](const QString& dir) {
     return QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
   };
@@ -107,6 +133,8 @@ void shareEmbeddedDatabases() {
     if (!out.open(QIODevice::WriteOnly) || out.write(conf) != conf.size() || !out.commit())
       return;
   }
+  QSaveFile made(stampPath);
+  if (made.open(QIODevice::WriteOnly) && made.write(stamp) == stamp.size()) made.commit();
   qputenv("FIREBIRD", rootBytes);
 }
 

@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstring>
 #include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <type_traits>
 #include <fcntl.h>
 #include <linux/sockios.h>
 #include <netdb.h>
@@ -161,33 +164,82 @@ void sendToNetwork(const Destination& d, const QByteArray& stream) {
                        QString::number(stream.size()) + " bytes enviados).");
 }
 
+// libcups is loaded when a job goes to a queue, not linked: linked, its TLS,
+// Kerberos and service-discovery libraries would load at every start, the
+// largest part of a receipt's start-up.
+struct CupsLibrary {
+  decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+  decltype(&cupsCopyDestInfo) copyDestInfo = nullptr;
+  decltype(&cupsCreateDestJob) createDestJob = nullptr;
+  decltype(&cupsStartDestDocument) startDestDocument = nullptr;
+  decltype(&cupsWriteRequestData) writeRequestData = nullptr;
+  decltype(&cupsFinishDestDocument) finishDestDocument = nullptr;
+  decltype(&cupsCancelDestJob) cancelDestJob = nullptr;
+  decltype(&cupsFreeDestInfo) freeDestInfo = nullptr;
+  decltype(&cupsFreeDests) freeDests = nullptr;
+  decltype(&cupsLastErrorString) lastErrorString = nullptr;
+
+  // Throws RuntimeError when the library or one of its functions is missing.
+  static const CupsLibrary& get() {
+    static const CupsLibrary lib = load();
+    if (!lib.lastErrorString)
+      throw RuntimeError("Não foi possível carregar a biblioteca do CUPS (libcups.so.2).");
+    return lib;
+  }
+
+ private:
+  static CupsLibrary load() {
+    CupsLibrary c;
+    void* h = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!h) return c;
+    bool all = true;
+    const auto bind = [&](auto& fn, const char* name) {
+      fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(::dlsym(h, name));
+      all = all && fn;
+    };
+    bind(c.getNamedDest, "cupsGetNamedDest");
+    bind(c.copyDestInfo, "cupsCopyDestInfo");
+    bind(c.createDestJob, "cupsCreateDestJob");
+    bind(c.startDestDocument, "cupsStartDestDocument");
+    bind(c.writeRequestData, "cupsWriteRequestData");
+    bind(c.finishDestDocument, "cupsFinishDestDocument");
+    bind(c.cancelDestJob, "cupsCancelDestJob");
+    bind(c.freeDestInfo, "cupsFreeDestInfo");
+    bind(c.freeDests, "cupsFreeDests");
+    bind(c.lastErrorString, "cupsLastErrorString");
+    if (!all) c.lastErrorString = nullptr;
+    return c;
+  }
+};
+
 void sendToQueue(const Destination& d, const QByteArray& stream, const QString& title) {
+  const CupsLibrary& cups = CupsLibrary::get();
   const QByteArray name = d.queue.toUtf8();
   const QString queue = "fila de impressão \"" + d.queue + "\"";
-  const auto cupsError = [] { return QString::fromUtf8(cupsLastErrorString()); };
-  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+  const auto cupsError = [&cups] { return QString::fromUtf8(cups.lastErrorString()); };
+  cups_dest_t* dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
   if (!dest) throw RuntimeError("impressora não encontrada: " + d.value + " (" + queue + ": " +
                                 cupsError() + ")");
   // The connection cupsGetNamedDest has just made to the server: a
   // connection of the destination's own would address its device instead.
   http_t* const http = CUPS_HTTP_DEFAULT;
-  cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
+  cups_dinfo_t* info = cups.copyDestInfo(http, dest);
   QString failure;
   int job = 0;
   const QByteArray jobName = title.toUtf8();
-  if (cupsCreateDestJob(http, dest, info, &job, jobName.constData(), 0, nullptr) >
+  if (cups.createDestJob(http, dest, info, &job, jobName.constData(), 0, nullptr) >
       IPP_STATUS_OK_CONFLICTING) {
     failure = cupsError();
-  } else if (cupsStartDestDocument(http, dest, info, job, jobName.constData(), CUPS_FORMAT_RAW,
-                                   0, nullptr, 1) != HTTP_STATUS_CONTINUE ||
-             cupsWriteRequestData(http, stream.constData(), size_t(stream.size())) !=
+  } else if (cups.startDestDocument(http, dest, info, job, jobName.constData(), CUPS_FORMAT_RAW,
+                                    0, nullptr, 1) != HTTP_STATUS_CONTINUE ||
+             cups.writeRequestData(http, stream.constData(), size_t(stream.size())) !=
                  HTTP_STATUS_CONTINUE ||
-             cupsFinishDestDocument(http, dest, info) > IPP_STATUS_OK_CONFLICTING) {
+             cups.finishDestDocument(http, dest, info) > IPP_STATUS_OK_CONFLICTING) {
     failure = cupsError();
-    cupsCancelDestJob(http, dest, job);
+    cups.cancelDestJob(http, dest, job);
   }
-  cupsFreeDestInfo(info);
-  cupsFreeDests(1, dest);
+  cups.freeDestInfo(info);
+  cups.freeDests(1, dest);
   if (!failure.isEmpty())
     throw RuntimeError("A " + queue + " recusou o trabalho \"" + title + "\": " + failure);
 }
