@@ -149,27 +149,34 @@ void ComissaoConsulta::validarCancelamento(const Filtros& f) {
   semEstorno_ = !parseFieldDate(f.cancelamentoDe) || !parseFieldDate(f.cancelamentoAte);
 }
 
+// The code of the row a name look-up finds; none when there is no such row
+// or the look-up cannot run (the window's checks end quietly then).
+std::optional<double> ComissaoConsulta::codigoPorNome(const QString& sql, const char* column) {
+  std::optional<double> found;
+  try {
+    m_.FECHARS();
+    m_.Rs.open(sql, m_.Cnn);
+    if (!m_.Rs.eof()) found = m_.Rs[column].toDouble();
+  } catch (const std::exception&) {
+    // A look-up that cannot run finds nobody.
+  }
+  m_.FECHARS();
+  return found;
+}
+
 void ComissaoConsulta::validarVendedor(const Filtros& f) {
   if (f.todos) {
     codFunc_ = kTodos;
     return;
   }
-  std::optional<qint64> found;
-  try {
-    m_.FECHARS();
-    m_.Rs.open("select FUCOD from FUNCIONARIO where FUNOME = '" + sqlQuote(f.vendedor) + "'",
-               m_.Cnn);
-    if (!m_.Rs.eof()) found = qint64(m_.Rs["FUCOD"].toDouble());
-  } catch (const std::exception&) {
-    // A look-up that cannot run finds no seller.
-  }
+  const std::optional<double> found = codigoPorNome(
+      "select FUCOD from FUNCIONARIO where FUNOME = '" + sqlQuote(f.vendedor) + "'", "FUCOD");
   if (!found) {
     ui_.message("Escolha um vendedor válido.", kAppTitle, ui::Icon::None);
     erro_ = true;
     return;
   }
-  codFunc_ = *found;
-  m_.FECHARS();
+  codFunc_ = qint64(*found);
 }
 
 void ComissaoConsulta::validarIndicacao(const Filtros& f) {
@@ -177,22 +184,14 @@ void ComissaoConsulta::validarIndicacao(const Filtros& f) {
     codIndicacao_ = int32_t(kTodos);
     return;
   }
-  std::optional<int32_t> found;
-  try {
-    m_.FECHARS();
-    m_.Rs.open("select incod from interveniente where innome = '" + sqlQuote(f.indicacao) + "'",
-               m_.Cnn);
-    if (!m_.Rs.eof()) found = int32_t(m_.Rs["INCOD"].toDouble());
-  } catch (const std::exception&) {
-    // A look-up that cannot run finds no referrer.
-  }
+  const std::optional<double> found = codigoPorNome(
+      "select incod from interveniente where innome = '" + sqlQuote(f.indicacao) + "'", "INCOD");
   if (!found) {
     ui_.message("Escolha uma indicação válida.", kAppTitle, ui::Icon::None);
     erro_ = true;
     return;
   }
-  codIndicacao_ = *found;
-  m_.FECHARS();
+  codIndicacao_ = int32_t(*found);
 }
 
 // ---- &OK and &LIMPAR ---------------------------------------------------------

@@ -87,6 +87,7 @@ class ComissaoConsulta {
   struct Procedimento;
   void validarDatas(const Filtros& f);
   void validarCancelamento(const Filtros& f);
+  std::optional<double> codigoPorNome(const QString& sql, const char* column);
   void validarVendedor(const Filtros& f);
   void validarIndicacao(const Filtros& f);
   void atualizar(const Procedimento& p, const Filtros& f);
