@@ -14,7 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t i = 0;
   while (i < size) {
     const uint8_t op = data[i++];
-    const size_t n = i < size ? std::min<size_t>(data[i++] % 40, size - i) : 0;
+    size_t n = 0;
+    if (i < size) {
+      const size_t wanted = data[i++] % 40;
+      n = std::min(wanted, size - i);
+    }
     QString piece = QString::fromLatin1(reinterpret_cast<const char*>(data + i), n);
     piece.replace('\r', ' ').replace('\n', ' ');  // line ends come from endLine only
     i += n;

@@ -1,5 +1,7 @@
 // Number parsing and masks: a mask, a NUL, then a value. A value is printed
-// or refused with a RuntimeError, and never as "inf" or "nan".
+// or refused with a RuntimeError, and never as "inf" or "nan". Masks copy
+// their literal letters, and a text value its own, so the words are looked
+// for only where the input could not have spelt them.
 #include "core/errors.h"
 #include "core/jobparameters.h"
 #include "core/masks.h"
@@ -20,6 +22,12 @@ void check(const QString& printed) {
     std::abort();
 }
 
+bool spells(const QString& input) {
+  for (const QChar c : input)
+    if (QStringLiteral("infaINFA").contains(c)) return true;
+  return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -34,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   try {
-    check(formatMask(Value::text(text), mask));
+    const QString printed = formatMask(Value::text(text), mask);
+    if (!spells(mask) && !spells(text)) check(printed);
   } catch (const RuntimeError&) {
   }
   if (size >= sizeof(double) + 2) {
@@ -44,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int minimum = data[sizeof v + 1] % 20;
     try {
       check(formatNumber(v, decimals, data[0] & 1, minimum));
-      check(formatMask(Value::decimal(v), mask));
+      const QString printed = formatMask(Value::decimal(v), mask);
+      if (!spells(mask)) check(printed);
     } catch (const RuntimeError&) {
     }
   }
