@@ -84,16 +84,13 @@ QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qi
 
 QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
                                    qint64 codFunc) {
-  return "select c.cacomissaovenda,s.sacod,s.sadesconto,w.fpdesc,i.inapelido, i.innome, "
-         "i.incnpj, i.incpf, f.funome, s.datasaida, s.dataentrega, s.savrtotal,s.savrpago,"
-         "v.valoricmss from (select s.sacod as vsacod, sum(z.vicmsst) as valoricmss from saida s " +
-         sellerSalesBody(dtInicial, dtFinal, codFunc) +
-         "group by s.sacod order by s.sacod) v "
-         "left join saida s on (s.sacod=v.vsacod) "
-         "left join funcionario f on (s.safkvendedor=f.fucod) "
-         "left join cargo c on (c.cacod=f.fkcargo) "
-         "left join formapagamento w on (w.fpcod=s.safktppag) "
-         "left join interveniente i on (i.incod=s.safkinterveniente)";
+  return "select max(c.cacomissaovenda) as cacomissaovenda,s.sacod,"
+         "max(s.sadesconto) as sadesconto,max(w.fpdesc) as fpdesc,max(i.inapelido) as inapelido,"
+         "max(i.innome) as innome,max(i.incnpj) as incnpj,max(i.incpf) as incpf,"
+         "max(f.funome) as funome,max(s.datasaida) as datasaida,max(s.dataentrega) as dataentrega,"
+         "max(s.savrtotal) as savrtotal,max(s.savrpago) as savrpago,"
+         "sum(z.vicmsst) as valoricmss from saida s " +
+         sellerSalesBody(dtInicial, dtFinal, codFunc) + "group by s.sacod order by s.sacod";
 }
 
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc) {

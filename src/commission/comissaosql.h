@@ -35,14 +35,12 @@ bool isPlainFactor(const QString& factor);
 
 QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc);
 // The seller sales query as it is sent to the database: the same rows in the
-// same order as sqlComissaoVendedor (kept for the statements), with the
-// ICMS-ST summed per sale in a narrow derived table, already in sale order,
-// and the wide text columns joined afterwards, so that no wide row is ever
-// sorted. Grouping on the sale alone is the same grouping, since every
-// joined table is reached through its primary key; the DISTINCT of the built
-// text removes nothing after that GROUP BY. The outer joins keep the derived
-// table's order (the engine runs them as nested loops from the left) and
-// add no null rows: the derived table kept only sales that have them all.
+// same order as sqlComissaoVendedor (kept for the statements), grouped on
+// the sale alone so that no wide row is ever sorted: the engine walks the
+// invoices in sale order and sums as it goes. Every other column is reached
+// from the sale through a primary key, so it holds one value per sale and
+// MAX() returns that value unchanged (a null stays null); the DISTINCT of the
+// built text removes nothing after that GROUP BY.
 QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
                                    qint64 codFunc);
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);

@@ -5,6 +5,7 @@
 
 #include "commission/comissao.h"
 #include "core/configuration.h"
+#include "core/inifile.h"
 #include "labels/labeljobs.h"
 #include "reports/pagereports.h"
 #include "textprint/cupom.h"
@@ -32,14 +33,14 @@ const std::vector<ReportCode>& dispatchTable() {
       {"pedidocaixa", pageReport("pedidocaixa")},
       {"pedidoorcamento", pageReport("pedidoorcamento")},
       {"pedidosempreco", pageReport("pedidosempreco")},
-      {"pedidocupom", printAndEnd<Cupom>},
-      {"pedidotexto", printAndEnd<IMPRIMETEXTO>},
+      {"pedidocupom", printAndEnd<Cupom>, true},
+      {"pedidotexto", printAndEnd<IMPRIMETEXTO>, true},
       {"etiqueta_peco", showEtiquetaPeco},
       {"etiqueta_pedido", printAndEnd<IMPRIME_ETIQUETA_PEDIDO>},
       {"osvisita", pageReport("osvisita")},
       {"ose", pageReport("ose")},
       {"os", pageReport("os")},
-      {"ostexto", printAndEnd<OSTEXTO>},
+      {"ostexto", printAndEnd<OSTEXTO>, true},
       {"pedidocompra", pageReport("pedidocompra")},
       {"pedidocomprac", pageReport("pedidocomprac")},
       {"saidaresumida", pageReport("saidaresumida")},
@@ -57,6 +58,16 @@ std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCn
   for (const auto& entry : table)
     if (m.job.RELATORIO == entry.code) return entry.handler(m, ui);
   return std::nullopt;
+}
+
+bool needsWindowSystem(const RunOptions& options) {
+  if (!options.batch || options.preview || !options.pdfPath.isEmpty() ||
+      !options.printerName.isEmpty())
+    return true;
+  const QString code = LEINI("Geral", "RELATORIO", options.jobPath);
+  for (const auto& entry : dispatchTable())
+    if (entry.code == code) return !entry.streamOnly;
+  return true;
 }
 
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {

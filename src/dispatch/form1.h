@@ -18,6 +18,9 @@ using Handler = std::function<Outcome(modCnn&, ui::Ui&)>;
 struct ReportCode {
   QString code;
   Handler handler;
+  // A stream for a text or label printer: run in batch it draws nothing and
+  // opens no window, so it needs no window system at all.
+  bool streamOnly = false;
 };
 
 // The twenty report codes with their documents, in the order they are tested.
@@ -26,6 +29,13 @@ const std::vector<ReportCode>& dispatchTable();
 // Runs the handler of the first code equal to RELATORIO; nothing when none is.
 std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
                                      ui::Ui& ui);
+
+// Whether the run needs the window system (windows, fonts, drawing): every
+// run but a stream job in batch mode that goes to its printer (no --pdf,
+// --preview or --printer). The code is peeked from the job file, before
+// anything else is read, so that such a run can start without the platform
+// plugin; a job file that cannot be read counts as needing it.
+bool needsWindowSystem(const RunOptions& options);
 
 // No document for the job's report code (exit status 3): the code named, and
 // the job file when it does not exist.
