@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -79,21 +80,43 @@ QString generalNumber(double v) {
   if (v == 0) return QStringLiteral("0");
   // Fifteen significant digits, as the legacy runtime turns a double into text;
   // very large and very small numbers in its exponent form ("1E-05").
+  // A whole number of up to fifteen digits is its digits (the common case:
+  // codes and quantities), without the general conversion.
+  if (v == std::trunc(v) && std::fabs(v) < 1e15) return QString::number(static_cast<qint64>(v));
   QString s = QString::number(v, 'g', 15);
   s.replace('.', QLocale().decimalPoint());
   s.replace('e', 'E');
   return s;
 }
 
+namespace {
+
+// Powers of ten as exact doubles, for the places a mask can ask for.
+double powerOfTen(int n) {
+  static const auto table = [] {
+    std::array<double, 23> t{};
+    double p = 1;
+    for (double& e : t) e = p, p *= 10;
+    return t;
+  }();
+  return n >= 0 && n < int(table.size()) ? table[size_t(n)] : std::pow(10.0, n);
+}
+
+// v times 10^decimals rounded to a whole number: half away from zero, with a
+// nudge of a few units in the last place so that 2.675 stored as 2.67499...
+// rounds up; capped so that it never moves a large whole number
+// (999999999999999 would become 1E+15).
+double scaledUnits(double v, int decimals) {
+  const double x = v * powerOfTen(decimals);
+  const double nudge = std::min(std::fabs(x) * 4 * std::numeric_limits<double>::epsilon(), 1e-6);
+  return std::round(x + std::copysign(nudge, x));
+}
+
+}  // namespace
+
 double roundToPlaces(double v, int decimals) {
   if (!std::isfinite(v)) return 0;
-  const double scale = std::pow(10.0, decimals);
-  // Half away from zero, with a nudge of a few units in the last place so
-  // that 2.675 stored as 2.67499... rounds up; capped so that it never moves
-  // a large whole number (999999999999999 would become 1E+15).
-  const double x = v * scale;
-  const double nudge = std::min(std::fabs(x) * 4 * std::numeric_limits<double>::epsilon(), 1e-6);
-  double rounded = std::round(x + std::copysign(nudge, x)) / scale;
+  double rounded = scaledUnits(v, decimals) / powerOfTen(decimals);
   if (rounded == 0) rounded = 0;  // no "-0,00"
   return rounded;
 }
@@ -103,20 +126,31 @@ QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits)
   const double rounded = v == 0 ? 0 : roundToPlaces(v, decimals);
   // A double holds 15 significant digits exactly; more would print digits
   // that were never in the value (1E+20 as "100.000.000.000.000.081.920,00").
-  if (rounded != 0 && !(std::fabs(rounded) * std::pow(10.0, decimals) < 1e15))
+  if (rounded != 0 && !(std::fabs(rounded) * powerOfTen(decimals) < 1e15))
     throw RuntimeError("Valor numérico grande demais para ser impresso com exatidão: " +
                        QString::number(v, 'g', 15).replace('e', 'E') + " (com " +
                        QString::number(decimals) + " casas decimais).");
   QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  QString s = locale.toString(std::fabs(rounded), 'f', decimals);
+  QString s;
+  if (decimals >= 0 && decimals <= 15 && locale.zeroDigit() == QLatin1String("0")) {
+    // The rounded value is a whole number of units of the last place, below
+    // 10^15: its digits are those units' digits with the decimal point put
+    // in, which is what the locale's fixed-point conversion would print.
+    const qint64 units = static_cast<qint64>(std::fabs(v == 0 ? 0 : scaledUnits(v, decimals)));
+    s = QString::number(units);
+    if (s.size() <= decimals) s.prepend(QString(decimals + 1 - s.size(), QLatin1Char('0')));
+    if (decimals > 0) s.insert(s.size() - decimals, locale.decimalPoint());
+  } else {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    s = locale.toString(std::fabs(rounded), 'f', decimals);
+  }
   const int sep = decimals > 0 ? s.indexOf(locale.decimalPoint()) : s.size();
   QString intPart = s.left(sep);
   // Pad the integer part up to its minimum digits ("0000"), then group it.
   while (intPart.size() < minIntegerDigits) intPart.prepend('0');
   if (minIntegerDigits == 0 && intPart == "0") intPart.clear();
   if (grouped) {
-    const QString group = QLocale().groupSeparator();
+    const QString group = locale.groupSeparator();
     for (int i = intPart.size() - 3; i > 0; i -= 3) intPart.insert(i, group);
   }
   s = intPart + s.mid(sep);
