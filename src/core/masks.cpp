@@ -112,6 +112,55 @@ double scaledUnits(double v, int decimals) {
   return std::round(x + std::copysign(nudge, x));
 }
 
+// The default locale's separators, looked up again only when it changes
+// (formatting a long report asks for them hundreds of thousands of times).
+struct NumberSymbols {
+  QLocale locale;
+  QString point, group;
+  bool asciiDigits = false;
+};
+
+const NumberSymbols& numberSymbols() {
+  thread_local NumberSymbols symbols{QLocale(QLocale::C), {}, {}, false};
+  const QLocale current;
+  if (!(current == symbols.locale) || symbols.point.isEmpty())
+    symbols = {current, current.decimalPoint(), current.groupSeparator(),
+               current.zeroDigit() == QLatin1String("0")};
+  return symbols;
+}
+
+// A rounded amount of `units` of the last place written out: the integer
+// part padded to minIntegerDigits (none at all for a zero part when that is
+// 0), grouped by thousands when asked, then the decimal point and
+// `decimals` digits. What the locale's fixed-point conversion followed by
+// that padding and grouping would give, for a value below 10^15 units.
+QString fixedPoint(qint64 units, int decimals, bool grouped, int minIntegerDigits,
+                   bool negative, const NumberSymbols& symbols) {
+  char reversed[24];  // least significant digit first
+  int n = 0;
+  do {
+    reversed[n++] = char('0' + units % 10);
+    units /= 10;
+  } while (units > 0 && n < 17);
+  while (n <= decimals) reversed[n++] = '0';
+  const int intDigits = n - decimals;
+  int width = std::max(intDigits, minIntegerDigits);
+  if (minIntegerDigits == 0 && intDigits == 1 && reversed[decimals] == '0') width = 0;
+  QString s;
+  s.reserve(width + width / 3 + decimals + 2);
+  if (negative) s += QLatin1Char('-');
+  for (int p = 0; p < width; ++p) {
+    if (grouped && p > 0 && (width - p) % 3 == 0) s += symbols.group;
+    const int place = width - 1 - p;  // 0 for the units digit
+    s += QLatin1Char(place < intDigits ? reversed[decimals + place] : '0');
+  }
+  if (decimals > 0) {
+    s += symbols.point;
+    for (int i = decimals - 1; i >= 0; --i) s += QLatin1Char(reversed[i]);
+  }
+  return s;
+}
+
 }  // namespace
 
 double roundToPlaces(double v, int decimals) {
@@ -130,29 +179,20 @@ QString formatNumber(double v, int decimals, bool grouped, int minIntegerDigits)
     throw RuntimeError("Valor numérico grande demais para ser impresso com exatidão: " +
                        QString::number(v, 'g', 15).replace('e', 'E') + " (com " +
                        QString::number(decimals) + " casas decimais).");
+  const NumberSymbols& symbols = numberSymbols();
+  if (decimals >= 0 && decimals <= 15 && symbols.asciiDigits)
+    return fixedPoint(static_cast<qint64>(std::fabs(v == 0 ? 0 : scaledUnits(v, decimals))),
+                      decimals, grouped, minIntegerDigits, rounded < 0, symbols);
   QLocale locale;
-  QString s;
-  if (decimals >= 0 && decimals <= 15 && locale.zeroDigit() == QLatin1String("0")) {
-    // The rounded value is a whole number of units of the last place, below
-    // 10^15: its digits are those units' digits with the decimal point put
-    // in, which is what the locale's fixed-point conversion would print.
-    const qint64 units = static_cast<qint64>(std::fabs(v == 0 ? 0 : scaledUnits(v, decimals)));
-    s = QString::number(units);
-    if (s.size() <= decimals) s.prepend(QString(decimals + 1 - s.size(), QLatin1Char('0')));
-    if (decimals > 0) s.insert(s.size() - decimals, locale.decimalPoint());
-  } else {
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    s = locale.toString(std::fabs(rounded), 'f', decimals);
-  }
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  QString s = locale.toString(std::fabs(rounded), 'f', decimals);
   const int sep = decimals > 0 ? s.indexOf(locale.decimalPoint()) : s.size();
   QString intPart = s.left(sep);
   // Pad the integer part up to its minimum digits ("0000"), then group it.
   while (intPart.size() < minIntegerDigits) intPart.prepend('0');
   if (minIntegerDigits == 0 && intPart == "0") intPart.clear();
-  if (grouped) {
-    const QString group = locale.groupSeparator();
-    for (int i = intPart.size() - 3; i > 0; i -= 3) intPart.insert(i, group);
-  }
+  if (grouped)
+    for (int i = intPart.size() - 3; i > 0; i -= 3) intPart.insert(i, symbols.group);
   s = intPart + s.mid(sep);
   return rounded < 0 ? '-' + s : s;
 }
