@@ -21,7 +21,7 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$WORK}
 
 # The program reads its images from its own folder: a copy of it with them.
-cp "$EXE" "$WORK/tl_relatorios"
+cp "$EXE" "$(dirname "$EXE")/tl_relatorios_janelas" "$WORK/"
 cp "$ROOT/scripts/demo/cabecalho.jpg" "$ROOT/scripts/demo/rodape.jpg" "$WORK/"
 
 # sales SALES: SALES orders of 1000 items each, from sale 9001 on, copied

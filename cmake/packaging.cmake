@@ -13,7 +13,7 @@ set(TL_INSTALL_DIR opt/tl_relatorios)
 # everything else first: scripts/package.sh builds the one target it needs.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
-install(TARGETS tl_relatorios RUNTIME DESTINATION ${TL_INSTALL_DIR})
+install(TARGETS tl_relatorios tl_relatorios_janelas RUNTIME DESTINATION ${TL_INSTALL_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/scripts/demo/cabecalho.jpg
               ${CMAKE_SOURCE_DIR}/scripts/demo/rodape.jpg
               ${CMAKE_SOURCE_DIR}/scripts/package/TL.ini.exemplo

@@ -21,7 +21,7 @@ deb=$t/pkg/tl-relatorios_${version}_amd64.deb
 [ -f "$deb" ] || fail "pacote $deb ausente: $(ls "$t/pkg")"
 
 contents=$(dpkg-deb -c "$deb" | awk '{$1=$2=$3=$4=$5=""; sub(/^ */, ""); print}')
-for f in ./opt/tl_relatorios/tl_relatorios ./opt/tl_relatorios/cabecalho.jpg \
+for f in ./opt/tl_relatorios/tl_relatorios ./opt/tl_relatorios/tl_relatorios_janelas ./opt/tl_relatorios/cabecalho.jpg \
     ./opt/tl_relatorios/rodape.jpg ./opt/tl_relatorios/TL.ini.exemplo \
     ./opt/tl_relatorios/layouts/.keep ./usr/share/doc/tl-relatorios/GUIA.md \
     "./usr/bin/tl_relatorios -> /opt/tl_relatorios/tl_relatorios"; do
@@ -54,4 +54,8 @@ ln -s "$opt/tl_relatorios" "$t/bin/tl_relatorios"
 "$t/bin/tl_relatorios" --batch --job "$t/job-pkg.txt" || fail "programa do pacote: $?"
 [ -s "$t/build.txt" ] || fail "cupom vazio"
 cmp "$t/build.txt" "$t/pkg.txt" || fail "cupons diferentes"
+# Through the link again, a job for the windowed program beside the real one.
+"$t/bin/tl_relatorios" --batch --job "$t/job-pkg.txt" --pdf "$t/cupom.pdf" ||
+  fail "programa de janelas do pacote: $?"
+[ "$(head -c 5 "$t/cupom.pdf")" = "%PDF-" ] || fail "imagem do cupom ausente"
 echo "pacote $(basename "$deb"): $(stat -c %s "$deb") bytes, cupom de $(stat -c %s "$t/pkg.txt") bytes igual"

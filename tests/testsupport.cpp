@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -87,6 +88,18 @@ RunResult runExecutable(const QStringList& args, int timeoutMs,
 }
 
 QString scratchFile(const QString& name) { return QDir(scratchDir()).filePath(name); }
+
+QString copyProgram(const QString& dir) {
+  const QString exe = qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios");
+  const QString from = QFileInfo(exe).absolutePath();
+  for (const QString name : {"tl_relatorios", "tl_relatorios_janelas"}) {
+    const QString to = QDir(dir).filePath(name);
+    QFile::remove(to);
+    EXPECT_TRUE(QFile::copy(name == "tl_relatorios" ? exe : from + "/" + name, to)) << name.toStdString();
+    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  return QDir(dir).filePath("tl_relatorios");
+}
 
 QString prefilled(const QString& name, const QByteArray& content) {
   const QString path = scratchFile(name);

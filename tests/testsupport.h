@@ -54,6 +54,11 @@ QByteArray readFile(const QString& path);
 // A path in this process's scratch folder.
 QString scratchFile(const QString& name);
 
+// The program copied into dir as an installation has it: tl_relatorios (the
+// TL_EXE under test) and tl_relatorios_janelas beside it. Returns the path
+// of the copied tl_relatorios.
+QString copyProgram(const QString& dir);
+
 // A scratch file already holding `content`, to show what a failure leaves.
 QString prefilled(const QString& name, const QByteArray& content = "previous");
 

@@ -257,9 +257,7 @@ inline QString programDir() {
   static const QString dir = [] {
     const QString d = scratchFile("program");
     QDir().mkpath(d);
-    QFile::copy(qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios"), d + "/tl_relatorios");
-    QFile::setPermissions(d + "/tl_relatorios",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    testsupport::copyProgram(d);
     return d;
   }();
   QDir(dir + "/layouts").removeRecursively();

@@ -1,17 +1,10 @@
 #include "dispatch/form1.h"
-#include <QFileInfo>
-#include <cstdio>
-
+#include <cstdlib>
 
 #include "commission/comissao.h"
-#include "core/configuration.h"
-#include "core/inifile.h"
 #include "labels/labeljobs.h"
 #include "reports/pagereports.h"
-#include "textprint/cupom.h"
 #include "textprint/entradaestoque.h"
-#include "textprint/imprimetexto.h"
-#include "textprint/ostexto.h"
 
 namespace {
 
@@ -19,10 +12,11 @@ Handler pageReport(const QString& code) {
   return [code](modCnn& m, ui::Ui& ui) { return showPageReport(m, ui, code); };
 }
 
-template <void (*Print)(modCnn&, ui::Ui&)>
-Outcome printAndEnd(modCnn& m, ui::Ui& ui) {
-  Print(m, ui);
-  return Outcome::Ended;
+// A stream document, as the stream program runs it.
+ReportCode streamCode(const char* code) {
+  for (const ReportCode& entry : streamCodes())
+    if (entry.code == QLatin1String(code)) return entry;
+  std::abort();  // a name missing from streamCodes() is a fault of this file
 }
 
 }  // namespace
@@ -33,14 +27,14 @@ const std::vector<ReportCode>& dispatchTable() {
       {"pedidocaixa", pageReport("pedidocaixa")},
       {"pedidoorcamento", pageReport("pedidoorcamento")},
       {"pedidosempreco", pageReport("pedidosempreco")},
-      {"pedidocupom", printAndEnd<Cupom>, true},
-      {"pedidotexto", printAndEnd<IMPRIMETEXTO>, true},
+      streamCode("pedidocupom"),
+      streamCode("pedidotexto"),
       {"etiqueta_peco", showEtiquetaPeco},
       {"etiqueta_pedido", printAndEnd<IMPRIME_ETIQUETA_PEDIDO>},
       {"osvisita", pageReport("osvisita")},
       {"ose", pageReport("ose")},
       {"os", pageReport("os")},
-      {"ostexto", printAndEnd<OSTEXTO>, true},
+      streamCode("ostexto"),
       {"pedidocompra", pageReport("pedidocompra")},
       {"pedidocomprac", pageReport("pedidocomprac")},
       {"saidaresumida", pageReport("saidaresumida")},
@@ -53,39 +47,6 @@ const std::vector<ReportCode>& dispatchTable() {
   return codes;
 }
 
-std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
-                                     ui::Ui& ui) {
-  for (const auto& entry : table)
-    if (m.job.RELATORIO == entry.code) return entry.handler(m, ui);
-  return std::nullopt;
-}
-
-bool needsWindowSystem(const RunOptions& options) {
-  if (!options.batch || options.preview || !options.pdfPath.isEmpty() ||
-      !options.printerName.isEmpty())
-    return true;
-  const QString code = LEINI("Geral", "RELATORIO", options.jobPath);
-  for (const auto& entry : dispatchTable())
-    if (entry.code == code) return !entry.streamOnly;
-  return true;
-}
-
 std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {
   return runReportCode(dispatchTable(), m, ui);
-}
-
-QString noDocumentMessage(const modCnn& m) {
-  QString text = "nenhum documento para o código de relatório \"" + m.job.RELATORIO + "\"";
-  // An unknown code is most often a job file that was not there to read.
-  const QString jobProblem = unreadableFile(m.job.path, "de trabalho");
-  if (!jobProblem.isEmpty()) text += " (" + jobProblem + ")";
-  return text;
-}
-
-void reportNoDocument(ui::Ui& ui, const QString& message) {
-  const QByteArray line = ui::stderrBytes("tl_relatorios: " + message + "\n");
-  std::fwrite(line.constData(), 1, line.size(), stderr);
-  std::fflush(stderr);
-  if (ui.windowsAllowed())
-    ui.message(message, "tl_relatorios", ui::Icon::Exclamation, ui::Buttons::Ok, ui::Answer::Ok);
 }

@@ -232,13 +232,10 @@ class EndToEnd : public ::testing::Test {
   static void SetUpTestSuite() {
     dir_ = QDir(testsupport::scratchDir()).filePath("e2e");
     QDir().mkpath(dir_);
-    for (const auto& [from, to] : {std::pair{qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios"),
-                                             dir_ + "/tl_relatorios"},
-                                   {QString(TL_BINARY_DIR "/fixture/demo.fdb"), dir_ + "/demo.fdb"}}) {
-      QFile::remove(to);
-      ASSERT_TRUE(QFile::copy(from, to));
-      QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    testsupport::copyProgram(dir_);
+    QFile::remove(dir_ + "/demo.fdb");
+    ASSERT_TRUE(QFile::copy(TL_BINARY_DIR "/fixture/demo.fdb", dir_ + "/demo.fdb"));
+    QFile::setPermissions(dir_ + "/demo.fdb", QFile::ReadOwner | QFile::WriteOwner);
     testsupport::writeIni(dir_ + "/TL.ini", {{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"},
                                              {"LOCALBANCO", dir_ + "/demo.fdb"}, {"NOME_TABELA", "TABELA"}});
   }

@@ -28,19 +28,7 @@ QMessageBox::Icon qtIcon(Icon icon) {
   }
 }
 
-void toStderr(const QString& title, const QString& text) {
-  const QByteArray line = stderrBytes((title.isEmpty() ? text : title + ": " + text) + '\n');
-  std::fwrite(line.constData(), 1, line.size(), stderr);
-  std::fflush(stderr);
-}
-
 }  // namespace
-
-QByteArray stderrBytes(const QString& text) {
-  QString shown = text;
-  shown.replace(QChar(0), QStringLiteral("\\0"));
-  return shown.toUtf8();
-}
 
 Answer QtUi::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                      Answer defaultAnswer) {
@@ -66,12 +54,6 @@ bool QtUi::printDialog(QPrinter& printer, const PrintPages& pages) {
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   dialog.setMinMax(1, pages.count > 0 ? pages.count : 9999);
   return dialog.exec() == QDialog::Accepted;
-}
-
-Answer BatchUi::message(const QString& text, const QString& title, Icon, Buttons buttons,
-                        Answer defaultAnswer) {
-  toStderr(title, text);
-  return buttons == Buttons::Ok ? Answer::Ok : defaultAnswer;
 }
 
 QString QtUi::saveFileName(const QString& caption, const QString& suggestion,
@@ -177,29 +159,6 @@ bool installQtTranslations() {
     return false;
   }
   return QCoreApplication::installTranslator(qtTexts);
-}
-
-void reportRuntimeError(Ui& ui, const QString& message) {
-  ui.lastError = message;
-  toStderr("tl_relatorios: erro", message);
-  if (ui.windowsAllowed())
-    QtUi().message("Erro em tempo de execução:\n\n" + message, "tl_relatorios", Icon::Critical,
-                   Buttons::Ok, Answer::Ok);
-}
-
-bool guarded(Ui& ui, const std::function<void()>& handler) {
-  try {
-    handler();
-    return true;
-  } catch (const RuntimeError& e) {
-    reportRuntimeError(ui, e.message());
-  } catch (const std::exception& e) {
-    reportRuntimeError(ui, QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    reportRuntimeError(ui, QStringLiteral("erro desconhecido"));
-  }
-  QCoreApplication::exit(1);
-  return false;
 }
 
 }  // namespace ui

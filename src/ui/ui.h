@@ -54,18 +54,27 @@ class QtUi : public Ui {
                        const QString& filter) override;
 };
 
-// No window: the text goes to standard error, a question takes its default
-// button, the print dialog gives every page, `copies` copies (one unless
-// --copies), on the printer as it was (the default printer).
-class BatchUi : public Ui {
+// No window at all: the text goes to standard error, a question takes its
+// default button, and there is no print dialog (a stream job draws nothing).
+// Needs no window system, so the stream program can use it.
+class ConsoleUi : public Ui {
  public:
   Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                  Answer defaultAnswer) override;
   using Ui::printDialog;
   bool printDialog(QPrinter& printer, const PrintPages& pages) override;
   bool windowsAllowed() const override { return false; }
-  int copies = 1;
   QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// A batch run of any document: as ConsoleUi, and the print dialog gives
+// every page, `copies` copies (one unless --copies), on the printer as it
+// was (the default printer).
+class BatchUi : public ConsoleUi {
+ public:
+  using Ui::printDialog;
+  bool printDialog(QPrinter& printer, const PrintPages& pages) override;
+  int copies = 1;
 };
 
 // For tests: records every message and answers from a queue (the default
