@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStringDecoder>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/cp1252.h"
@@ -42,11 +42,12 @@ QString fixtureConnectionString() {
 }
 
 QString sqliteOdbcDriver() {
+  QStringList dirs = {"/usr/lib/odbc"};
   for (const QString& dir : QDir("/usr/lib").entryList({"*-linux-*"}, QDir::Dirs))
-    if (QFile::exists("/usr/lib/" + dir + "/odbc/libsqlite3odbc.so"))
-      return "/usr/lib/" + dir + "/odbc/libsqlite3odbc.so";
-  return QFile::exists("/usr/lib/odbc/libsqlite3odbc.so") ? "/usr/lib/odbc/libsqlite3odbc.so"
-                                                          : QString();
+    dirs.prepend("/usr/lib/" + dir + "/odbc");
+  for (const QString& dir : dirs)
+    if (QFile::exists(dir + "/libsqlite3odbc.so")) return dir + "/libsqlite3odbc.so";
+  return {};
 }
 
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys, bool utf8,
@@ -102,11 +103,10 @@ QString copyProgram(const QString& dir) {
 }
 
 QString prefilled(const QString& name, const QByteArray& content) {
-  const QString path = scratchFile(name);
-  QFile f(path);
-  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  QFile f(scratchFile(name));
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
   f.write(content);
-  return path;
+  return f.fileName();
 }
 
 QByteArray readFile(const QString& path) {
@@ -116,28 +116,23 @@ QByteArray readFile(const QString& path) {
 }
 
 std::vector<PdfWord> pdfWords(const QString& pdfPath) {
-  std::vector<PdfWord> words;
   QProcess p;
   p.start("pdftotext", {"-bbox", pdfPath, "-"});
   p.waitForFinished(60000);
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
-  static const QRegularExpression pageRe("<page ");
   static const QRegularExpression wordRe(
       "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">(.*?)</word>");
+  std::vector<PdfWord> words;
   int page = 0;
-  int pos = 0;
-  const QStringList lines = html.split('\n');
-  for (const QString& line : lines) {
-    if (line.contains(pageRe)) ++page;
-    auto m = wordRe.match(line);
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+    if (line.contains("<page ")) ++page;
+    const auto m = wordRe.match(line);
     if (!m.hasMatch()) continue;
     QString text = m.captured(5);
     text.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"");
-    text.replace("&apos;", "'");
     words.push_back({page, m.captured(1).toDouble() * 20, m.captured(2).toDouble() * 20,
-                     m.captured(3).toDouble() * 20, m.captured(4).toDouble() * 20, text});
+                     m.captured(3).toDouble() * 20, m.captured(4).toDouble() * 20,
+                     text.replace("&apos;", "'")});
   }
-  (void)pos;
   return words;
 }
 

@@ -3,9 +3,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 #include <ostream>
 
 #include "core/errors.h"

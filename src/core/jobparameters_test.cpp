@@ -75,14 +75,4 @@ TEST(JobParameters, NumbersFollowTheLocaleAndFitIn32Bits) {
     EXPECT_FALSE(parseLocaleNumber(text).has_value()) << text;
 }
 
-TEST(JobParameters, JobFileLivesInUserProfileElseHome) {
-  const QByteArray savedHome = qgetenv("HOME");
-  qputenv("UserProfile", "/perfil/ana");
-  EXPECT_EQ(defaultJobPath(), "/perfil/ana/parimp.txt");
-  qunsetenv("UserProfile");
-  qputenv("HOME", "/home/ana");
-  EXPECT_EQ(defaultJobPath(), "/home/ana/parimp.txt");
-  qputenv("HOME", savedHome);
-}
-
 }  // namespace

@@ -26,17 +26,21 @@ quint16 freePort() {
   return s.serverPort();
 }
 
-// Runs isql on the embedded engine under the instance's configuration.
-bool isql(const QString& root, const QString& database, const QByteArray& sql) {
-  QProcess p;
+// The instance's configuration, for the server and the embedded engine.
+QProcessEnvironment instanceEnv(const QString& root) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("FIREBIRD", root);
   env.insert("FIREBIRD_LOCK", root + "/lock");
   env.insert("FIREBIRD_TMP", root + "/tmp");
   env.insert("ISC_USER", "SYSDBA");
-  p.setProcessEnvironment(env);
-  p.start("isql-fb", database.isEmpty() ? QStringList{"-q", "-bail"}
-                                        : QStringList{"-q", "-bail", database});
+  return env;
+}
+
+// Runs isql on the embedded engine under the instance's configuration.
+bool isql(const QString& root, const QString& database, const QByteArray& sql) {
+  QProcess p;
+  p.setProcessEnvironment(instanceEnv(root));
+  p.start("isql-fb", QStringList{"-q", "-bail"} + (database.isEmpty() ? QStringList() : QStringList{database}));
   p.write(sql);
   p.closeWriteChannel();
   const bool ok = p.waitForFinished(60000) && p.exitCode() == 0;
@@ -53,16 +57,12 @@ class PrivateServer {
     for (const char* d : {"lock", "tmp", "data"}) QDir().mkpath(root_ + "/" + d);
     for (const char* f : {"UDF", "intl", "lib", "plugins", "firebird.msg", "plugins.conf"})
       QFile::link(kFirebirdRoot + "/" + f, root_ + "/" + f);
-    QFile conf(root_ + "/firebird.conf");
-    conf.open(QIODevice::WriteOnly);
-    conf.write(QString("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\n"
-                       "SecurityDatabase = %2/security3.fdb\nAuthServer = Srp\n"
-                       "UserManager = Srp\nServerMode = Super\n")
-                   .arg(port_)
-                   .arg(root_)
-                   .toUtf8());
-    conf.close();
-    QFile(root_ + "/databases.conf").open(QIODevice::WriteOnly);
+    testsupport::prefilled(root_ + "/firebird.conf",
+                           QString("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\n"
+                                   "SecurityDatabase = %2/security3.fdb\nAuthServer = Srp\n"
+                                   "UserManager = Srp\nServerMode = Super\n")
+                               .arg(port_).arg(root_).toUtf8());
+    testsupport::prefilled(root_ + "/databases.conf", "");
     isql(root_, {},
          "create database '" + root_.toUtf8() + "/security3.fdb';\ninput '" + kSecuritySql.toUtf8() +
              "';\ncommit;\ncreate user SYSDBA password 'masterkey';\ncommit;\n");
@@ -75,11 +75,7 @@ class PrivateServer {
   QString localBanco() const { return "localhost/" + QString::number(port_) + ":" + database(); }
 
   bool start() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("FIREBIRD", root_);
-    env.insert("FIREBIRD_LOCK", root_ + "/lock");
-    env.insert("FIREBIRD_TMP", root_ + "/tmp");
-    server_.setProcessEnvironment(env);
+    server_.setProcessEnvironment(instanceEnv(root_));
     server_.setWorkingDirectory(root_);
     server_.start(kServer, {});
     if (!server_.waitForStarted(10000)) return false;
@@ -150,7 +146,6 @@ class FirebirdServer : public ::testing::Test {
                                                   {"IMPRESSORA", output(tag, false)}});
     auto p = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ODBCINI", dir + "/sem-odbc.ini");
     p->setProcessEnvironment(env);
     QStringList args{"--batch", "--config", cfg, "--job", jobFile};

@@ -1,5 +1,6 @@
 // Every kind of printer destination against listeners and a private CUPS
 // server started here: the bytes that arrive are the bytes a file gets.
+#include <QTcpSocket>
 #include <cups/cups.h>
 #include <sys/stat.h>
 
@@ -109,14 +110,9 @@ class PrivateCups {
     QDir(dir_).removeRecursively();
   }
   bool ready() const {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(quint16(port_));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    ::close(fd);
-    return ok;
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, quint16(port_));
+    return s.waitForConnected(1000);
   }
   QString server() const { return QString("127.0.0.1:%1").arg(port_); }
   // The titles of every job the server has accepted.
@@ -132,11 +128,7 @@ class PrivateCups {
   QString log() const { return QString::fromUtf8(testsupport::readFile(dir_ + "/log/error_log")); }
 
  private:
-  void write(const QString& name, const QString& text) {
-    QFile f(dir_ + "/" + name);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text.toUtf8());
-  }
+  void write(const QString& name, const QString& text) { writeFile(dir_ + "/" + name, text.toUtf8()); }
   QString dir_;
   int port_ = 0;
   QProcess cupsd_;

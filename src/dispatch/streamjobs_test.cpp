@@ -9,13 +9,14 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+
 #include "core/joblog.h"
 #include "dispatch/form1.h"
 #include "dispatch/streampicture.h"
 #include "reports/reportpreview.h"
 #include "textprint/printerdestination.h"
-#include <QApplication>
-#include <QAction>
 #include "testsupport.h"
 
 namespace {
@@ -28,22 +29,22 @@ struct JobRun {
   QString printer, pdf, log;
 };
 
-// A job through the executable with its own printer file, PDF and log.
-JobRun runJob(const QString& name, QList<QPair<QString, QString>> keys, QStringList extra = {},
-           const QString& config = {}) {
-  JobRun run{{}, scratchFile(name + ".prn"), scratchFile(name + ".pdf"), scratchFile(name + "/trabalhos.log")};
-  QFile::remove(run.printer);
-  QFile::remove(run.pdf);
-  QFile::remove(run.log);
+// A job through the executable with its own printer file, PDF (when asked
+// for) and log.
+JobRun runJob(const QString& name, QList<QPair<QString, QString>> keys, bool pdf = false,
+              const QString& config = {}) {
+  JobRun run{{}, scratchFile(name + ".prn"), scratchFile(name + ".pdf"),
+             scratchFile(name + "/tl_relatorios/trabalhos.log")};
+  for (const QString& file : {run.printer, run.pdf, run.log}) QFile::remove(file);
   keys << qMakePair(QString("LOCALIMPRESSORA"), run.printer)
        << qMakePair(QString("IMPRESSORA"), run.printer);
   const QString job = testsupport::writeIni(scratchFile(name + ".txt"), keys, false);
-  const QString cfg = config.isEmpty() ? testsupport::writeFixtureConfig(scratchFile("TL.ini")) : config;
-  run.result = runExecutable(QStringList{"--batch", "--config", cfg, "--job", job} + extra, 60000,
-                             {{"LC_ALL", "pt_BR.UTF-8"},
-                              {"LANG", "pt_BR.UTF-8"},
-                              {"XDG_STATE_HOME", scratchFile(name)}});
-  run.log = scratchFile(name + "/tl_relatorios/trabalhos.log");
+  QStringList args = {"--batch", "--config",
+                      config.isEmpty() ? testsupport::writeFixtureConfig(scratchFile("TL.ini")) : config,
+                      "--job", job};
+  if (pdf) args << "--pdf" << run.pdf;
+  run.result = runExecutable(args, 60000, {{"LC_ALL", "pt_BR.UTF-8"}, {"LANG", "pt_BR.UTF-8"},
+                                           {"XDG_STATE_HOME", scratchFile(name)}});
   return run;
 }
 
@@ -70,8 +71,8 @@ TEST(StreamJobs, PdfIsAPictureOfTheStreamAndNoPrinterByte) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
-    const JobRun run = runJob(QString("pic-") + c.code, c.keys + QList<QPair<QString, QString>>{{"RELATORIO", c.code}},
-                           {"--pdf", scratchFile(QString("pic-") + c.code + ".pdf")});
+    const JobRun run =
+        runJob(QString("pic-") + c.code, c.keys + QList<QPair<QString, QString>>{{"RELATORIO", c.code}}, true);
     EXPECT_EQ(run.result.exitCode, 0) << run.result.err.toStdString();
     EXPECT_FALSE(QFile::exists(run.printer));
     const auto words = testsupport::pdfWords(run.pdf);
@@ -105,9 +106,7 @@ TEST(JobLog, EveryRunAppendsOneLine) {
   EXPECT_GE(line["duracao_ms"].toInt(), 0);
   EXPECT_TRUE(line["hora"].toString().contains('T'));
 
-  const JobRun report = runJob("log-report", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}},
-                               {"--pdf", scratchFile("log-report.pdf")});
-  EXPECT_EQ(report.result.exitCode, 0);
+  const JobRun report = runJob("log-report", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}}, true);
   line = lastLogLine(report.log);
   EXPECT_EQ(line["pdf"].toArray().first().toString(), report.pdf);
   EXPECT_EQ(line["paginas"].toInt(), testsupport::pdfPageCount(report.pdf));
@@ -121,7 +120,7 @@ TEST(JobLog, EveryRunAppendsOneLine) {
   const QString badDb = testsupport::writeIni(
       scratchFile("log-bad.ini"),
       {{"LOCALBANCO", scratchFile("nao.fdb")}, {"LOG", scratchFile("log-ini/registro.log")}});
-  const JobRun bad = runJob("log-bad", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, {}, badDb);
+  const JobRun bad = runJob("log-bad", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, false, badDb);
   EXPECT_EQ(bad.result.exitCode, 1);
   EXPECT_FALSE(QFile::exists(bad.log));
   line = lastLogLine(scratchFile("log-ini/registro.log"));
@@ -134,7 +133,7 @@ TEST(JobLog, EveryRunAppendsOneLine) {
       scratchFile("log-unw.ini"), {{"LOCALBANCO", testsupport::fixtureDatabase()},
                                    {"USUARIO", "SYSDBA"},
                                    {"LOG", "/dev/null/trabalhos.log"}});
-  const JobRun unw = runJob("log-unw", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, {}, unwritable);
+  const JobRun unw = runJob("log-unw", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}}, false, unwritable);
   EXPECT_EQ(unw.result.exitCode, 0) << unw.result.err.toStdString();
   EXPECT_TRUE(QFile::exists(unw.printer));
   EXPECT_EQ(unw.result.err.count("registro de trabalhos"), 1) << unw.result.err.toStdString();

@@ -46,8 +46,9 @@ void open(frm_etiqueta_argox& w) {
 
 }  // namespace
 
-// The fixed captions fit their controls, whatever the font's metrics.
-TEST(frm_etiqueta_argox, CaptionsFitTheirControls) {
+// The fixed captions fit their controls, whatever the font's metrics; the
+// icon is a drawn 32 x 32 one, not a blank or single-colour one.
+TEST(frm_etiqueta_argox, CaptionsFitTheirControlsAndTheIconIsDrawn) {
   Fixture f("layout");
   frm_etiqueta_argox w(f.m, f.ui);
   EXPECT_EQ(w.windowTitle(), QString("Argox - Impressão de Etiquetas"));
@@ -63,6 +64,16 @@ TEST(frm_etiqueta_argox, CaptionsFitTheirControls) {
         << option->objectName().toStdString();
   }
   EXPECT_TRUE(w.COMPRECO->isChecked());
+  const QImage image = w.windowIcon().pixmap(32, 32).toImage();
+  ASSERT_EQ(image.size(), QSize(32, 32));
+  QSet<QRgb> colours;
+  int opaque = 0;
+  for (int i = 0; i < 32 * 32; ++i) {
+    colours.insert(image.pixel(i % 32, i / 32));
+    opaque += qAlpha(image.pixel(i % 32, i / 32)) == 255;
+  }
+  EXPECT_GT(colours.size(), 3);
+  EXPECT_GT(opaque, 300);
 }
 
 // Tab walks QTDE, COM PREÇO, SEM PREÇO, the button.
@@ -80,22 +91,6 @@ TEST(frm_etiqueta_argox, TabOrder) {
   w.QTDE->setFocus();
   QTest::keyClick(w.QTDE, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), w.COMPRECO);
-}
-
-// A drawn 32 x 32 icon, not a blank or single-colour one.
-TEST(frm_etiqueta_argox, DrawnIcon) {
-  Fixture f("icon");
-  frm_etiqueta_argox w(f.m, f.ui);
-  const QImage image = w.windowIcon().pixmap(32, 32).toImage();
-  ASSERT_EQ(image.size(), QSize(32, 32));
-  QSet<QRgb> colours;
-  int opaque = 0;
-  for (int i = 0; i < 32 * 32; ++i) {
-    colours.insert(image.pixel(i % 32, i / 32));
-    opaque += qAlpha(image.pixel(i % 32, i / 32)) == 255;
-  }
-  EXPECT_GT(colours.size(), 3);
-  EXPECT_GT(opaque, 300);
 }
 
 // Every press is a new job of QTDE copies under "0000": the file holds it alone.
@@ -158,11 +153,10 @@ TEST(frm_etiqueta_argox, PriceChoiceAndZeroPrice) {
   QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.BTIMPRIMIR, Qt::LeftButton); });
   EXPECT_EQ(QCoreApplication::exec(), 0);
   ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text, QString("O Preço do produto não é válido, verifique se você "
-                                        "selecionou a Tabela de Preço."));
-  EXPECT_EQ(f.ui.shown[0].title, QString("tl_relatorios"));
-  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Exclamation);
-  EXPECT_EQ(f.ui.shown[0].buttons, ui::Buttons::Ok);
+  const auto& shown = f.ui.shown[0];
+  EXPECT_EQ(shown.text, "O Preço do produto não é válido, verifique se você selecionou a Tabela de Preço.");
+  EXPECT_EQ(std::tuple(shown.title, shown.icon, shown.buttons),
+            std::tuple(QString("tl_relatorios"), ui::Icon::Exclamation, ui::Buttons::Ok));
   EXPECT_TRUE(w.programEnded());
   EXPECT_FALSE(w.isVisible());
   EXPECT_FALSE(QFile::exists(f.m.job.IMPRESSORA));

@@ -44,51 +44,42 @@ JobRun runJob(const QString& name, QList<QPair<QString, QString>> keys, bool pri
 
 }  // namespace
 
-TEST(LabelExecutable, PriceLabelsPrintOnceWithTheWindowsFirstValues) {
-  const JobRun run = runJob("e2e-peco", {{"RELATORIO", "etiqueta_peco"},
-                                         {"NOMEEMPRESA", "BRISA NORTE"},
-                                         {"NOMEPRODUTO", "FILTRO DE AR LAVÁVEL PARA SPLIT 12000"},
-                                         {"CODBARRAS", "7891234500154"},
-                                         {"PRECO", "1234,5"}});
-  ASSERT_TRUE(run.result.finished);
-  EXPECT_EQ(run.result.exitCode, 0) << run.result.err.toStdString();
-  EXPECT_EQ(testsupport::readFile(run.printer),
-            priceJob({"BRISA NORTE", "FILTRO DE AR LAV\xC1VEL PARA SPLIT 1200", "0" /* 37th */,
-                      "7891234500154", "1.234,50"},
-                     "0001"));
-}
-
-TEST(LabelExecutable, PriceLabelsWithoutAPriceEndAfterTheMessage) {
-  const JobRun run = runJob("e2e-peco-zero", {{"RELATORIO", "etiqueta_peco"},
-                                              {"NOMEPRODUTO", "TUBO"},
-                                              {"CODBARRAS", "200003"}});
-  ASSERT_TRUE(run.result.finished);
-  EXPECT_EQ(run.result.exitCode, 0);
-  EXPECT_TRUE(QString::fromUtf8(run.result.err)
-                  .contains("O Preço do produto não é válido, verifique se você selecionou a "
-                            "Tabela de Preço."));
-  EXPECT_FALSE(QFile::exists(run.printer));
-}
-
-TEST(LabelExecutable, OrderLabelsTakeTheDefaultAnswer) {
-  const JobRun run = runJob("e2e-pedido", {{"RELATORIO", "etiqueta_pedido"},
-                                           {"NOMEEMPRESA", "BRISA NORTE"},
-                                           {"SACOD", "10"}});
-  ASSERT_TRUE(run.result.finished);
-  EXPECT_EQ(run.result.exitCode, 0) << run.result.err.toStdString();
-  EXPECT_TRUE(QString::fromUtf8(run.result.err)
-                  .contains("Confirma a impressão das etiquetas com preço de venda?"));
-  EXPECT_EQ(testsupport::readFile(run.printer), sale10Labels());
-}
-
-TEST(LabelExecutable, AnEmptyPrinterPathIsARuntimeError) {
-  for (const char* code : {"etiqueta_peco", "etiqueta_pedido"}) {
-    SCOPED_TRACE(code);
-    const JobRun run = runJob("e2e-noprinter",
-                              {{"RELATORIO", code}, {"SACOD", "9"}, {"PRECO", "10"}}, false);
+// The price labels print once with the window's first values; without a
+// price they end after the message; the order labels take the default
+// answer; an empty printer path is a run-time error. Nothing is printed
+// where the run fails or stops.
+TEST(LabelExecutable, BatchRuns) {
+  const QString noPrice = "O Preço do produto não é válido, verifique se você selecionou a "
+                          "Tabela de Preço.";
+  const struct {
+    const char* name;
+    QList<QPair<QString, QString>> keys;
+    bool printerPath;
+    int exitCode;
+    QString err;
+    QByteArray printed;  // empty: no printer file
+  } cases[] = {
+      {"e2e-peco",
+       {{"RELATORIO", "etiqueta_peco"}, {"NOMEEMPRESA", "BRISA NORTE"},
+        {"NOMEPRODUTO", "FILTRO DE AR LAVÁVEL PARA SPLIT 12000"}, {"CODBARRAS", "7891234500154"},
+        {"PRECO", "1234,5"}}, true, 0, "",
+       priceJob({"BRISA NORTE", "FILTRO DE AR LAV\xC1VEL PARA SPLIT 1200", "0" /* 37th */,
+                 "7891234500154", "1.234,50"}, "0001")},
+      {"e2e-peco-zero", {{"RELATORIO", "etiqueta_peco"}, {"NOMEPRODUTO", "TUBO"}, {"CODBARRAS", "200003"}},
+       true, 0, noPrice, {}},
+      {"e2e-pedido", {{"RELATORIO", "etiqueta_pedido"}, {"NOMEEMPRESA", "BRISA NORTE"}, {"SACOD", "10"}},
+       true, 0, "Confirma a impressão das etiquetas com preço de venda?", sale10Labels()},
+      {"e2e-noprinter-peco", {{"RELATORIO", "etiqueta_peco"}, {"PRECO", "10"}}, false, 1, "tl_relatorios", {}},
+      {"e2e-noprinter-pedido", {{"RELATORIO", "etiqueta_pedido"}, {"SACOD", "9"}}, false, 1,
+       "tl_relatorios", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const JobRun run = runJob(c.name, c.keys, c.printerPath);
     ASSERT_TRUE(run.result.finished);
-    EXPECT_EQ(run.result.exitCode, 1);
-    EXPECT_TRUE(run.result.err.contains("tl_relatorios"));
-    EXPECT_FALSE(QFile::exists(run.printer));
+    EXPECT_EQ(run.result.exitCode, c.exitCode) << run.result.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(run.result.err).contains(c.err)) << run.result.err.toStdString();
+    if (c.printed.isEmpty()) EXPECT_FALSE(QFile::exists(run.printer));
+    else EXPECT_EQ(testsupport::readFile(run.printer), c.printed);
   }
 }

@@ -62,13 +62,11 @@ TEST(OrderLabels, QuantitiesFillRowsOfThree) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(testsupport::readFile(job.m.job.IMPRESSORA), c.want);
     ASSERT_EQ(job.ui.shown.size(), 1u);
-    EXPECT_EQ(job.ui.shown[0].text,
-              QString("Confirma a impressão das etiquetas com preço de venda?\r\n"
-                      "Para imprimir as etiquetas sem preço, clique em Não."));
-    EXPECT_EQ(job.ui.shown[0].title, QString("Talvora"));
-    EXPECT_EQ(job.ui.shown[0].icon, ui::Icon::None);
-    EXPECT_EQ(job.ui.shown[0].buttons, ui::Buttons::YesNo);
-    EXPECT_EQ(job.ui.shown[0].defaultAnswer, ui::Answer::Yes);
+    const auto& shown = job.ui.shown[0];
+    EXPECT_EQ(shown.text, "Confirma a impressão das etiquetas com preço de venda?\r\n"
+                          "Para imprimir as etiquetas sem preço, clique em Não.");
+    EXPECT_EQ(std::tuple(shown.title, shown.icon, shown.buttons, shown.defaultAnswer),
+              std::tuple(QString("Talvora"), ui::Icon::None, ui::Buttons::YesNo, ui::Answer::Yes));
   }
 }
 
@@ -106,10 +104,10 @@ TEST(OrderLabelRows, OneLabelPerStartedUnitThreeToARow) {
     for (const QString& r : rows) out += r.toLatin1();
     return out;
   };
-  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 2), item("B", 2)})),
-            orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "B")) +
-                orderRow(label(kLeft, "B")));
-  EXPECT_EQ(composeOrderLabelRows({item("A", 2), item("B", 2)}).size(), 2u);
+  const std::vector<QString> rows = composeOrderLabelRows({item("A", 2), item("B", 2)});
+  EXPECT_EQ(rows.size(), 2u);
+  EXPECT_EQ(joined(rows), orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "B")) +
+                              orderRow(label(kLeft, "B")));
   EXPECT_EQ(joined(composeOrderLabelRows({item("A", 2.5)})),
             orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "A")));
   EXPECT_EQ(joined(composeOrderLabelRows({item("A", 0), item("B", -1), item("C", 1)})),

@@ -10,7 +10,7 @@
 #include "core/cp1252.h"
 #include "drawing/painterbackend.h"
 #include "streamview/streampicture.h"
-#include "testsupport.h"
+#include "labels/labels_testutil.h"
 
 namespace streamview {
 namespace {
@@ -105,15 +105,8 @@ TEST(StreamPicture, UnknownCommandsAreDrawnNotDropped) {
 
 // A price-label job as the label window writes it: two labels, two copies.
 QByteArray priceLabels() {
-  QByteArray s = "\x02" "e\r\n\x02KI7" + QByteArray(1, '\0') + "\r\n\x02" "c000\r\n\x02L\r\nD11\r\n";
-  for (const char* col : {"0035", "0230"}) {
-    const QByteArray c(col);
-    s += "12110000060" + c + "LOJA TALVORA LTDA\r\n";
-    s += "11110000050" + c + "PARAFUSO SEXTAVADO 8\r\n11110000043" + c + "\r\n";
-    s += "12110000030" + c + "7891234567895\r\n";
-    s += "1e520200005" + c + "B7891234567895\r\n";
-  }
-  return s + "\x02Q0002\r\n\x02" "E\r\n\x02" "f320\r\n";
+  return labeltest::priceJob({"LOJA TALVORA LTDA", "PARAFUSO SEXTAVADO 8", "", "7891234567895", ""},
+                             "0002");
 }
 
 TEST(StreamPicture, LabelsShowTheirFieldsBarCodesAndCopies) {

@@ -44,26 +44,6 @@ TEST_F(ImprimeTextoTest, GoldenOrderTexts) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
-// The customer's document: the CPF unless it is empty or the bare mask, then
-// the CNPJ on the same terms, else nothing.
-TEST(ImprimeTextoCompose, CpfElseCnpj) {
-  const QString cpf = "123.456.789-09", cnpj = "34.567.890/0001-12";
-  const struct {
-    QString cpf, cnpj, expected;
-  } cases[] = {{cpf, cnpj, "CPF.:   " + cpf},
-               {"___.___.___-__", cnpj, "CNPJ:   " + cnpj},
-               {"", cnpj, "CNPJ:   " + cnpj},
-               {"", "__.___.___/____-__", ""}};
-  for (const auto& c : cases) {
-    OrderText d;
-    d.cpf = Value::text(c.cpf);
-    d.cnpj = Value::text(c.cnpj);
-    const QStringList lines = composeImprimeTexto(d, fixedTime()).split("\r\n");
-    ASSERT_GT(lines.size(), 7);
-    EXPECT_EQ(lines[7].mid(69, 30).trimmed(), c.expected) << c.cpf.toStdString();
-  }
-}
-
 TEST(ImprimeTextoCompose, NullTotalStopsTheText) {
   OrderText d;
   d.total = Value::null();

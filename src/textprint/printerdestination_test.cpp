@@ -78,10 +78,6 @@ TEST(PrinterDestination, FilesAreReplacedWholeOrLeftAlone) {
   EXPECT_TRUE(QDir(testsupport::scratchDir()).entryList({".dest*"}, QDir::Hidden).isEmpty());
 }
 
-}  // namespace
-
-namespace {
-
 // A writable file in a folder where no file can be created (another user's
 // folder) is written in place.
 TEST(PrinterDestination, AFileInAFolderWithoutRightsIsWrittenInPlace) {

@@ -40,15 +40,6 @@ TEST(TextJobsEndToEnd, PrinterFilesMatchTheGoldenFiles) {
   }
 }
 
-TEST(TextJobsEndToEnd, OrderTextStateMessageGoesToStandardError) {
-  const QString printer = scratchFile("e2e-texto13.prn");
-  const auto r = run({"pedidotexto", "SACOD", "13", printer});
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_TRUE(QString::fromUtf8(r.err).contains(
-      "O Cadastro do cliente não está informado a UF, atualize o cadastro."));
-  EXPECT_TRUE(testsupport::readFile(printer).contains("no: 13"));
-}
-
 // Status 1 and a reason on standard error for a service order without a
 // customer, an unopenable or empty printer path and a null quantity (sales
 // 11); status 0 for a sale that does not exist. The printer file is never
