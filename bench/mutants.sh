@@ -6,6 +6,8 @@
 # ONLY=REGEX runs only the faults whose name matches.
 # The scratch tree is built once and kept, so a second run only rebuilds
 # what each fault touches. JOBS sets the build parallelism (default 2).
+# MUTANTS_WORK names another scratch tree, so that two runs on one REF at
+# the same time do not put their faults into each other's sources.
 set -uo pipefail
 # Run from a copy, so that editing the script meanwhile does not disturb a run.
 if [[ -z ${MUTANTS_COPY:-} ]]; then
@@ -16,7 +18,7 @@ fi
 ROOT=$MUTANTS_ROOT
 REF=${1:-HEAD}
 SHA=$(git -C "$ROOT" rev-parse --short "$REF") || exit 2
-WORK=/tmp/mutants-$SHA
+WORK=${MUTANTS_WORK:-/tmp/mutants-$SHA}
 JOBS=${JOBS:-2}
 export CCACHE_BASEDIR=$WORK CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
@@ -40,6 +42,9 @@ FAULTS=(
   "sum over the wrong group ::: double exchangeSum = 0; ::: double exchangeSum = quantitySum; ::: textprint"
   "null not counted as 0 ::: double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); } ::: double amount(const Value& v) { return arithmeticOperand(v, \"amount\"); } ::: textprint"
   "order label count off by one ::: const double itqtd = ::: const double itqtd = 1 + ::: labels"
+  "commission: total of the last group ::: statementTotal += groupCommission; ::: statementTotal = groupCommission; ::: commission"
+  "commission: seller filter dropped ::: if (codFunc != kTodos) s += \"and c.fkfucod=' ::: if (codFunc == -1) s += \"and c.fkfucod=' ::: commission"
+  "commission: null ICMS-ST not 0 ::: rs.field(cPaid).toDouble() - rs.field(cTax).toDouble() ::: rs.field(cPaid).toDouble() - (rs.field(cTax).isNull() ? 1 : rs.field(cTax).toDouble()) ::: commission"
 )
 
 # Only what the faults need: the executable and their test executables.
