@@ -54,7 +54,7 @@ for f in "${FAULTS[@]}"; do
   for t in ${rest%% ::: *}; do ALL+=("${t}_test"); done
 done
 mapfile -t ALL < <(printf '%s\n' "${ALL[@]}" | sort -u)
-cmake -S "$WORK" -B "$WORK/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+cmake -S "$WORK" -B "$WORK/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null || exit 1
 nice cmake --build "$WORK/build" -j"$JOBS" --target "${ALL[@]}" >"$WORK/build.log" 2>&1 || {
   echo "the unchanged copy does not build: $WORK/build.log" >&2; exit 1; }
 
