@@ -25,10 +25,22 @@ namespace {
 
 const QString kToday = QDate::currentDate().toString("dd/MM/yyyy");
 
+// Notes the window's pointer at every message box.
+struct PointerWatchingUi : ui::ScriptedUi {
+  QWidget* window = nullptr;
+  std::vector<Qt::CursorShape> pointers;
+  ui::Answer message(const QString& text, const QString& title, ui::Icon icon, ui::Buttons b,
+                     ui::Answer d) override {
+    pointers.push_back(window->cursor().shape());
+    return ScriptedUi::message(text, title, icon, b, d);
+  }
+};
+
 // A shown window with the keyboard focus in it.
-struct Shown : Window {
+struct Shown : WindowWith<PointerWatchingUi> {
   const FrmConsComissaoGERAL::Controls& c = w->controls();
   Shown() {
+    ui.window = w.get();
     w->show();
     QApplication::setActiveWindow(w.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -104,13 +116,15 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   const QDate today = QDate::currentDate();
   EXPECT_TRUE(t.w->consulta().sqlEstorno().contains(
       QString("between '%1/%2/%3' and '").arg(today.month()).arg(today.day()).arg(today.year())));
-  EXPECT_EQ(t.w->cursor().shape(), Qt::ArrowCursor);
 
-  // A half-filled date is not a date; the labels of the sales emptied.
+  // A half-filled date is not a date; the labels of the sales emptied. The
+  // pointer is busy while querying, not while checking.
   t.setDate(c.COFINAL, "12");
   QTest::mouseClick(c.Command2, Qt::LeftButton);
-  EXPECT_EQ(t.messages().last(), QStringLiteral("Entre com uma data válida."));
+  EXPECT_EQ(t.messages().last(), "Entre com uma data válida.");
   EXPECT_EQ(t.state().mid(0, 3), L({"45,00", "", ""}));
+  EXPECT_EQ(t.ui.pointers, (std::vector<Qt::CursorShape>{Qt::BusyCursor, Qt::ArrowCursor}));
+  EXPECT_EQ(t.w->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
@@ -190,51 +204,14 @@ TEST(FrmConsComissaoGERAL, ModesReferrerLookUpAndLimpar) {
   EXPECT_EQ(t.w->consulta().codIndicacao(), 0);
 }
 
-namespace {
-
-// Notes the window's pointer at every message box.
-struct PointerWatchingUi : ui::ScriptedUi {
-  QWidget* window = nullptr;
-  std::vector<Qt::CursorShape> pointers;
-  ui::Answer message(const QString& text, const QString& title, ui::Icon icon, ui::Buttons b,
-                     ui::Answer d) override {
-    pointers.push_back(window->cursor().shape());
-    return ScriptedUi::message(text, title, icon, b, d);
-  }
-};
-
-}  // namespace
-
-// No rows: the message comes while querying; a check's message before.
-TEST(FrmConsComissaoGERAL, BusyPointerWhileQuerying) {
-  WindowWith<PointerWatchingUi> t;
-  t.ui.window = t.w.get();
-  t.w->controls().OPTODOS->setChecked(true);
-  t.setDate(t.w->controls().COINICIAL, "01012023");
-  t.setDate(t.w->controls().COFINAL, "31122023");
-  t.w->Command2_Click();
-  t.w->controls().FUCOD->setEditText("NINGUÉM");
-  t.w->controls().OPTODOS->setChecked(false);
-  t.w->Command2_Click();
-  EXPECT_EQ(t.ui.pointers, (std::vector<Qt::CursorShape>{Qt::BusyCursor, Qt::ArrowCursor}));
-  EXPECT_EQ(t.w->cursor().shape(), Qt::ArrowCursor);
-}
-
-// --batch: the entry point refuses the window; the executable ends with 1.
+// --batch: the entry point refuses the window and says why.
 TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
   modCnn m;
   m.options.batch = true;
   ui::ScriptedUi ui;
-  EXPECT_THROW(showFrmConsComissaoGERAL(m, ui), RuntimeError);
+  testsupport::expectRuntimeError([&] { showFrmConsComissaoGERAL(m, ui); }, "(--batch)");
   for (QWidget* w : QApplication::topLevelWidgets())
     EXPECT_NE(w->objectName(), "FrmConsComissaoGERAL");
-  const QString ini = testsupport::writeFixtureConfig(testsupport::scratchFile("TL-batch.ini"));
-  const QString job = testsupport::writeIni(testsupport::scratchFile("job-comissao.txt"),
-                                            {{"RELATORIO", "FrmConsComissaoGERAL"}});
-  const auto r = testsupport::runExecutable({"--config", ini, "--job", job, "--batch"});
-  ASSERT_TRUE(r.finished);
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(QString::fromUtf8(r.err).contains("--batch")) << r.err.toStdString();
 }
 
 // The sales grid is cleared (shown), then filled once while hidden, with
@@ -268,9 +245,9 @@ TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   EXPECT_FALSE(c.TABELA->isHidden());
   EXPECT_EQ(c.TABELA->columnWidth(0), ui::twipsToPixelsX(c.TABELA, 3000));
   const auto& g = t.w->consulta().vendas();  // numbers to the right, text to the left
-  const auto align = [&](int col) { return int(g.data(g.index(0, col), Qt::TextAlignmentRole).value<Qt::Alignment>()); };
-  EXPECT_EQ(QString("%1 %2").arg(align(0)).arg(align(6)),
-            QString("%1 %2").arg(int(Qt::AlignLeft | Qt::AlignVCenter)).arg(int(Qt::AlignRight | Qt::AlignVCenter)));
+  for (auto [col, side] : {std::pair{0, Qt::AlignLeft}, {6, Qt::AlignRight}})
+    EXPECT_EQ(g.data(g.index(0, col), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              side | Qt::AlignVCenter);
   EXPECT_EQ(c.TABELACAN->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
   EXPECT_NE(c.TABELA->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
 }
