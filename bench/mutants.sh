@@ -6,8 +6,9 @@
 # ONLY=REGEX runs only the faults whose name matches.
 # The scratch tree is built once and kept, so a second run only rebuilds
 # what each fault touches. JOBS sets the build parallelism (default 2).
-# MUTANTS_WORK names another scratch tree, so that two runs on one REF at
-# the same time do not put their faults into each other's sources.
+# MUTANTS_WORK gives the scratch tree another prefix (default /tmp/mutants),
+# so that two runs on one REF at the same time do not put their faults into
+# each other's sources.
 set -uo pipefail
 # Run from a copy, so that editing the script meanwhile does not disturb a run.
 if [[ -z ${MUTANTS_COPY:-} ]]; then
@@ -18,7 +19,7 @@ fi
 ROOT=$MUTANTS_ROOT
 REF=${1:-HEAD}
 SHA=$(git -C "$ROOT" rev-parse --short "$REF") || exit 2
-WORK=${MUTANTS_WORK:-/tmp/mutants-$SHA}
+WORK=${MUTANTS_WORK:-/tmp/mutants}-$SHA
 JOBS=${JOBS:-2}
 export CCACHE_BASEDIR=$WORK CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
