@@ -216,7 +216,9 @@ TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
 
 // The sales grid is cleared (shown), then filled once while hidden, with
 // the model's widths and alignments; the reversal grid's text is dark red.
-// Every caption of every grid fits its column in the font it is drawn in.
+// Every caption of every grid shows whole in its column: its width in the
+// header's font and the padding fit the section, and drawn, its ink lies
+// inside the section and is as wide as the text.
 TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   Window t;
   const auto& c = t.w->controls();
@@ -231,14 +233,27 @@ TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   for (QRadioButton* mode : {c.OPVENDEDOR, c.OPREPRESENTANTE, c.OPINDICACAO}) {
     mode->setChecked(true);
     t.w->Command2_Click();
-    for (QTableView* view : {c.TABELA, c.TABELACAN})
-      for (int s = 0; s < view->horizontalHeader()->count(); ++s, ++captions) {
+    QApplication::processEvents();
+    for (QTableView* view : {c.TABELA, c.TABELACAN}) {
+      QHeaderView* header = view->horizontalHeader();
+      const QImage img = header->grab().toImage();
+      const int background = qGray(img.pixel(header->sectionViewportPosition(0) + 1, 1));
+      for (int s = 0; s < header->count(); ++s, ++captions) {
         const QString caption = view->model()->headerData(s, Qt::Horizontal).toString();
-        const int width = view->horizontalHeader()->sectionSize(s);
-        const QFont font = comissao::captionFont(view->horizontalHeader()->font(), caption, width);
-        EXPECT_LE(QFontMetrics(font).horizontalAdvance(caption) + 2 * comissao::kCellPadding,
-                  width) << caption.toStdString();
+        SCOPED_TRACE(caption.toStdString());
+        const int left = header->sectionViewportPosition(s), width = header->sectionSize(s);
+        const QFontMetrics metrics(comissao::captionFont(header->font(), caption, width));
+        EXPECT_LE(metrics.horizontalAdvance(caption) + 2 * comissao::kCellPadding, width);
+        if (left < 0 || left + width > img.width()) continue;  // scrolled out of sight
+        int inkLeft = width, inkRight = -1;
+        for (int x = 0; x < width; ++x)
+          for (int y = 0; y < img.height(); ++y)
+            if (qGray(img.pixel(left + x, y)) < background - 80)
+              inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+        EXPECT_TRUE(inkLeft > 0 && inkRight < width - 1) << inkLeft << " " << inkRight;
+        EXPECT_GE(inkRight - inkLeft + 1, metrics.tightBoundingRect(caption).width() - 3);
       }
+    }
   }
   EXPECT_EQ(captions, 10 + 10 + 7 + 10 + 7 + 10);
   EXPECT_EQ(hiddenAtReset, (std::vector<bool>{false, true, false, true, false, true}));
