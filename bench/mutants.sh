@@ -39,7 +39,7 @@ FAULTS=(
   "page break one line late ::: if (y_ >= kPageEnd) ::: if (y_ >= kPageEnd + 200) ::: textprint"
   "child filter dropped ::: const QString condition = column + \" IN (\" ::: return sql; const QString condition = column + \" IN (\" ::: reports"
   "label copy count wrong ::: kOneCopy = QStringLiteral(\"0001\") ::: kOneCopy = QStringLiteral(\"0002\") ::: labels"
-  "CPF/CNPJ rule inverted ::: if (!cpf.isEmpty() && cpf != kEmptyCpf) ::: if (cpf.isEmpty() || cpf == kEmptyCpf) ::: textprint ::: textprint"
+  "CPF/CNPJ rule inverted ::: if (filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: if (!filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: core textprint commission ::: core"
   "sum over the wrong group ::: double exchangeSum = 0; ::: double exchangeSum = quantitySum; ::: textprint"
   "null not counted as 0 ::: double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); } ::: double amount(const Value& v) { return arithmeticOperand(v, \"amount\"); } ::: textprint"
   "order label count off by one ::: const double itqtd = ::: const double itqtd = 1 + ::: labels"
