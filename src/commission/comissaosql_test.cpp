@@ -84,6 +84,8 @@ TEST(ComissaoSql, TextsOnTheDemoDatabase) {
       {sqlComissaoRepresentante("20240301", "20240331", 5), 7, others + rep, {}},
       {sqlEstornoRepresentante(from, to, kTodos), 2, reversal + others + rep, {}},
       {sqlEstornoRepresentante(from, to, 5), 2, {}, {}},
+      {sqlComissaoRepresentante("20240301", "20240331", 1), 0, {}, {}},  // represents nobody
+      {sqlEstornoRepresentante(from, to, 1), 0, {}, {}},
       {sqlComissaoIndicacao("2.5", "20240301", "20240331", kTodos), 8, others, {}},
       {sqlComissaoIndicacao("2.5", "20240301", "20240331", 40), 3, others, {}},
       {sqlComissaoIndicacao("2.5", "20240301", "20240331", 40000), 3, others, {}},
