@@ -6,6 +6,9 @@
 # ONLY=REGEX runs only the faults whose name matches.
 # The scratch tree is built once and kept, so a second run only rebuilds
 # what each fault touches. JOBS sets the build parallelism (default 2).
+# MUTANTS_WORK gives the scratch tree another prefix (default /tmp/mutants),
+# so that two runs on one REF at the same time do not put their faults into
+# each other's sources.
 set -uo pipefail
 # Run from a copy, so that editing the script meanwhile does not disturb a run.
 if [[ -z ${MUTANTS_COPY:-} ]]; then
@@ -16,7 +19,7 @@ fi
 ROOT=$MUTANTS_ROOT
 REF=${1:-HEAD}
 SHA=$(git -C "$ROOT" rev-parse --short "$REF") || exit 2
-WORK=/tmp/mutants-$SHA
+WORK=${MUTANTS_WORK:-/tmp/mutants}-$SHA
 JOBS=${JOBS:-2}
 export CCACHE_BASEDIR=$WORK CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
@@ -36,10 +39,13 @@ FAULTS=(
   "page break one line late ::: if (y_ >= kPageEnd) ::: if (y_ >= kPageEnd + 200) ::: textprint"
   "child filter dropped ::: const QString condition = column + \" IN (\" ::: return sql; const QString condition = column + \" IN (\" ::: reports"
   "label copy count wrong ::: kOneCopy = QStringLiteral(\"0001\") ::: kOneCopy = QStringLiteral(\"0002\") ::: labels"
-  "CPF/CNPJ rule inverted ::: if (!cpf.isEmpty() && cpf != kEmptyCpf) ::: if (cpf.isEmpty() || cpf == kEmptyCpf) ::: textprint ::: textprint"
+  "CPF/CNPJ rule inverted ::: if (filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: if (!filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: core textprint commission ::: core"
   "sum over the wrong group ::: double exchangeSum = 0; ::: double exchangeSum = quantitySum; ::: textprint"
   "null not counted as 0 ::: double amount(const Value& v) { return v.isNull() ? 0 : v.toDouble(); } ::: double amount(const Value& v) { return arithmeticOperand(v, \"amount\"); } ::: textprint"
   "order label count off by one ::: const double itqtd = ::: const double itqtd = 1 + ::: labels"
+  "commission: total of the last group ::: statementTotal += groupCommission; ::: statementTotal = groupCommission; ::: commission"
+  "commission: seller filter dropped ::: if (codFunc != kTodos) s += \"and c.fkfucod=' ::: if (codFunc == -1) s += \"and c.fkfucod=' ::: commission"
+  "commission: null ICMS-ST not 0 ::: rs.field(cPaid).toDouble() - rs.field(cTax).toDouble() ::: rs.field(cPaid).toDouble() - (rs.field(cTax).isNull() ? 1 : rs.field(cTax).toDouble()) ::: commission"
 )
 
 # Only what the faults need: the executable and their test executables.
@@ -49,7 +55,7 @@ for f in "${FAULTS[@]}"; do
   for t in ${rest%% ::: *}; do ALL+=("${t}_test"); done
 done
 mapfile -t ALL < <(printf '%s\n' "${ALL[@]}" | sort -u)
-cmake -S "$WORK" -B "$WORK/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+cmake -S "$WORK" -B "$WORK/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null || exit 1
 nice cmake --build "$WORK/build" -j"$JOBS" --target "${ALL[@]}" >"$WORK/build.log" 2>&1 || {
   echo "the unchanged copy does not build: $WORK/build.log" >&2; exit 1; }
 
