@@ -32,7 +32,7 @@ fi
 # [::: folder under src to look in, when the text is not unique]
 FAULTS=(
   "rounding: halves to odd ::: (diff == 0.5 && std::fmod(r, 2.0) != 0) ::: (diff == 0.5 && std::fmod(r, 2.0) == 0) ::: core"
-  "rounding: money rounded down ::: double rounded = std::round(v * scale ::: double rounded = std::floor(v * scale ::: core textprint"
+  "rounding: money rounded down ::: std::round(x + std::copysign(nudge, x)) ::: std::floor(x + std::copysign(nudge, x)) ::: core textprint"
   "quote not doubled (sqlQuote) ::: v.replace('\\'', QLatin1String(\"''\")); ::: v.replace('\\'', QLatin1String(\"'\")); ::: core textprint"
   "Tab one column late ::: *this << QString(n - column_, ' '); ::: *this << QString(n - column_ + 1, ' '); ::: core textprint"
   "CHAR width not cut ::: Value::text(v.toString().left(charWidths_[i])) ::: Value::text(v.toString()) ::: core textprint"
