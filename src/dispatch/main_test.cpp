@@ -1,6 +1,7 @@
 // The real executable, run as the host runs it: exit statuses and messages.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
@@ -99,3 +100,30 @@ TEST(Executable, ErrorsOnAnInvisiblePlatformDoNotWaitForAClick) {
 }
 
 }  // namespace
+
+// The program the host starts prints a receipt in batch on its own; any
+// other job needs the windowed program beside it, and says so when it is
+// missing, with nothing written.
+TEST(Executable, OnlyStreamJobsRunWithoutTheWindowedProgram) {
+  const QString dir = scratchFile("sem-janelas");
+  QDir(dir).removeRecursively();
+  QDir().mkpath(dir);
+  const QString exe = testsupport::copyProgram(dir);
+  QFile::remove(dir + "/tl_relatorios_janelas");
+  const QString cfg = testsupport::writeFixtureConfig(dir + "/TL.ini");
+  const auto run = [&](const QString& code, const QStringList& extra) {
+    const QString job = writeIni(dir + "/job.txt", {{"RELATORIO", code}, {"SACOD", "3"},
+                                                    {"LOCALIMPRESSORA", dir + "/cupom.prn"}});
+    QProcess p;
+    p.start(exe, QStringList{"--batch", "--config", cfg, "--job", job} + extra);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return std::pair{p.exitCode(), p.readAllStandardError()};
+  };
+  EXPECT_EQ(run("pedidocupom", {}).first, 0);
+  EXPECT_TRUE(testsupport::readFile(dir + "/cupom.prn").contains("TOTAL"));
+  const auto [status, err] = run("pedidografico", {"--pdf", dir + "/pedido.pdf"});
+  EXPECT_EQ(status, 1);
+  EXPECT_TRUE(err.contains("não foi possível iniciar " + dir.toUtf8() + "/tl_relatorios_janelas"))
+      << err.constData();
+  EXPECT_FALSE(QFile::exists(dir + "/pedido.pdf"));
+}
