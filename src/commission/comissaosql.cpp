@@ -84,13 +84,27 @@ QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qi
 
 QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
                                    qint64 codFunc) {
-  return "select max(c.cacomissaovenda) as cacomissaovenda,s.sacod,"
-         "max(s.sadesconto) as sadesconto,max(w.fpdesc) as fpdesc,max(i.inapelido) as inapelido,"
-         "max(i.innome) as innome,max(i.incnpj) as incnpj,max(i.incpf) as incpf,"
-         "max(f.funome) as funome,max(s.datasaida) as datasaida,max(s.dataentrega) as dataentrega,"
-         "max(s.savrtotal) as savrtotal,max(s.savrpago) as savrpago,"
-         "sum(z.vicmsst) as valoricmss from saida s " +
-         sellerSalesBody(dtInicial, dtFinal, codFunc) + "group by s.sacod order by s.sacod";
+  QString s;
+  s += "select c.cacomissaovenda,v.sacod,v.sadesconto,w.fpdesc,i.inapelido,i.innome,i.incnpj,"
+       "i.incpf,f.funome,v.datasaida,v.dataentrega,v.savrtotal,v.savrpago,v.valoricmss from ";
+  s += "(select s.sacod,max(s.sadesconto) as sadesconto,max(s.datasaida) as datasaida,"
+       "max(s.dataentrega) as dataentrega,max(s.savrtotal) as savrtotal,"
+       "max(s.savrpago) as savrpago,max(s.safkvendedor) as vendedor,"
+       "max(s.safktppag) as pagamento,max(s.safkinterveniente) as cliente,"
+       "sum(z.vicmsst) as valoricmss from saida s ";
+  s += "inner join itemsaida z on (z.itfksacod=s.sacod) ";
+  s += "inner join tipomovimento t on (s.safktpsaida=t.tmcod and t.tmcomissao='SIM') ";
+  s += "inner join notafiscal n on (s.sacod=n.fksaida and n.nfinnome<>'0') ";
+  s += "where s.status<>'C' and " + emissionPeriod(dtInicial, dtFinal);
+  if (codFunc != kTodos) s += "and s.safkvendedor='" + number(codFunc) + "' ";
+  s += "group by s.sacod order by s.sacod) v ";
+  s += "left join funcionario f on (f.fucod=v.vendedor) ";
+  s += "left join cargo c on (c.cacod=f.fkcargo) ";
+  s += "left join formapagamento w on (w.fpcod=v.pagamento) ";
+  s += "left join interveniente i on (i.incod=v.cliente) ";
+  s += "where f.fucod is not null and c.cacod is not null and w.fpcod is not null and "
+       "i.incod is not null";
+  return s;
 }
 
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc) {

@@ -35,12 +35,15 @@ bool isPlainFactor(const QString& factor);
 
 QString sqlComissaoVendedor(const QString& dtInicial, const QString& dtFinal, qint64 codFunc);
 // The seller sales query as it is sent to the database: the same rows in the
-// same order as sqlComissaoVendedor (kept for the statements), grouped on
-// the sale alone so that no wide row is ever sorted: the engine walks the
-// invoices in sale order and sums as it goes. Every other column is reached
-// from the sale through a primary key, so it holds one value per sale and
-// MAX() returns that value unchanged (a null stays null); the DISTINCT of the
-// built text removes nothing after that GROUP BY.
+// same order as sqlComissaoVendedor (kept for the statements), without
+// sorting a wide row or comparing a text per row. The sales are grouped on
+// their code alone, narrow, as the engine walks the invoices in sale order:
+// each sale column and foreign key holds one value per sale, which MAX()
+// returns unchanged (a null stays null). The seller, position, payment and
+// customer are then joined once per sale, as left joins that keep the sale
+// order (nested loops from the left), and a missing one drops the sale as
+// the built text's inner join does. The DISTINCT of the built text removes
+// nothing after its GROUP BY.
 QString sqlComissaoVendedorEnviada(const QString& dtInicial, const QString& dtFinal,
                                    qint64 codFunc);
 QString sqlEstornoVendedor(const QDate& caInicial, const QDate& caFinal, qint64 codFunc);
