@@ -6,44 +6,50 @@
 
 namespace {
 
-const draw::TextRun& runAt(const draw::Document& doc, size_t page, size_t index) {
-  return std::get<draw::TextRun>(doc.pages.at(page).items.at(index));
+// The text, top-left corner and boldness of one run.
+struct Placed {
+  QString text;
+  QPoint at;
+  bool bold;
+  bool operator==(const Placed&) const = default;
+};
+Placed at(const draw::Document& doc, size_t page, size_t index) {
+  const auto& r = std::get<draw::TextRun>(doc.pages.at(page).items.at(index));
+  return {r.text, r.rect.topLeft(), r.font.bold};
+}
+void PrintTo(const Placed& p, std::ostream* os) {
+  *os << '"' << p.text.toStdString() << "\" (" << p.at.x() << "," << p.at.y() << ")" << (p.bold ? " bold" : "");
 }
 
-// One line of 8 pt (measured once there is an application).
-double line8() { return draw::lineHeight(draw::Font{.pointSize = 8}); }
-
-TEST(PagePrinter, PrintDrawsItemsAtTheCurrentPositionInTheCurrentFont) {
+TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) {
+  const double line = draw::lineHeight(draw::Font{.pointSize = 8});
   Printer p;
   p.CurrentX(2700);
   p.CurrentY(100);
   p.FontSize(16);
-  p.FontBold(true);
+  p.Font().Bold(true);  // the same switch as FontBold
+  EXPECT_TRUE(p.FontBold());
   // Items follow the printer file's rules; a date or a time is followed by a blank.
-  p.Print("A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(),
-          Value::text("T"), " ", Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)),
-          "Y");
-  const auto& r = runAt(p.current(), 0, 0);
-  EXPECT_EQ(r.text, "A 12 B-2,5 T 31/12/2024 14:22:01 Y");
-  EXPECT_EQ(r.rect.topLeft(), QPoint(2700, 100));
-  EXPECT_EQ(r.rect.width(), 0);  // unbounded
-  EXPECT_EQ(r.font, (draw::Font{.family = "Liberation Sans", .pointSize = 16, .bold = true}));
-}
-
-TEST(PagePrinter, LinesEndAtTheLeftMarginOneLineLowerOrStayOpen) {
-  Printer p;
+  p.Print("A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(), Value::text("T"), " ",
+          Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)), "Y");
+  const auto& first = std::get<draw::TextRun>(p.current().pages[0].items[0]);
+  EXPECT_EQ(first.rect.width(), 0);  // unbounded
+  EXPECT_EQ(first.font, (draw::Font{.family = "Liberation Sans", .pointSize = 16, .bold = true}));
+  EXPECT_EQ(at(p.current(), 0, 0), (Placed{"A 12 B-2,5 T 31/12/2024 14:22:01 Y", {2700, 100}, true}));
+  // A line ends at the left margin one line (of the font of the moment) lower.
   p.FontSize(8);
+  p.FontBold(false);
+  EXPECT_FALSE(p.Font().Bold());
   p.CurrentX(1000);
   p.CurrentY(500);
   p.Print("LINHA");
   EXPECT_EQ(p.CurrentX(), 0);
-  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + line8());
+  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + line);
   p.Print("SEGUINTE");
-  EXPECT_EQ(runAt(p.current(), 0, 1).rect.topLeft(), QPoint(0, qRound(500 + line8())));
+  EXPECT_EQ(at(p.current(), 0, 2), (Placed{"SEGUINTE", {0, qRound(500 + line)}, false}));
   p.Print();  // draws nothing and still ends the line
-  EXPECT_EQ(p.current().pages[0].items.size(), 2u);
-  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + 3 * line8());
-
+  EXPECT_EQ(p.current().pages[0].items.size(), 3u);
+  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + 3 * line);
   // An open line goes on after the text drawn, in the font of the moment.
   p.FontSize(10);
   p.CurrentX(300);
@@ -54,63 +60,41 @@ TEST(PagePrinter, LinesEndAtTheLeftMarginOneLineLowerOrStayOpen) {
   EXPECT_EQ(p.CurrentY(), 400);
   p.FontBold(true);
   p.Print("DEF");
-  EXPECT_EQ(runAt(p.current(), 0, 3).rect.topLeft(), QPoint(qRound(x), 400));
-  EXPECT_TRUE(runAt(p.current(), 0, 3).font.bold);
+  EXPECT_EQ(at(p.current(), 0, 4), (Placed{"DEF", {qRound(x), 400}, true}));
 }
 
 TEST(PagePrinter, TabCountsColumnsOfTheOpenLine) {
+  const double line = draw::lineHeight(draw::Font{.pointSize = 8});
   Printer a;  // the blanks of Tab(5) end the first run; the second goes on in column 5
   a.PrintOpen("AB", Tab{5});
   a.Print("C");
-  EXPECT_EQ(runAt(a.current(), 0, 0).text, "AB  ");
-  EXPECT_EQ(runAt(a.current(), 0, 1).text, "C");
-
+  EXPECT_EQ(at(a.current(), 0, 0).text, "AB  ");
+  EXPECT_EQ(at(a.current(), 0, 1).text, "C");
   Printer b;  // a Tab behind the column breaks the line
   b.FontSize(8);
   b.CurrentX(100);
   b.CurrentY(1000);
   b.Print("ABCDEF", Tab{3}, "X");
-  EXPECT_EQ(runAt(b.current(), 0, 0).text, "ABCDEF");
-  EXPECT_EQ(runAt(b.current(), 0, 0).rect.topLeft(), QPoint(100, 1000));
-  EXPECT_EQ(runAt(b.current(), 0, 1).text, "  X");
-  EXPECT_EQ(runAt(b.current(), 0, 1).rect.topLeft(), QPoint(0, qRound(1000 + line8())));
-  EXPECT_DOUBLE_EQ(b.CurrentY(), 1000 + 2 * line8());
-
+  EXPECT_EQ(at(b.current(), 0, 0), (Placed{"ABCDEF", {100, 1000}, false}));
+  EXPECT_EQ(at(b.current(), 0, 1), (Placed{"  X", {0, qRound(1000 + line)}, false}));
+  EXPECT_DOUBLE_EQ(b.CurrentY(), 1000 + 2 * line);
   Printer c;  // setting the position restarts the columns
   c.PrintOpen("ABCDEF");
   c.CurrentX(5000);
   c.Print(Tab{3}, "X");
-  EXPECT_EQ(runAt(c.current(), 0, 1).text, "  X");
-  EXPECT_EQ(runAt(c.current(), 0, 1).rect.left(), 5000);
+  EXPECT_EQ(at(c.current(), 0, 1), (Placed{"  X", {5000, 0}, false}));
 }
 
-TEST(PagePrinter, FontObjectAndOrientation) {
+TEST(PagePrinter, OrientationNewPageAndEndDoc) {
   Printer p(draw::Orientation::Landscape);
-  p.Font().Bold(true);  // the same switch as FontBold
-  EXPECT_TRUE(p.FontBold());
-  p.Print("N");
-  p.FontBold(false);
-  EXPECT_FALSE(p.Font().Bold());
-  p.Print("R");
-  EXPECT_TRUE(runAt(p.current(), 0, 0).font.bold);
-  EXPECT_FALSE(runAt(p.current(), 0, 1).font.bold);
-
   // 1 portrait, 2 landscape; other values are ignored.
-  EXPECT_EQ(p.Orientation(), 2);
-  p.Orientation(1);
-  EXPECT_EQ(p.Orientation(), 1);
-  EXPECT_EQ(p.current().orientation, draw::Orientation::Portrait);
-  p.Orientation(7);
-  EXPECT_EQ(p.Orientation(), 1);
-  p.Orientation(2);
-  EXPECT_EQ(p.current().orientation, draw::Orientation::Landscape);
-}
-
-TEST(PagePrinter, NewPageAndEndDocMakeDocumentsOfPages) {
-  Printer p;
+  for (const auto& [set, expected] : {std::pair{0, 2}, {1, 1}, {7, 1}, {2, 2}}) {
+    if (set) p.Orientation(set);
+    EXPECT_EQ(p.Orientation(), expected) << set;
+    EXPECT_EQ(int(p.current().orientation), expected) << set;
+  }
   p.Print("PARCIAL");
   EXPECT_TRUE(p.takeDocuments().empty());  // not ended: not released
-  EXPECT_EQ(p.current().pages[0].items.size(), 1u);
   p.CurrentX(100);
   p.CurrentY(15000);
   p.Print("UM");
@@ -124,25 +108,21 @@ TEST(PagePrinter, NewPageAndEndDocMakeDocumentsOfPages) {
   ASSERT_EQ(p.documents().size(), 1u);
   const draw::Document& d = p.documents()[0];
   ASSERT_EQ(d.pages.size(), 2u);
-  EXPECT_EQ(runAt(d, 0, 1).text, "UM");
-  EXPECT_EQ(runAt(d, 1, 0).text, "DOIS");
-  EXPECT_EQ(runAt(d, 1, 0).rect.top(), 500);
-
+  EXPECT_EQ(at(d, 0, 1).text, "UM");
+  EXPECT_EQ(at(d, 1, 0), (Placed{"DOIS", {0, 500}, false}));
   // After EndDoc the next Print starts a new document on a fresh page.
-  EXPECT_EQ(p.current().pages.size(), 1u);
+  ASSERT_EQ(p.current().pages.size(), 1u);
   EXPECT_TRUE(p.current().pages[0].items.empty());
   p.Print("TRES");
   p.EndDoc();
   p.EndDoc();  // with nothing drawn: releases nothing
   auto docs = p.takeDocuments();
   ASSERT_EQ(docs.size(), 2u);
-  EXPECT_EQ(runAt(docs[1], 0, 0).text, "TRES");
+  EXPECT_EQ(at(docs[1], 0, 0).text, "TRES");
   EXPECT_TRUE(p.documents().empty());
 }
 
 // A bare number would be ambiguous (a column? a value?): it must be wrapped.
-static_assert(!std::is_constructible_v<Printer::Item, int>);
-static_assert(!std::is_constructible_v<Printer::Item, double>);
-static_assert(std::is_constructible_v<Printer::Item, Tab>);
+static_assert(!std::is_constructible_v<Printer::Item, int> && !std::is_constructible_v<Printer::Item, double>);
 
 }  // namespace

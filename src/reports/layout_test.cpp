@@ -10,12 +10,6 @@
 namespace reports {
 namespace {
 
-QStringList reportNames() {
-  QStringList names = {"reportPedidoCaixaTroca"};
-  for (const Preparation& p : preparations()) names << p.report;
-  return names;
-}
-
 // Every report is compiled in, every field and sum names a record set and a
 // column its command returns from the demo database, and the order
 // documents' fonts fit their items: 8 pt from 225 twips, 7 pt below, 6 pt below 180.
@@ -24,13 +18,13 @@ TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
   DataEnvironment de(*m);
   const std::map<QString, int> keys = {{"PEDIDO", 1}, {"PEDIDO_TROCA", 4}, {"PEDCOMP", 1}, {"SR", 501},
                                        {"KIT", 60},   {"PRODUCAO", 1},     {"TABELAPRECO", 1}};
-  for (const QString& name : reportNames()) {
+  QStringList names = {"reportPedidoCaixaTroca"};
+  for (const Preparation& p : preparations()) names << p.report;
+  for (const QString& name : names) {
     SCOPED_TRACE(name.toStdString());
     EXPECT_EQ(layoutPath(name, QString()), ":/layouts/" + name + ".json");
     const Layout l = loadLayout(name, QString());
-    EXPECT_EQ(l.name, name);
-    EXPECT_FALSE(l.title.isEmpty());
-    EXPECT_GT(l.width, 0);
+    EXPECT_TRUE(l.name == name && !l.title.isEmpty() && l.width > 0);
     if (l.dataMember == "OS") de.execute("OS", QString("1"));
     else de.execute(l.dataMember, keys.at(l.dataMember));
     const ShapedSet& top = de.rs(l.dataMember).set();
@@ -47,23 +41,18 @@ TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
     };
     collect(top);
     const bool order = l.dataMember.startsWith("PEDIDO");
-    if (order) {
-      EXPECT_EQ(l.fontSize, 8);
-    }
+    EXPECT_TRUE(!order || l.fontSize == 8);
     for (const LayoutSection& s : l.sections) {
-      if (!s.recordset.isEmpty()) {
-        EXPECT_TRUE(sets.count(s.recordset.toUpper())) << s.name.toStdString();
-      }
+      EXPECT_TRUE(s.recordset.isEmpty() || sets.count(s.recordset.toUpper())) << s.name.toStdString();
       for (const LayoutItem& i : s.items) {
         if (order && i.isText()) {
-          draw::Font f;
-          f.pointSize = i.fontSize > 0 ? i.fontSize : l.fontSize;
-          EXPECT_LE(draw::lineHeight(f), i.height) << i.text.toStdString() << i.column.toStdString();
+          EXPECT_LE(draw::lineHeight(draw::Font{.pointSize = i.fontSize > 0 ? i.fontSize : l.fontSize}), i.height)
+              << (i.text + i.column).toStdString();
         }
         if (i.type != LayoutItem::Type::Field && i.type != LayoutItem::Type::Sum) continue;
         const auto it = sets.find(i.recordset.toUpper());
         ASSERT_NE(it, sets.end()) << i.recordset.toStdString();
-        EXPECT_TRUE(it->second->knowsColumn(i.column)) << i.recordset.toStdString() << "." << i.column.toStdString();
+        EXPECT_TRUE(it->second->knowsColumn(i.column)) << (i.recordset + "." + i.column).toStdString();
       }
     }
   }
@@ -78,31 +67,23 @@ TEST(Layouts, AFileBesideTheExecutableReplacesTheCompiledOne) {
             LayoutItem::Type::Caption);
 }
 
+// Malformed files, unknown values and measures out of range are run-time
+// errors naming the file (and the section and item).
 TEST(Layouts, MalformedFilesAreRunTimeErrorsNamingTheFile) {
-  try {
-    parseLayout("{ \"name\": ", "/x/layouts/reportPedido.json");
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains("/x/layouts/reportPedido.json"));
-  }
-  const QString section = R"({"name":"a","dataMember":"PEDIDO","width":10,"sections":[{"name":"s","kind":"detail",%1}]})";
-  for (const char* bad : {
-           R"("recordset":"X","height":10,"items":[{"type":"circle","top":0,"left":0,"width":1,"height":1}])",
-           R"("height":10,"items":[])",  // a detail without its record set
-           R"("recordset":"X","height":10,"items":[{"type":"caption","text":"x","top":"0","left":0,"width":1,"height":1}])"})
-    EXPECT_THROW(parseLayout(section.arg(bad).toUtf8(), "a"), RuntimeError) << bad;
+  testsupport::expectRuntimeError([] { parseLayout("{ \"name\": ", "/x/layouts/reportPedido.json"); },
+                                  "/x/layouts/reportPedido.json");
   EXPECT_THROW(loadLayout("naoexiste", QString()), RuntimeError);
-  // Measures out of range name the file, the section and the item.
-  const QString item = R"("recordset":"X","height":10,"items":[{"type":"caption","name":"T","top":0,"left":0,%1}])";
-  for (const char* bad : {R"("width":-1,"height":1)", R"("width":1e9,"height":1)",
-                          R"("width":1,"height":1e300)", R"("width":1,"height":1,"fontSize":5000)",
-                          R"("width":1,"height":1,"fontSize":-2)"})
-    testsupport::expectRuntimeError(
-        [&] { parseLayout(section.arg(item.arg(bad)).toUtf8(), "/x/l.json"); },
-        "(/x/l.json): seção s, item 1 (T): \"");
-  testsupport::expectRuntimeError(
-      [&] { parseLayout(QByteArray(R"({"dataMember":"P","width":1e300})"), "/x/l.json"); },
-      "relatório: \"width\" fora do intervalo");
+  const QString section = R"({"name":"a","dataMember":"PEDIDO","width":10,"sections":[{"name":"s","kind":"detail",%1}]})";
+  const QString item = R"("recordset":"X","height":10,"items":[{"type":"%1","name":"T","top":%2,"left":0,%3}])";
+  for (const QString& bad : {item.arg("circle", "0", R"("width":1,"height":1)"), QString(R"("height":10,"items":[])"),
+                             item.arg("caption", "\"0\"", R"("width":1,"height":1)")})
+    EXPECT_THROW(parseLayout(section.arg(bad).toUtf8(), "a"), RuntimeError) << bad.toStdString();
+  for (const char* bad : {R"("width":-1,"height":1)", R"("width":1e9,"height":1)", R"("width":1,"height":1e300)",
+                          R"("width":1,"height":1,"fontSize":5000)", R"("width":1,"height":1,"fontSize":-2)"})
+    testsupport::expectRuntimeError([&] { parseLayout(section.arg(item.arg("caption", "0", bad)).toUtf8(), "/x/l.json"); },
+                                    "(/x/l.json): seção s, item 1 (T): \"");
+  testsupport::expectRuntimeError([] { parseLayout(QByteArray(R"({"dataMember":"P","width":1e300})"), "/x/l.json"); },
+                                  "relatório: \"width\" fora do intervalo");
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "reports/pagereports.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <tuple>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -19,65 +18,35 @@ namespace {
 
 using namespace testutil;
 using testsupport::PdfWord;
+using Kind = LayoutSection::Kind;
 
-// The dispatcher's page setup of each code (bottom 1440: the layout's own),
-// and the job value that selects rows of the demo database.
+// The job value that selects rows of the demo database for each code.
 struct Code {
   const char* code;
   const char* key;
   const char* value;
-  int left, top, bottom;
-  bool landscape, header, footer;
 };
 const Code kCodes[] = {
-    {"pedidografico", "SACOD", "1", 500, 300, 800, false, true, true},
-    {"pedidocaixa", "SACOD", "4", 500, 300, 800, false, true, true},
-    {"pedidoorcamento", "SACOD", "1", 500, 300, 800, false, true, true},
-    {"pedidosempreco", "SACOD", "1", 500, 300, 800, false, false, false},
-    {"osvisita", "OSCOD", "1", 210, 300, 200, false, true, false},
-    {"ose", "OSCOD", "1", 210, 300, 200, false, true, false},
-    {"os", "OSCOD", "1", 210, 300, 200, false, true, false},
-    {"pedidocompra", "ENCOD", "1", 500, 50, 300, true, true, false},
-    {"pedidocomprac", "ENCOD", "1", 500, 50, 300, false, true, false},
-    {"saidaresumida", "SACOD", "501", 500, 50, 300, false, false, false},
-    {"cadastro_kit", "PRCOD", "60", 200, 200, 200, false, false, false},
-    {"pedido_producao", "PCOD", "1", 200, 200, 300, false, false, false},
-    {"tabela_preco", "TBCOD", "1", 200, 200, 1440, false, false, false},
-};
+    {"pedidografico", "SACOD", "1"}, {"pedidocaixa", "SACOD", "4"},     {"pedidoorcamento", "SACOD", "1"},
+    {"pedidosempreco", "SACOD", "1"}, {"osvisita", "OSCOD", "1"},       {"ose", "OSCOD", "1"},
+    {"os", "OSCOD", "1"},             {"pedidocompra", "ENCOD", "1"},   {"pedidocomprac", "ENCOD", "1"},
+    {"saidaresumida", "SACOD", "501"}, {"cadastro_kit", "PRCOD", "60"}, {"pedido_producao", "PCOD", "1"},
+    {"tabela_preco", "TBCOD", "1"}};
 
-Layout layoutOf(const Code& c) { return loadLayout(preparation(c.code)->report, QString()); }
+// The texts laid out in the boxes of an item's column (left edge and width), on every page.
+QStringList inColumn(const draw::Document& doc, int left, const LayoutItem& i) {
+  QStringList out;
+  for (const draw::Page& page : doc.pages)
+    for (const draw::TextRun& t : texts(page))
+      if (t.rect.left() == left + i.left && t.rect.width() == i.width) out << t.text;
+  return out;
+}
 
-// The first caption of the page header (or of the first group header) that
-// starts with a word, is not set at run time and lies above every growing
-// item: its box on page 1, and where its text starts.
-struct Anchor {
-  LayoutItem item;
-  QRect rect;
-  double textLeft;
-};
-Anchor anchorOf(const Code& c) {
-  const Layout layout = layoutOf(c);
-  int offset = c.top;
-  for (const LayoutSection& s : layout.sections) {
-    if (s.kind != LayoutSection::Kind::PageHeader && s.kind != LayoutSection::Kind::GroupHeader) continue;
-    int firstGrowing = s.height;
-    for (const LayoutItem& i : s.items)
-      if (i.grow) firstGrowing = std::min(firstGrowing, i.top);
-    for (const LayoutItem& i : s.items) {
-      if (i.type != LayoutItem::Type::Caption || i.bottom() > firstGrowing || !i.name.isEmpty() ||
-          i.text.contains('%') || i.text.section(' ', 0, 0, QString::SectionSkipEmpty).size() < 3)
-        continue;
-      draw::Font font;
-      font.pointSize = i.fontSize > 0 ? i.fontSize : layout.fontSize;
-      font.bold = i.bold;
-      const double spare = i.width - draw::textWidth(font, i.text.trimmed());
-      const double shift = i.align == draw::Align::Centre ? spare / 2 : i.align == draw::Align::Right ? spare : 0;
-      return {i, QRect(c.left + i.left, offset + i.top, i.width, i.height), c.left + i.left + shift};
-    }
-    offset += s.height;
-    if (s.kind == LayoutSection::Kind::GroupHeader) break;
-  }
-  throw RuntimeError("no anchor in " + layout.name);
+ShapedSet command(modCnn& m, const QString& name, const QString& key) {
+  DataEnvironment de(m);
+  if (name == "OS") de.execute(name, key);
+  else de.execute(name, key.toInt());
+  return de.rs(name).set();
 }
 
 TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
@@ -87,16 +56,33 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
   for (const Code& c : kCodes) {
     SCOPED_TRACE(c.code);
     setJobValue(*m_, c.key, c.value);
+    const Preparation& p = *preparation(c.code);
+    const int left = p.margins[0], top = p.margins[2], bottom = p.margins[3] < 0 ? 1440 : p.margins[3];
+    const bool landscape = p.orientation == 2;
     const size_t messages = ui_.shown.size();
     const draw::Document doc = prepare(c.code);
     ASSERT_FALSE(doc.pages.empty());
     EXPECT_EQ(ui_.shown.size() - messages, QString(c.code) == "saidaresumida" ? 3u : 0u);
-    const Layout l = layoutOf(c);
+    const Layout l = loadLayout(p.report, QString());
     EXPECT_EQ(doc.title, l.title);
-    EXPECT_EQ(doc.orientation, c.landscape ? draw::Orientation::Landscape : draw::Orientation::Portrait);
-    // Left and top margins: the page header's first caption.
-    const Anchor a = anchorOf(c);
-    EXPECT_EQ(textIn(doc.pages[0], a.rect), a.item.text);
+    EXPECT_EQ(doc.orientation, landscape ? draw::Orientation::Landscape : draw::Orientation::Portrait);
+    // Left and top margins: the text items of the page header (or, when it
+    // has none, of the first group header) above any growing item.
+    size_t placed = 0;
+    for (int offset = top; const LayoutSection& s : l.sections) {
+      if (placed || (s.kind != Kind::PageHeader && s.kind != Kind::GroupHeader)) continue;
+      int firstGrowing = s.height;
+      for (const LayoutItem& i : s.items)
+        if (i.grow) firstGrowing = std::min(firstGrowing, i.top);
+      for (const LayoutItem& i : s.items) {
+        if (!i.isText() || i.bottom() > firstGrowing) continue;
+        ++placed;
+        EXPECT_NE(textIn(doc.pages[0], QRect(left + i.left, offset + i.top, i.width, i.height)), "(none)")
+            << (i.text + i.column).toStdString();
+      }
+      offset += s.height;
+    }
+    EXPECT_GT(placed, 0u);
     // Each detail section's rows: texts that are no caption in the boxes of its fields.
     QStringList captions;
     for (const LayoutSection& s : l.sections)
@@ -104,40 +90,32 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
     for (const LayoutSection& s : l.sections) {
       size_t fields = 0, printed = 0;
       for (const LayoutItem& f : s.items) {
-        if (s.kind != LayoutSection::Kind::Detail || f.type != LayoutItem::Type::Field) continue;
+        if (s.kind != Kind::Detail || f.type != LayoutItem::Type::Field) continue;
         ++fields;
-        for (const draw::Page& page : doc.pages)
-          for (const draw::TextRun& t : texts(page))
-            printed += t.rect.left() == c.left + f.left && t.rect.width() == f.width && !captions.contains(t.text);
+        for (const QString& t : inColumn(doc, left, f)) printed += !captions.contains(t);
       }
       EXPECT_TRUE(fields == 0 || printed > 0) << s.name.toStdString();
     }
-    // Bottom margin: the page footer sits on it.
-    const LayoutSection* footer = l.section(LayoutSection::Kind::PageFooter);
-    const int footerTop = (c.landscape ? 11906 : 16838) - c.bottom - (footer ? footer->height : 0);
-    if (footer && footer->height > 0) {
-      for (const LayoutItem& i : footer->items)
-        if (i.isText()) {
-          EXPECT_NE(textIn(doc.pages.back(), QRect(c.left + i.left, footerTop + i.top, i.width, i.height)), "(none)")
-              << i.text.toStdString();
-        }
-    } else {  // nothing shows it on one page
-      EXPECT_EQ(preparation(c.code)->margins[3], c.bottom == 1440 ? -1 : c.bottom);
+    // Bottom margin: the page footer's texts sit on it.
+    const LayoutSection* footer = l.section(Kind::PageFooter);
+    const int footerTop = (landscape ? 11906 : 16838) - bottom - (footer ? footer->height : 0);
+    for (const LayoutItem& i : footer ? footer->items : std::vector<LayoutItem>()) {
+      if (i.isText()) {
+        EXPECT_NE(textIn(doc.pages.back(), QRect(left + i.left, footerTop + i.top, i.width, i.height)), "(none)");
+      }
     }
-    // The header and footer images where the table says, in their places.
+    // The header and footer images the code loads, in their places.
     std::vector<QRect> pictures, expected;
     for (const draw::Item& i : doc.pages[0].items)
       if (const auto* pic = std::get_if<draw::Picture>(&i)) pictures.push_back(pic->rect);
-    if (c.header) {
-      const LayoutItem& i = itemOf(l, "PageHeader", "cabecalho");
-      expected.push_back(QRect(c.left + i.left, c.top + i.top, i.width, i.height));
-    }
-    if (c.footer) {
-      const LayoutItem& i = itemOf(l, "PageFooter", "rodape");
-      expected.push_back(QRect(c.left + i.left, footerTop + i.top, i.width, i.height));
-    }
+    for (const auto& [wanted, section, name, y] : {std::tuple{p.headerImage, "PageHeader", "cabecalho", top},
+                                                   {p.footerImage, "PageFooter", "rodape", footerTop}})
+      if (wanted) {
+        const LayoutItem& i = itemOf(l, section, name);
+        expected.push_back(QRect(left + i.left, y + i.top, i.width, i.height));
+      }
     EXPECT_EQ(pictures, expected);
-    if (c.landscape) {  // the widest items reach past a portrait sheet
+    if (landscape) {  // the widest items reach past a portrait sheet
       int right = 0;
       for (const draw::TextRun& t : texts(doc.pages[0])) right = std::max(right, t.rect.right());
       EXPECT_GT(right, 11906);
@@ -179,20 +157,19 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
     const QRect label = one(r.document, "PEDIDO:").run.rect;
     EXPECT_EQ(textIn(r.document.pages[0], QRect(500 + 990, label.top(), 1140, 255)).trimmed(), "4") << r.name.toStdString();
   }
-  EXPECT_EQ(exchangePdfPath("/tmp/out.pdf"), "/tmp/out-troca.pdf");
-  EXPECT_EQ(exchangePdfPath("pedido.1.pdf"), "pedido.1-troca.pdf");
-  EXPECT_EQ(exchangePdfPath("/tmp/a.b/saida"), "/tmp/a.b/saida-troca");
-  EXPECT_EQ(exchangePdfPath("/tmp/.pdf"), "/tmp/.pdf-troca");
+  for (const auto& [pdf, exchange] : {std::pair{"/tmp/out.pdf", "/tmp/out-troca.pdf"}, {"pedido.1.pdf", "pedido.1-troca.pdf"},
+                                      {"/tmp/a.b/saida", "/tmp/a.b/saida-troca"}, {"/tmp/.pdf", "/tmp/.pdf-troca"}})
+    EXPECT_EQ(exchangePdfPath(pdf), exchange);
 
   ui::QtUi qt;
   ASSERT_EQ(showPageReport(*m_, qt, "pedidocaixa"), Outcome::WindowOpen);
   // The windows hold no database: the connection was closed and forgotten.
   EXPECT_FALSE(QSqlDatabase::contains(m_->Cnn.name()));
-  std::vector<ReportPreview*> windows;
+  std::vector<QPointer<QWidget>> windows;
   ReportPreview* exchange = nullptr;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* preview = qobject_cast<ReportPreview*>(w); preview && preview->isVisible()) {
-      windows.push_back(preview);
+      windows.emplace_back(preview);
       EXPECT_EQ(preview->windowTitle(), "Talvora - Pedido");
       if (!find(preview->document(), "RELAÇÃO DE PRODUTOS DE TROCA").empty()) exchange = preview;
       else EXPECT_EQ(find(preview->document(), "CRÉDITO TROCA").size(), 1u);
@@ -204,23 +181,153 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   EXPECT_EQ(QApplication::activeWindow(), exchange);
   QTimer::singleShot(0, exchange, [exchange] { exchange->close(); });
   EXPECT_EQ(QApplication::exec(), 0);
-  // Collected first: deleting a window also deletes its own popups.
-  std::vector<QPointer<QWidget>> left;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<ReportPreview*>(w)) left.emplace_back(w);
-  for (const auto& w : left) delete w.data();
+  for (const auto& w : windows) delete w.data();  // collected first: a window deletes its own popups
 }
 
 TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
   m_->job.SACOD = "1";
   ui::BatchUi batch;
-  try {
-    showPageReport(*m_, batch, "pedidosempreco");
-    FAIL() << "no error";
-  } catch (const RuntimeError& e) {
-    EXPECT_TRUE(e.message().contains("--pdf")) << e.message().toStdString();
+  testsupport::expectRuntimeError([&] { showPageReport(*m_, batch, "pedidosempreco"); }, "--pdf");
+}
+
+// --- the service-order, stock-issue, purchase, production and price-table reports ---
+
+TEST_F(Preparing, AServiceOrdersRowsTotalAndGrowingDefectAndOneWithoutParts) {
+  const Layout l = loadLayout("reportOS", QString());
+  m_->job.OSCOD = "1";
+  draw::Document doc = prepare("os");
+  const ShapedSet os = command(*m_, "OS", "1");
+  const ShapedSet* rows = os.child(0, "SERVICO");
+  ASSERT_EQ(rows->rows.size(), 3u);
+  for (size_t i = 0; i < rows->rows.size(); ++i) one(doc, rows->value(i, "ITOSNOME").toText());
+  EXPECT_EQ(money(sumOf(*rows, "ITOSVRTOTAL")), "554,75");
+  const draw::TextRun total = one(doc, "554,75").run;
+  EXPECT_EQ(total.rect.left(), 210 + itemOf(l, "OS_Footer", "ITOSVRTOTAL").left);
+  EXPECT_EQ(total.align, draw::Align::Right);
+  // Order 3 has no parts: its block, no detail row, a total of 0,00.
+  m_->job.OSCOD = "3";
+  doc = prepare("os");
+  one(doc, "ORDEM DE SERVIÇOS");
+  EXPECT_EQ(inColumn(doc, 210, itemOf(l, "SERVICO_Detail", "ITOSNOME")), QStringList());
+  one(doc, "0,00");
+  // Order 2's long defect grows, and what was designed below it moves down as much.
+  m_->job.OSCOD = "2";
+  doc = prepare("os");
+  const LayoutItem &defect = itemOf(l, "OS_Header", "OSDEFEITO"), &parts = itemOf(l, "OS_Header", "PEÇAS E SERVIÇOS");
+  const QString text = command(*m_, "OS", "2").value(0, "OSDEFEITO").toText();
+  const int growth = neededHeight(l, defect, text) - defect.height;
+  ASSERT_TRUE(defect.grow && growth > 0 && parts.top >= defect.bottom());
+  const int sectionTop = 300 + sectionOf(l, "PageHeader").height;
+  EXPECT_EQ(one(doc, text).run.rect, QRect(210 + defect.left, sectionTop + defect.top, defect.width, defect.height + growth));
+  EXPECT_EQ(one(doc, "PEÇAS E SERVIÇOS").run.rect.top(), sectionTop + parts.top + growth);
+}
+
+TEST_F(Preparing, CompanyAndCustomerCaptionsOfTheServiceOrders) {
+  for (const char* code : {"ose", "os"}) {
+    SCOPED_TRACE(code);
+    const Layout l = loadLayout(preparation(code)->report, QString());
+    const auto captionAt = [&](const draw::Document& doc, const QString& name) {  // on the last page
+      const QStringList in = inColumn(doc, 210, itemOf(l, "PageFooter", name));
+      return in.isEmpty() ? QString() : in.back();
+    };
+    m_->job.OSCOD = "1";
+    draw::Document doc = prepare(code);
+    EXPECT_EQ(captionAt(doc, "lbl_cliente"), "JOSÉ D'ÁVILA");
+    EXPECT_EQ(captionAt(doc, "lbl_empresa"), "BRISA NORTE CLIMATIZAÇÃO");
+    EXPECT_EQ(m_->Rs.State(), 0);
+    // Order 4's customer does not exist: the caption keeps its design text
+    // (and the report has no row, the command joining the customer).
+    m_->job.OSCOD = "4";
+    doc = prepare(code);
+    EXPECT_EQ(captionAt(doc, "lbl_cliente"), itemOf(l, "PageFooter", "lbl_cliente").text);
+    EXPECT_TRUE(find(doc, "ORDEM DE SERVIÇOS").empty());
   }
+  m_->job.OSCOD = "1";
+  EXPECT_TRUE(find(prepare("osvisita"), "BRISA NORTE CLIMATIZAÇÃO").empty());
+}
+
+TEST_F(Preparing, APurchaseWithoutItemsPrintsItsHeaderAndAnEmptyList) {
+  for (const char* code : {"pedidocompra", "pedidocomprac"}) {
+    SCOPED_TRACE(code);
+    const Layout l = loadLayout(preparation(code)->report, QString());
+    const LayoutItem& name = itemOf(l, "ITEMSAIDA_Detail", "ITPRNOME");
+    qsizetype perRow = 0;  // the portrait one has the item's remark under its name
+    for (const LayoutItem& i : sectionOf(l, "ITEMSAIDA_Detail").items) perRow += i.left == name.left && i.width == name.width;
+    m_->job.ENCOD = "1";
+    EXPECT_EQ(inColumn(prepare(code), 500, name).size(), 4 * perRow);
+    m_->job.ENCOD = "2";
+    const draw::Document doc = prepare(code);
+    EXPECT_TRUE(inColumn(doc, 500, name).isEmpty());
+    one(doc, command(*m_, "PEDCOMP", "2").value(0, "INNOME").toText());
+    one(doc, "PEDIDO SEM ITENS.");
+    EXPECT_EQ(doc.pages.size(), 1u);
+  }
+}
+
+TEST_F(Preparing, TheStockIssueShowsItsMessagesAndSumsQuantityAndTotal) {
+  m_->job.SACOD = "501";
+  DataEnvironment de(*m_);
+  const auto first = preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
+  EXPECT_EQ(ui_.texts(), QStringList({"Carrega0", "Carrega1", "Carrega2"}));
+  one(first[0].document, "BRISA NORTE CLIMATIZAÇÃO");  // lbl_empresa in the page header
+  const ShapedSet* items = de.rs("SR").set().child(0, "SRITENS");
+  one(first[0].document, money(sumOf(*items, "ITQTD")));
+  EXPECT_EQ(money(sumOf(*items, "ITVRTOTAL")), "526,60");
+  one(first[0].document, "526,60");
+  // Again with rsSR still open: it says it closes it first.
+  ASSERT_EQ(de.rs("SR").State(), 1);
+  const auto again = preparePageReports(*m_, ui_, "saidaresumida", de, kNow);
+  EXPECT_EQ(ui_.texts().mid(3), QStringList({"Carrega0", "Carrega1", "Fecha conexao", "Carrega2"}));
+  for (const auto& s : ui_.shown)
+    EXPECT_TRUE(s.title == "tl_relatorios" && s.icon == ui::Icon::None && s.buttons == ui::Buttons::Ok);
+  EXPECT_EQ(de.rs("SR").State(), 1);
+  one(again[0].document, "526,60");
+}
+
+TEST_F(Preparing, AProductionItemWithoutMaterialPrintsItsBlockAlone) {
+  m_->job.PCOD = "1";
+  const draw::Document doc = prepare("pedido_producao");
+  const ShapedSet order = command(*m_, "PRODUCAO", "1");
+  const ShapedSet* items = order.child(0, "PROITENS");
+  ASSERT_EQ(items->rows.size(), 3u);
+  const Layout l = loadLayout("reportPRO", QString());
+  // Each item's block once: its name, its materials, its footer.
+  const auto titles = find(doc, "MATERIAL");
+  const auto footers = find(doc, "MÁQUINA EMBALAGEM");
+  ASSERT_EQ(titles.size(), 3u);
+  ASSERT_EQ(footers.size(), 3u);
+  qsizetype materials = 0, alone = 0;
+  for (size_t i = 0; i < items->rows.size(); ++i) {
+    one(doc, items->value(i, "ITNOME").toText());
+    materials += qsizetype(items->child(i, "PROMPITENS")->rows.size());
+    if (!items->child(i, "PROMPITENS")->rows.empty()) continue;
+    ++alone;  // its material titles directly followed by its footer
+    EXPECT_EQ(footers[i].run.rect.top(), titles[i].run.rect.top() - itemOf(l, "PROITENS_Header", "MATERIAL").top +
+                                             sectionOf(l, "PROITENS_Header").height +
+                                             itemOf(l, "PROITENS_Footer", "MÁQUINA EMBALAGEM").top);
+  }
+  EXPECT_EQ(alone, 1);
+  EXPECT_EQ(inColumn(doc, 200, itemOf(l, "PROMPITENS_Detail", "MPNOME")).size(), materials);
+}
+
+// A layout file beside the program replaces the compiled one.
+TEST_F(Preparing, ALayoutBesideTheProgramReplacesTheCompiledOne) {
+  m_->job.SACOD = "1";
+  writeLayoutOverride(exeDir_);
+  const draw::Document doc = prepare("pedidosempreco");
+  QDir(exeDir_ + "/layouts").removeRecursively();
+  one(doc, "COMPRADOR");
+  EXPECT_TRUE(find(doc, "CLIENTE").empty());
+}
+
+TEST_F(Preparing, ThePriceTableCaptionComesFromTheConfiguration) {
+  m_->job.TBCOD = 1;
+  const LayoutItem label = itemOf(loadLayout("reportTabelaPreco", QString()), "PageHeader", "Label2");
+  const QRect at(200 + label.left, 200 + label.top, label.width, label.height);
+  EXPECT_EQ(textIn(prepare("tabela_preco").pages[0], at), QString("TABELA DE VERÃO 2024"));
+  testsupport::writeIni(m_->config.path, {{"OUTRA", "x"}});
+  EXPECT_EQ(textIn(prepare("tabela_preco").pages[0], at), "");
 }
 
 // --- end to end with --pdf ---
@@ -246,165 +353,60 @@ class EndToEnd : public ::testing::Test {
     writeImages(dir_);
     QDir(dir_ + "/layouts").removeRecursively();
   }
+  // Starts the program on a job (into a PDF); extra variables set, or removed when empty.
+  static void start(QProcess& p, const QString& job, const QString& out = {},
+                    const QMap<QString, QString>& extra = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ODBCINI", dir_ + "/sem-odbc.ini");
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+      it.value().isEmpty() ? env.remove(it.key()) : env.insert(it.key(), it.value());
+    p.setProcessEnvironment(env);
+    QStringList args = {"--batch", "--config", dir_ + "/TL.ini", "--job", job};
+    p.start(dir_ + "/tl_relatorios", out.isEmpty() ? args : args + QStringList{"--pdf", out});
+  }
   // Runs the job into dir/name.pdf: the exit status and standard error.
   static std::pair<int, QString> run(const QString& name, const QList<QPair<QString, QString>>& job) {
     testsupport::writeIni(dir_ + "/parimp.txt", job);
     QFile::remove(pdf(name));
     QFile::remove(exchangePdfPath(pdf(name)));
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ODBCINI", dir_ + "/sem-odbc.ini");
-    p.setProcessEnvironment(env);
-    p.start(dir_ + "/tl_relatorios",
-            {"--batch", "--config", dir_ + "/TL.ini", "--job", dir_ + "/parimp.txt", "--pdf", pdf(name)});
+    start(p, dir_ + "/parimp.txt", pdf(name));
     EXPECT_TRUE(p.waitForFinished(60000));
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
   }
   static QString pdf(const QString& name) { return dir_ + "/" + name + ".pdf"; }
-  // How many words of a PDF have that text and start near (x, y) in twips
-  // (pdftotext boxes start at the font's ascent, a few twips below the run's
-  // top); NaN: anywhere.
-  static size_t wordsAt(const QString& name, const QString& text, double x = NAN, double y = NAN,
-                        double tolerance = 10) {
+  // How many words of a PDF have that text.
+  static size_t wordsAt(const QString& name, const QString& text) {
     size_t n = 0;
-    for (const PdfWord& w : testsupport::pdfWords(pdf(name)))
-      n += w.text == text && (std::isnan(x) || std::abs(w.xMin - x) < tolerance) &&
-           (std::isnan(y) || std::abs(w.yMin - y) < tolerance);
+    for (const PdfWord& w : testsupport::pdfWords(pdf(name))) n += w.text == text;
     return n;
   }
   static inline QString dir_;
 };
 
-QString pdfPageSize(const QString& pdf) {
-  QProcess p;
-  p.start("pdfinfo", {pdf});
-  p.waitForFinished(30000);
-  static const QRegularExpression re("Page size:\\s+([0-9.]+ x [0-9.]+)");
-  return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1);
-}
-
-TEST_F(EndToEnd, EveryCodeWritesItsPdfWithItsPageSizeAndMargins) {
+// Every code on its sheet; a counter sale with an exchange also writes the
+// exchange document beside the PDF, and no other code does.
+TEST_F(EndToEnd, EveryCodeWritesItsPdfOnItsSheet) {
   for (const Code& c : kCodes) {
     SCOPED_TRACE(c.code);
-    const auto [exit, err] = run(c.code, {{"RELATORIO", c.code}, {c.key, c.value}, {"NOMEEMPRESA", "BRISA NORTE"}});
+    const auto [exit, err] = run(c.code, {{"RELATORIO", c.code}, {c.key, c.value}, {"TROCA", "3"}});
     ASSERT_EQ(exit, 0) << err.toStdString();
-    EXPECT_EQ(pdfPageSize(pdf(c.code)), c.landscape ? "842 x 595" : "595 x 842");
-    // The anchor's first word where margin, section offset and item top put it.
-    const Anchor a = anchorOf(c);
-    EXPECT_EQ(wordsAt(c.code, a.item.text.section(' ', 0, 0, QString::SectionSkipEmpty), a.textLeft, a.rect.top(), 15), 1u)
-        << a.item.text.toStdString();
+    QProcess info;
+    info.start("pdfinfo", {pdf(c.code)});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(preparation(c.code)->orientation == 2 ? "842 x 595" : "595 x 842"));
+    EXPECT_FALSE(testsupport::pdfWords(pdf(c.code)).empty());
+    EXPECT_EQ(QFile::exists(exchangePdfPath(pdf(c.code))), QString(c.code) == "pedidocaixa");
     if (QString(c.code) == "saidaresumida") {
       EXPECT_TRUE(err.contains("Carrega0") && err.contains("Carrega2")) << err.toStdString();
     }
   }
-}
-
-TEST_F(EndToEnd, TheOrderDocumentsSectionsAndPageNumbers) {
-  auto [exit, err] = run("pedido", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  ASSERT_EQ(testsupport::pdfPageCount(pdf("pedido")), 1);
-  // The group header after the page header (1935): "PEDIDO:" at top 45, left 30.
-  EXPECT_EQ(wordsAt("pedido", "PEDIDO:", 500 + 30, 300 + 1935 + 45), 1u);
-  // The group footer's "ENTREGA:" after the header (grown by the long
-  // delivery reference) and three detail rows of 405.
-  auto m = demoContext();
-  DataEnvironment de(*m);
-  de.execute("PEDIDO", 1);
-  const Layout l = loadLayout("reportPedido", QString());
-  const LayoutItem& reference = itemOf(l, "PEDIDO_Header", "INENREFERENCIA");
-  const int growth =
-      neededHeight(l, reference, de.rs("PEDIDO").set().value(0, "INENREFERENCIA").toText()) - reference.height;
-  EXPECT_EQ(wordsAt("pedido", "ENTREGA:", 500 + 2190, 300 + 1935 + 4080 + growth + 3 * 405 + 75), 1u);
-
-  // Forty items: "Página p de N" at the top right of every page.
-  std::tie(exit, err) = run("quarenta", {{"RELATORIO", "pedidografico"}, {"SACOD", "2"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  const int pages = testsupport::pdfPageCount(pdf("quarenta"));
-  ASSERT_GE(pages, 2);
-  const auto all = testsupport::pdfWords(pdf("quarenta"));
-  for (int p = 1; p <= pages; ++p) {
-    QStringList header;
-    for (const PdfWord& w : all)
-      if (w.page == p && std::abs(w.yMin - (300 + 1695)) < 10 && w.xMin > 500 + 9400) header << w.text;
-    EXPECT_EQ(header, QStringList({"Página", QString::number(p), "de", QString::number(pages)}));
-  }
-}
-
-TEST_F(EndToEnd, ACounterSaleWithAnExchangeWritesBothDocuments) {
-  auto [exit, err] = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "3"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  ASSERT_TRUE(QFile::exists(pdf("caixa-troca")));
-  EXPECT_EQ(wordsAt("caixa", "CRÉDITO"), 1u);
-  EXPECT_EQ(wordsAt("caixa", "4.838,32"), 1u);
-  EXPECT_EQ(wordsAt("caixa-troca", "RELAÇÃO"), 1u);
-  EXPECT_EQ(wordsAt("caixa-troca", "CRÉDITO"), 0u);
-  std::tie(exit, err) = run("caixa", {{"RELATORIO", "pedidocaixa"}, {"SACOD", "4"}, {"TROCA", "0"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  EXPECT_TRUE(QFile::exists(pdf("caixa")));
-  EXPECT_FALSE(QFile::exists(pdf("caixa-troca")));
-}
-
-TEST_F(EndToEnd, ImagesAndLayoutsBesideTheProgram) {
-  // A missing or unreadable image: status 1, naming the file, and no PDF.
-  QFile::remove(dir_ + "/cabecalho.jpg");
-  auto [exit, err] = run("sem-imagem", {{"RELATORIO", "pedidoorcamento"}, {"SACOD", "1"}});
-  EXPECT_EQ(exit, 1);
-  EXPECT_TRUE(err.contains(dir_ + "/cabecalho.jpg")) << err.toStdString();
-  EXPECT_FALSE(QFile::exists(pdf("sem-imagem")));
-  // The order without prices needs no image; the signature captions of its page footer.
-  const double footer = 16838 - 800 - 945 + 750;
-  std::tie(exit, err) = run("sem-preco", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  EXPECT_EQ(wordsAt("sem-preco", "CLIENTE", NAN, footer), 1u);
-  writeImages(dir_);
-  QFile bad(dir_ + "/rodape.jpg");
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  bad.write("not a picture");
-  bad.close();
-  std::tie(exit, err) = run("ilegivel", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
-  EXPECT_EQ(exit, 1);
-  EXPECT_TRUE(err.contains(dir_ + "/rodape.jpg")) << err.toStdString();
-  EXPECT_FALSE(QFile::exists(pdf("ilegivel")));
-  // A layout file beside the program replaces the compiled one.
-  writeLayoutOverride(dir_);
-  std::tie(exit, err) = run("troca-layout", {{"RELATORIO", "pedidosempreco"}, {"SACOD", "1"}});
-  ASSERT_EQ(exit, 0) << err.toStdString();
-  EXPECT_EQ(wordsAt("troca-layout", "COMPRADOR", NAN, footer), 1u);
-  EXPECT_EQ(wordsAt("troca-layout", "CLIENTE", NAN, footer), 0u);
-}
-
-
-// The preview's print button: the dialog is told the pages and the page
-// shown, and "current page" prints that one alone, into the dialog's file.
-TEST(PreviewPrint, TheDialogsRangeAndCurrentPage) {
-  draw::Document doc;
-  doc.title = "cinco";
-  for (int i = 1; i <= 5; ++i) {
-    draw::TextRun r;
-    r.rect = QRect(1000, 1000, 0, 0);
-    r.text = "PAGINA" + QString::number(i);
-    doc.pages.push_back({{r}});
-  }
-  ui::ScriptedUi ui;
-  ReportPreview preview(doc, ui);
-  preview.showPage(3);
-  const QString file = QDir(testsupport::scratchDir()).filePath("atual.pdf");
-  ui.printToFile = file;
-  for (const auto& [current, from, to, expected] :
-       {std::tuple{true, 0, 0, QStringList{"PAGINA4"}},
-        {false, 2, 3, QStringList{"PAGINA2", "PAGINA3"}}}) {
-    ui.printCurrentPage = current;
-    ui.printFrom = from;
-    ui.printTo = to;
-    QFile::remove(file);
-    preview.print();
-    EXPECT_EQ(ui.lastPages.count, 5);
-    EXPECT_EQ(ui.lastPages.current, 3);
-    QStringList words;
-    for (const PdfWord& w : testsupport::pdfWords(file)) words << w.text;
-    EXPECT_EQ(words, expected);
-  }
+  EXPECT_EQ(wordsAt("pedidocaixa", "CRÉDITO"), 1u);
+  EXPECT_EQ(wordsAt("pedidocaixa", "4.838,32"), 1u);
+  EXPECT_EQ(wordsAt("pedidocaixa-troca", "RELAÇÃO"), 1u);
+  EXPECT_EQ(wordsAt("pedidocaixa-troca", "CRÉDITO"), 0u);
 }
 
 // A report has let go of the database before its output (the preview, here
@@ -418,34 +420,20 @@ TEST_F(EndToEnd, AReportHoldsNoDatabaseWhileItsOutputIsOpen) {
   for (const QString& arch : QDir("/usr/lib").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
     if (QFile::exists("/usr/lib/" + arch + "/firebird/3.0/plugins/libEngine12.so"))
       roots << "/usr/lib/" + arch + "/firebird/3.0";
-  const QString receipt = dir_ + "/cupom-concorrente.prn";
+  const QString receipt = dir_ + "/cupom-concorrente.prn", marker = dir_ + "/pausa";
   const QString receiptJob = testsupport::writeIni(
-      dir_ + "/parimp-cupom.txt",
-      {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}, {"LOCALIMPRESSORA", receipt}});
+      dir_ + "/parimp-cupom.txt", {{"RELATORIO", "pedidocupom"}, {"SACOD", "4"}, {"LOCALIMPRESSORA", receipt}});
   testsupport::writeIni(dir_ + "/parimp.txt", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}});
   for (const QString& firebirdRoot : roots) {
     SCOPED_TRACE(firebirdRoot.toStdString());
-    const QString marker = dir_ + "/pausa";
-    QFile::remove(marker);
-    QFile::remove(receipt);
-    QFile::remove(pdf("aberto"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ODBCINI", dir_ + "/sem-odbc.ini");
-    env.remove("FIREBIRD");
-    if (!firebirdRoot.isEmpty()) env.insert("FIREBIRD", firebirdRoot);
+    for (const QString& f : {marker, receipt, pdf("aberto")}) QFile::remove(f);
+    QMap<QString, QString> env = {{"FIREBIRD", firebirdRoot}}, paused = env;
+    paused.insert("TL_RELATORIOS_PAUSA", marker);
     QProcess report, cupom;
-    cupom.setProcessEnvironment(env);
-    env.insert("TL_RELATORIOS_PAUSA", marker);
-    report.setProcessEnvironment(env);
-    report.start(dir_ + "/tl_relatorios", {"--batch", "--config", dir_ + "/TL.ini", "--job",
-                                           dir_ + "/parimp.txt", "--pdf", pdf("aberto")});
-    for (int i = 0; i < 600 && !QFile::exists(marker) && report.state() != QProcess::NotRunning;
-         ++i)
-      QTest::qWait(50);
+    start(report, dir_ + "/parimp.txt", pdf("aberto"), paused);
+    for (int i = 0; i < 600 && !QFile::exists(marker) && report.state() != QProcess::NotRunning; ++i) QTest::qWait(50);
     ASSERT_TRUE(QFile::exists(marker)) << report.readAllStandardError().constData();
-    cupom.start(dir_ + "/tl_relatorios",
-                {"--batch", "--config", dir_ + "/TL.ini", "--job", receiptJob});
+    start(cupom, receiptJob, {}, env);
     ASSERT_TRUE(cupom.waitForFinished(30000));
     EXPECT_EQ(cupom.exitCode(), 0) << cupom.readAllStandardError().constData();
     EXPECT_TRUE(QFile::exists(receipt));
