@@ -9,131 +9,8 @@ namespace {
 
 using namespace testutil;
 
-// The order documents on the dispatcher's page setup, with the demo database's sales.
-class OrderDocuments : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    m_ = demoContext().release();
-    de_ = new DataEnvironment(*m_);
-  }
-  static void TearDownTestSuite() {
-    delete de_;
-    delete m_;
-  }
-  static BandReport report(const QString& name) {
-    BandReport r;
-    r.layout = loadLayout(name, QString());
-    r.page = {500, 300, 300, 800, draw::Orientation::Portrait};
-    return r;
-  }
-  static ShapedSet order(int sacod, const QString& command = "PEDIDO") {
-    de_->execute(command, sacod);
-    return de_->rs(command).set();
-  }
-  static inline modCnn* m_ = nullptr;
-  static inline DataEnvironment* de_ = nullptr;
-};
-
-TEST_F(OrderDocuments, ItemsSitAtMarginPlusSectionOffsetPlusItemTop) {
-  BandReport r = report("reportPedido");
-  QImage red(20, 10, QImage::Format_RGB32);
-  red.fill(Qt::red);
-  r.setPicture("PageHeader", "cabecalho", red);
-  EXPECT_THROW(r.setPicture("PageHeader", "nao_existe", red), RuntimeError);
-  EXPECT_THROW(r.setCaption("Secao", "x", "y"), RuntimeError);
-  const ShapedSet s = order(1);
-  const draw::Document doc = layoutBandReport(r, s, kNow);
-  ASSERT_EQ(doc.pages.size(), 1u);
-  EXPECT_EQ(doc.title, "Talvora - Pedido");
-  const int pageHeader = sectionOf(r.layout, "PageHeader").height;
-  EXPECT_EQ(one(doc, "PEDIDO:").run.rect, QRect(500 + 30, 300 + pageHeader + 45, 915, 255));
-  // The first item follows the group header, grown by the long delivery reference.
-  const LayoutItem& reference = itemOf(r.layout, "PEDIDO_Header", "INENREFERENCIA");
-  const int growth = neededHeight(r.layout, reference, s.value(0, "INENREFERENCIA").toText()) - reference.height;
-  ASSERT_GT(growth, 0);
-  const draw::TextRun first = one(doc, s.child(0, "ITEMSAIDA")->value(0, "ITPRNOME").toText()).run;
-  EXPECT_EQ(first.rect.topLeft(),
-            QPoint(500 + 2715, 300 + pageHeader + sectionOf(r.layout, "PEDIDO_Header").height + growth));
-  // Only the picture set at run time is drawn; "%d" and "%t" are now's.
-  std::vector<draw::Picture> pictures;
-  for (const draw::Item& item : doc.pages[0].items)
-    if (const auto* pic = std::get_if<draw::Picture>(&item)) pictures.push_back(*pic);
-  ASSERT_EQ(pictures.size(), 1u);
-  EXPECT_EQ(pictures[0].rect, QRect(500 + 405, 300, 9975, 1215));
-  EXPECT_EQ(pictures[0].image.pixelColor(0, 0), QColor(Qt::red));
-  one(doc, "15/03/2024");
-  one(doc, "14:05");
-}
-
-TEST_F(OrderDocuments, FortyItemsSpreadOverNumberedPagesBetweenTheGroupHeaderAndFooter) {
-  const BandReport r = report("reportPedido");
-  const ShapedSet s = order(2);
-  const ShapedSet* items = s.child(0, "ITEMSAIDA");
-  ASSERT_EQ(items->rows.size(), 40u);
-  const draw::Document doc = layoutBandReport(r, s, kNow);
-  const size_t pages = doc.pages.size();
-  ASSERT_GE(pages, 2u);
-  const int bodyBottom = 16838 - 800 - sectionOf(r.layout, "PageFooter").height;
-  std::vector<Found> names;  // the product column, page by page
-  for (size_t p = 0; p < pages; ++p) {
-    for (const draw::TextRun& t : texts(doc.pages[p])) {
-      EXPECT_LE(t.rect.bottom(), bodyBottom) << p << " " << t.text.toStdString();
-      if (t.rect.left() == 500 + 2715) names.push_back({p, t});
-    }
-    // "Página p de N" in the page header of every page.
-    for (const auto& [caption, number] : {std::pair{"%p", p + 1}, {"%P", pages}}) {
-      const LayoutItem& i = itemOf(r.layout, "PageHeader", caption);
-      EXPECT_EQ(textIn(doc.pages[p], QRect(500 + i.left, 300 + i.top, i.width, i.height)), QString::number(number));
-    }
-  }
-  ASSERT_EQ(names.size(), 40u);
-  for (size_t i = 0; i < 40; ++i) {
-    EXPECT_EQ(names[i].run.text, items->value(i, "ITPRNOME").toText()) << i;
-    if (i > 0) {
-      EXPECT_TRUE(names[i].page > names[i - 1].page ||
-                  (names[i].page == names[i - 1].page && names[i].run.rect.top() > names[i - 1].run.rect.top()));
-    }
-  }
-  // The group header once, before the first item; the footer once, after the last.
-  const Found header = one(doc, "PEDIDO:"), footer = one(doc, "SUB TOTAL");
-  EXPECT_EQ(header.page, 0u);
-  EXPECT_EQ(names.front().page, 0u);
-  EXPECT_LT(header.run.rect.top(), names.front().run.rect.top());
-  EXPECT_EQ(footer.page, pages - 1);
-  EXPECT_EQ(names.back().page, pages - 1);
-  EXPECT_LT(names.back().run.rect.bottom(), footer.run.rect.top());
-  // The footer sums the group's quantities.
-  const LayoutItem& sum = itemOf(r.layout, "PEDIDO_Footer", "ITQTD");
-  const Found itens = one(doc, "ITENS");
-  EXPECT_GT(sumOf(*items, "ITQTD"), 40);
-  EXPECT_EQ(textIn(doc.pages[itens.page],
-                   QRect(500 + sum.left, itens.run.rect.top() - 75 + sum.top, sum.width, sum.height)),
-            money(sumOf(*items, "ITQTD")));
-}
-
-TEST_F(OrderDocuments, ACounterSaleWithAnExchangeAndItsExchangeDocument) {
-  const ShapedSet s = order(4);
-  const draw::Document doc = layoutBandReport(report("reportPedidoCaixa"), s, kNow);
-  // Each value 180 twips below its caption, right-aligned in its box.
-  const draw::TextRun credit = one(doc, "70,30").run;
-  EXPECT_EQ(credit.rect, QRect(500 + 7050, one(doc, "CRÉDITO TROCA").run.rect.top() + 180, 1755, 240));
-  EXPECT_EQ(credit.align, draw::Align::Right);
-  EXPECT_EQ(one(doc, "4.838,32").run.rect, QRect(500 + 9120, one(doc, "TOTAL PAGO").run.rect.top() + 180, 1755, 240));
-  // The tax columns are texts: under the mask "0" they keep their leading zeros.
-  EXPECT_FALSE(find(doc, "CST:").empty());
-  const QString cst = s.child(0, "ITEMSAIDA")->value(0, "PRCST").toText();
-  ASSERT_TRUE(cst.startsWith('0') && cst.size() == 3) << cst.toStdString();
-  EXPECT_FALSE(find(doc, cst).empty());
-  EXPECT_FALSE(find(doc, s.child(0, "ITEMSAIDA")->value(0, "PRCLASS").toText()).empty());
-  // The exchange document sums the exchanged items.
-  const ShapedSet t = order(4, "PEDIDO_TROCA");
-  const draw::Document tdoc = layoutBandReport(report("reportPedidoCaixaTroca"), t, kNow);
-  one(tdoc, money(sumOf(*t.child(0, "ITEMSAIDA_TROCA"), "ITVRTOTAL")));
-  one(tdoc, "RELAÇÃO DE PRODUTOS DE TROCA");
-}
-
-// --- the engine's rules on a small layout ---
-
+// The engine's rules on a small layout (the real layouts are checked with
+// the demo database's rows in pagereports_test).
 BandReport smallReport(int detailHeight, const QString& extraDetailItems = QString()) {
   const QString json = QString(R"({
     "name": "teste", "title": "Teste", "dataMember": "CAB", "width": 10000,
@@ -248,7 +125,10 @@ TEST(BandEngine, AGrowingItemPushesItemsBelowAndStretchesTheRulesBesideIt) {
   EXPECT_EQ(neededHeight(r.layout, caption, cut.text), neededHeight(r.layout, caption, "x"));
 }
 
-TEST(BandEngine, AFieldWhoseColumnIsNotReturnedStopsTheReport) {
+TEST(BandEngine, AFieldWhoseColumnIsNotReturnedOrAControlThatIsNotThereStopsTheReport) {
+  BandReport r = smallReport(450);
+  EXPECT_THROW(r.setPicture("PageHeader", "nao_existe", QImage()), RuntimeError);
+  EXPECT_THROW(r.setCaption("Secao", "x", "y"), RuntimeError);
   const QString field = R"(, {"type": "field", "recordset": "%1", "column": "%2", "top": 0, "left": 8000,
                            "width": 500, "height": 200})";
   testsupport::expectRuntimeError([&] { layoutBandReport(smallReport(450, field.arg("ITENS", "FALTA")), smallData(1), kNow); },
