@@ -3,21 +3,16 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "reports/reports_testutil.h"
 
 namespace reports {
 namespace {
 
-// Every report is compiled in, every field and sum names a record set and a
-// column its command returns from the demo database, and the order
-// documents' fonts fit their items: 8 pt from 225 twips, 7 pt below, 6 pt below 180.
-TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
-  auto m = testutil::demoContext();
-  DataEnvironment de(*m);
-  const std::map<QString, int> keys = {{"PEDIDO", 1}, {"PEDIDO_TROCA", 4}, {"PEDCOMP", 1}, {"SR", 501},
-                                       {"KIT", 60},   {"PRODUCAO", 1},     {"TABELAPRECO", 1}};
+// Every report is compiled in, and the order documents' fonts fit their
+// items: 8 pt from 225 twips, 7 pt below, 6 pt below 180. (That every field
+// is a column of its command shows when each report is laid out with the
+// demo database's rows, in pagereports_test.)
+TEST(Layouts, EveryLayoutIsCompiledInAndTheOrderDocumentsFontsFitTheirItems) {
   QStringList names = {"reportPedidoCaixaTroca"};
   for (const Preparation& p : preparations()) names << p.report;
   for (const QString& name : names) {
@@ -25,36 +20,12 @@ TEST(Layouts, EveryLayoutIsCompiledInAndItsFieldsAreColumnsOfItsCommand) {
     EXPECT_EQ(layoutPath(name, QString()), ":/layouts/" + name + ".json");
     const Layout l = loadLayout(name, QString());
     EXPECT_TRUE(l.name == name && !l.title.isEmpty() && l.width > 0);
-    if (l.dataMember == "OS") de.execute("OS", QString("1"));
-    else de.execute(l.dataMember, keys.at(l.dataMember));
-    const ShapedSet& top = de.rs(l.dataMember).set();
-    ASSERT_FALSE(top.rows.empty());
-    // The record sets by name: the command's and, from the first row that has them, its children.
-    std::map<QString, const ShapedSet*> sets = {{top.name.toUpper(), &top}};
-    std::function<void(const ShapedSet&)> collect = [&](const ShapedSet& s) {
-      for (const ShapedRow& row : s.rows)
-        for (const ShapedSet& c : row.children) {
-          auto& slot = sets[c.name.toUpper()];
-          if (!slot || (!slot->columns && c.columns)) slot = &c;
-          collect(c);
-        }
-    };
-    collect(top);
-    const bool order = l.dataMember.startsWith("PEDIDO");
-    EXPECT_TRUE(!order || l.fontSize == 8);
-    for (const LayoutSection& s : l.sections) {
-      EXPECT_TRUE(s.recordset.isEmpty() || sets.count(s.recordset.toUpper())) << s.name.toStdString();
-      for (const LayoutItem& i : s.items) {
-        if (order && i.isText()) {
-          EXPECT_LE(draw::lineHeight(draw::Font{.pointSize = i.fontSize > 0 ? i.fontSize : l.fontSize}), i.height)
-              << (i.text + i.column).toStdString();
-        }
-        if (i.type != LayoutItem::Type::Field && i.type != LayoutItem::Type::Sum) continue;
-        const auto it = sets.find(i.recordset.toUpper());
-        ASSERT_NE(it, sets.end()) << i.recordset.toStdString();
-        EXPECT_TRUE(it->second->knowsColumn(i.column)) << (i.recordset + "." + i.column).toStdString();
-      }
-    }
+    if (!l.dataMember.startsWith("PEDIDO")) continue;
+    EXPECT_EQ(l.fontSize, 8);
+    for (const LayoutSection& s : l.sections)
+      for (const LayoutItem& i : s.items)
+        EXPECT_LE(i.isText() ? draw::lineHeight(draw::Font{.pointSize = i.fontSize > 0 ? i.fontSize : l.fontSize}) : 0,
+                  i.height) << (i.text + i.column).toStdString();
   }
 }
 
