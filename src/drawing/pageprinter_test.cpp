@@ -6,19 +6,16 @@
 
 namespace {
 
-// The text, top-left corner and boldness of one run.
-struct Placed {
-  QString text;
-  QPoint at;
-  bool bold;
-  bool operator==(const Placed&) const = default;
-};
-Placed at(const draw::Document& doc, size_t page, size_t index) {
+// One run as "text @x,y", with " bold" when it is.
+QString at(const draw::Document& doc, size_t page, size_t index) {
   const auto& r = std::get<draw::TextRun>(doc.pages.at(page).items.at(index));
-  return {r.text, r.rect.topLeft(), r.font.bold};
+  return QString("%1 @%2,%3%4").arg(r.text).arg(r.rect.left()).arg(r.rect.top()).arg(r.font.bold ? " bold" : "");
 }
-void PrintTo(const Placed& p, std::ostream* os) {
-  *os << '"' << p.text.toStdString() << "\" (" << p.at.x() << "," << p.at.y() << ")" << (p.bold ? " bold" : "");
+QString textOf(const draw::Document& doc, size_t page, size_t index) {
+  return std::get<draw::TextRun>(doc.pages.at(page).items.at(index)).text;
+}
+QString at(const QString& text, double x, double y, bool bold = false) {
+  return QString("%1 @%2,%3%4").arg(text).arg(qRound(x)).arg(qRound(y)).arg(bold ? " bold" : "");
 }
 
 TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) {
@@ -35,7 +32,7 @@ TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) 
   const auto& first = std::get<draw::TextRun>(p.current().pages[0].items[0]);
   EXPECT_EQ(first.rect.width(), 0);  // unbounded
   EXPECT_EQ(first.font, (draw::Font{.family = "Liberation Sans", .pointSize = 16, .bold = true}));
-  EXPECT_EQ(at(p.current(), 0, 0), (Placed{"A 12 B-2,5 T 31/12/2024 14:22:01 Y", {2700, 100}, true}));
+  EXPECT_EQ(at(p.current(), 0, 0), at("A 12 B-2,5 T 31/12/2024 14:22:01 Y", 2700, 100, true));
   // A line ends at the left margin one line (of the font of the moment) lower.
   p.FontSize(8);
   p.FontBold(false);
@@ -46,7 +43,7 @@ TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) 
   EXPECT_EQ(p.CurrentX(), 0);
   EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + line);
   p.Print("SEGUINTE");
-  EXPECT_EQ(at(p.current(), 0, 2), (Placed{"SEGUINTE", {0, qRound(500 + line)}, false}));
+  EXPECT_EQ(at(p.current(), 0, 2), at("SEGUINTE", 0, qRound(500 + line)));
   p.Print();  // draws nothing and still ends the line
   EXPECT_EQ(p.current().pages[0].items.size(), 3u);
   EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + 3 * line);
@@ -60,7 +57,7 @@ TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) 
   EXPECT_EQ(p.CurrentY(), 400);
   p.FontBold(true);
   p.Print("DEF");
-  EXPECT_EQ(at(p.current(), 0, 4), (Placed{"DEF", {qRound(x), 400}, true}));
+  EXPECT_EQ(at(p.current(), 0, 4), at("DEF", qRound(x), 400, true));
 }
 
 TEST(PagePrinter, TabCountsColumnsOfTheOpenLine) {
@@ -68,21 +65,21 @@ TEST(PagePrinter, TabCountsColumnsOfTheOpenLine) {
   Printer a;  // the blanks of Tab(5) end the first run; the second goes on in column 5
   a.PrintOpen("AB", Tab{5});
   a.Print("C");
-  EXPECT_EQ(at(a.current(), 0, 0).text, "AB  ");
-  EXPECT_EQ(at(a.current(), 0, 1).text, "C");
+  EXPECT_EQ(textOf(a.current(), 0, 0), "AB  ");
+  EXPECT_EQ(textOf(a.current(), 0, 1), "C");
   Printer b;  // a Tab behind the column breaks the line
   b.FontSize(8);
   b.CurrentX(100);
   b.CurrentY(1000);
   b.Print("ABCDEF", Tab{3}, "X");
-  EXPECT_EQ(at(b.current(), 0, 0), (Placed{"ABCDEF", {100, 1000}, false}));
-  EXPECT_EQ(at(b.current(), 0, 1), (Placed{"  X", {0, qRound(1000 + line)}, false}));
+  EXPECT_EQ(at(b.current(), 0, 0), at("ABCDEF", 100, 1000));
+  EXPECT_EQ(at(b.current(), 0, 1), at("  X", 0, qRound(1000 + line)));
   EXPECT_DOUBLE_EQ(b.CurrentY(), 1000 + 2 * line);
   Printer c;  // setting the position restarts the columns
   c.PrintOpen("ABCDEF");
   c.CurrentX(5000);
   c.Print(Tab{3}, "X");
-  EXPECT_EQ(at(c.current(), 0, 1), (Placed{"  X", {5000, 0}, false}));
+  EXPECT_EQ(at(c.current(), 0, 1), at("  X", 5000, 0));
 }
 
 TEST(PagePrinter, OrientationNewPageAndEndDoc) {
@@ -108,8 +105,8 @@ TEST(PagePrinter, OrientationNewPageAndEndDoc) {
   ASSERT_EQ(p.documents().size(), 1u);
   const draw::Document& d = p.documents()[0];
   ASSERT_EQ(d.pages.size(), 2u);
-  EXPECT_EQ(at(d, 0, 1).text, "UM");
-  EXPECT_EQ(at(d, 1, 0), (Placed{"DOIS", {0, 500}, false}));
+  EXPECT_EQ(textOf(d, 0, 1), "UM");
+  EXPECT_EQ(at(d, 1, 0), at("DOIS", 0, 500));
   // After EndDoc the next Print starts a new document on a fresh page.
   ASSERT_EQ(p.current().pages.size(), 1u);
   EXPECT_TRUE(p.current().pages[0].items.empty());
@@ -118,7 +115,7 @@ TEST(PagePrinter, OrientationNewPageAndEndDoc) {
   p.EndDoc();  // with nothing drawn: releases nothing
   auto docs = p.takeDocuments();
   ASSERT_EQ(docs.size(), 2u);
-  EXPECT_EQ(at(docs[1], 0, 0).text, "TRES");
+  EXPECT_EQ(textOf(docs[1], 0, 0), "TRES");
   EXPECT_TRUE(p.documents().empty());
 }
 

@@ -1,4 +1,5 @@
 #include "reports/bandengine.h"
+#include "reports/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -12,31 +13,25 @@ using namespace testutil;
 // The engine's rules on a small layout (the real layouts are checked with
 // the demo database's rows in pagereports_test).
 BandReport smallReport(int detailHeight, const QString& extraDetailItems = QString()) {
-  const QString json = QString(R"({
-    "name": "teste", "title": "Teste", "dataMember": "CAB", "width": 10000,
-    "sections": [
-      {"name": "PageHeader", "kind": "pageHeader", "height": 500, "items": [
-        {"type": "caption", "text": "%p/%P", "top": 0, "left": 0, "width": 1000, "height": 240},
-        {"type": "caption", "text": "Data: %d Hora: %t", "top": 0, "left": 2000, "width": 3000, "height": 240}]},
-      {"name": "CAB_Header", "kind": "groupHeader", "recordset": "CAB", "height": 300, "items": [
-        {"type": "field", "recordset": "CAB", "column": "NOME", "top": 0, "left": 0, "width": 3000, "height": 240,
-         "background": "grey"}]},
-      {"name": "ITENS_Detail", "kind": "detail", "recordset": "ITENS", "height": %1, "items": [
-        {"type": "vline", "top": 0, "left": 0, "width": 0, "height": %1},
-        {"type": "field", "recordset": "ITENS", "column": "TEXTO", "top": 0, "left": 100, "width": 2000, "height": 200,
-         "grow": true, "fontSize": 7},
-        {"type": "field", "recordset": "ITENS", "column": "VALOR", "mask": "###,0.00", "top": 200, "left": 100,
-         "width": 2000, "height": 200, "align": "right", "fontSize": 7},
-        {"type": "field", "recordset": "CAB", "column": "NOME", "top": 0, "left": 5000, "width": 2000, "height": 200}
-        %2]},
-      {"name": "CAB_Footer", "kind": "groupFooter", "recordset": "CAB", "height": 400, "items": [
-        {"type": "sum", "recordset": "ITENS", "column": "VALOR", "mask": "###,0.00", "top": 0, "left": 0,
-         "width": 2000, "height": 240},
-        {"type": "caption", "text": "Uma legenda longa numa caixa de uma linha só", "top": 0, "left": 3000,
-         "width": 1000, "height": 200}]},
-      {"name": "PageFooter", "kind": "pageFooter", "height": 300, "items": [
-        {"type": "hline", "top": 0, "left": 0, "width": 10000, "height": 0}]}
-    ]})").arg(detailHeight).arg(extraDetailItems);
+  const QString json = QString(R"({"name":"teste","title":"Teste","dataMember":"CAB","width":10000,"sections":[
+    {"name":"PageHeader","kind":"pageHeader","height":500,"items":[
+      {"type":"caption","text":"%p/%P","top":0,"left":0,"width":1000,"height":240},
+      {"type":"caption","text":"Data: %d Hora: %t","top":0,"left":2000,"width":3000,"height":240}]},
+    {"name":"CAB_Header","kind":"groupHeader","recordset":"CAB","height":300,"items":[
+      {"type":"field","recordset":"CAB","column":"NOME","top":0,"left":0,"width":3000,"height":240,"background":"grey"}]},
+    {"name":"ITENS_Detail","kind":"detail","recordset":"ITENS","height":%1,"items":[
+      {"type":"vline","top":0,"left":0,"width":0,"height":%1},
+      {"type":"field","recordset":"ITENS","column":"TEXTO","top":0,"left":100,"width":2000,"height":200,"grow":true,
+       "fontSize":7},
+      {"type":"field","recordset":"ITENS","column":"VALOR","mask":"###,0.00","top":200,"left":100,"width":2000,
+       "height":200,"align":"right","fontSize":7},
+      {"type":"field","recordset":"CAB","column":"NOME","top":0,"left":5000,"width":2000,"height":200}%2]},
+    {"name":"CAB_Footer","kind":"groupFooter","recordset":"CAB","height":400,"items":[
+      {"type":"sum","recordset":"ITENS","column":"VALOR","mask":"###,0.00","top":0,"left":0,"width":2000,"height":240},
+      {"type":"caption","text":"Uma legenda longa numa caixa de uma linha só","top":0,"left":3000,"width":1000,
+       "height":200}]},
+    {"name":"PageFooter","kind":"pageFooter","height":300,"items":[
+      {"type":"hline","top":0,"left":0,"width":10000,"height":0}]}]})").arg(detailHeight).arg(extraDetailItems);
   BandReport r;
   r.layout = parseLayout(json.toUtf8(), "teste");
   r.page = {1000, 1000, 1000, 1000, draw::Orientation::Portrait};
@@ -76,11 +71,19 @@ TEST(BandEngine, ASectionThatDoesNotFitMovesToTheNextPage) {
     ASSERT_EQ(footer.size(), 1u);
     EXPECT_EQ(footer[0].from.y(), bottom);  // the page footer's rule
   }
-  // The group footer once, on the last page, summing the group's rows.
+  // The rows in order, each once; the group header once, first; the group
+  // footer once, on the last page, summing the group's rows.
+  std::pair<size_t, int> previous{0, 0};
+  for (int i = 1; i <= 20; ++i) {
+    const Found row = one(doc, money(1.5 * i));
+    EXPECT_LT(previous, std::pair(row.page, row.run.rect.top())) << i;
+    previous = {row.page, row.run.rect.top()};
+  }
   EXPECT_EQ(one(doc, money(1.5 * 20 * 21 / 2)).page, doc.pages.size() - 1);
   // The header field's grey background; the detail's field of the outer record set has none.
   const auto name = find(doc, "Cabeçalho");
   ASSERT_EQ(name.size(), 21u);
+  EXPECT_TRUE(name[0].page == 0 && name[0].run.rect.top() == 1500);
   EXPECT_EQ(name[0].run.background, QColor(192, 192, 192));
   EXPECT_FALSE(name[1].run.background.isValid());
 }
@@ -134,6 +137,48 @@ TEST(BandEngine, AFieldWhoseColumnIsNotReturnedOrAControlThatIsNotThereStopsTheR
   testsupport::expectRuntimeError([&] { layoutBandReport(smallReport(450, field.arg("ITENS", "FALTA")), smallData(1), kNow); },
                                   "FALTA");
   EXPECT_THROW(layoutBandReport(smallReport(450, field.arg("OUTRO", "X")), smallData(1), kNow), RuntimeError);
+}
+
+// --- the layout files ---
+
+// Every report is compiled in, and the order documents' fonts fit their
+// items: 8 pt from 225 twips, 7 pt below, 6 pt below 180. (That every field
+// is a column of its command shows when each report is laid out with the
+// demo database's rows, in pagereports_test.)
+TEST(Layouts, EveryLayoutIsCompiledInAndTheOrderDocumentsFontsFitTheirItems) {
+  QStringList names = {"reportPedidoCaixaTroca"};
+  for (const Preparation& p : preparations()) names << p.report;
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    EXPECT_EQ(layoutPath(name, QString()), ":/layouts/" + name + ".json");
+    const Layout l = loadLayout(name, QString());
+    EXPECT_TRUE(l.name == name && !l.title.isEmpty() && l.width > 0);
+    if (!l.dataMember.startsWith("PEDIDO")) continue;
+    EXPECT_EQ(l.fontSize, 8);
+    for (const LayoutSection& s : l.sections)
+      for (const LayoutItem& i : s.items)
+        EXPECT_LE(i.isText() ? draw::lineHeight(draw::Font{.pointSize = i.fontSize > 0 ? i.fontSize : l.fontSize}) : 0,
+                  i.height) << (i.text + i.column).toStdString();
+  }
+}
+
+// Malformed files, unknown values and measures out of range are run-time
+// errors naming the file (and the section and item).
+TEST(Layouts, MalformedFilesAreRunTimeErrorsNamingTheFile) {
+  testsupport::expectRuntimeError([] { parseLayout("{ \"name\": ", "/x/layouts/reportPedido.json"); },
+                                  "/x/layouts/reportPedido.json");
+  EXPECT_THROW(loadLayout("naoexiste", QString()), RuntimeError);
+  const QString section = R"({"name":"a","dataMember":"PEDIDO","width":10,"sections":[{"name":"s","kind":"detail",%1}]})";
+  const QString item = R"("recordset":"X","height":10,"items":[{"type":"%1","name":"T","top":%2,"left":0,%3}])";
+  for (const QString& bad : {item.arg("circle", "0", R"("width":1,"height":1)"), QString(R"("height":10,"items":[])"),
+                             item.arg("caption", "\"0\"", R"("width":1,"height":1)")})
+    EXPECT_THROW(parseLayout(section.arg(bad).toUtf8(), "a"), RuntimeError) << bad.toStdString();
+  for (const char* bad : {R"("width":-1,"height":1)", R"("width":1e9,"height":1)", R"("width":1,"height":1e300)",
+                          R"("width":1,"height":1,"fontSize":5000)", R"("width":1,"height":1,"fontSize":-2)"})
+    testsupport::expectRuntimeError([&] { parseLayout(section.arg(item.arg("caption", "0", bad)).toUtf8(), "/x/l.json"); },
+                                    "(/x/l.json): seção s, item 1 (T): \"");
+  testsupport::expectRuntimeError([] { parseLayout(QByteArray(R"({"dataMember":"P","width":1e300})"), "/x/l.json"); },
+                                  "relatório: \"width\" fora do intervalo");
 }
 
 }  // namespace

@@ -71,13 +71,8 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   ui.saveNames = {saved, {}};
   QStringList tips;
   for (QAction* a : w.findChildren<QAction*>()) tips << a->toolTip();
-  const struct {
-    const char* tip;  // null: the action's other key
-    QKeyCombination key;
-    int page;
-    double zoom;
-    int dialogs, saves, closed;
-  } steps[] = {
+  // Each key in turn, with its action's tooltip (null: the action's other key), and what follows.
+  const struct { const char* tip; QKeyCombination key; int page; double zoom; int dialogs, saves, closed; } steps[] = {
       {"Primeira página (Home)", Qt::Key_Home, 0, 1.0, 0, 0, 0},
       {"Última página (End)", Qt::Key_End, 2, 1.0, 0, 0, 0},
       {"Página anterior (PgUp)", Qt::Key_PageUp, 1, 1.0, 0, 0, 0},
