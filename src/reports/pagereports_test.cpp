@@ -19,9 +19,7 @@ using namespace testutil;
 using Kind = LayoutSection::Kind;
 
 // The job value that selects rows of the demo database for each code.
-struct Code {
-  const char *code, *key, *value;
-};
+struct Code { const char *code, *key, *value; };
 const Code kCodes[] = {
     {"pedidografico", "SACOD", "1"}, {"pedidocaixa", "SACOD", "4"},     {"pedidoorcamento", "SACOD", "1"},
     {"pedidosempreco", "SACOD", "1"}, {"osvisita", "OSCOD", "1"},       {"ose", "OSCOD", "1"},
@@ -65,7 +63,7 @@ TEST_F(Preparing, EveryCodeLaysOutItsReportWithItsMarginsOrientationAndImages) {
     ASSERT_FALSE(doc.pages.empty());
     EXPECT_EQ(ui_.shown.size() - messages, QString(c.code) == "saidaresumida" ? 3u : 0u);
     const Layout l = loadLayout(p.report, QString());
-    EXPECT_EQ(doc.title, l.title);
+    EXPECT_TRUE(!l.title.isEmpty() && doc.title == l.title);
     EXPECT_EQ(doc.orientation, p.orientation == 2 ? draw::Orientation::Landscape : draw::Orientation::Portrait);
     // Left and top margins: the text items of the page header (or, when it
     // has none, of the first group header) above any growing item.
@@ -177,38 +175,36 @@ TEST_F(Preparing, WithoutWindowsAndWithoutPdfThereMustBeAPrinter) {
 
 // --- the service-order, stock-issue, purchase, production and price-table reports ---
 
-// A service order's rows and their total; one without parts has its block,
-// no detail row and a total of 0,00.
-TEST_F(Preparing, AServiceOrdersRowsAndTheirTotalAndOneWithoutParts) {
-  m_->job.OSCOD = "1";
-  draw::Document doc = prepare("os");
+// A service order's rows and their total; its page footer: the company, and
+// the customer or, when it does not exist, the design text (and no row: the
+// command joins the customer). One without parts has its block and a total of
+// 0,00. The visit form names no company.
+TEST_F(Preparing, TheServiceOrdersRowsTotalsCompanyAndCustomer) {
   const ShapedSet os = command(*m_, "OS", "1");
   const ShapedSet* rows = os.child(0, "SERVICO");
   ASSERT_EQ(rows->rows.size(), 3u);
-  for (size_t i = 0; i < rows->rows.size(); ++i) one(doc, rows->value(i, "ITOSNOME").toText());
   EXPECT_EQ(money(sumOf(*rows, "ITOSVRTOTAL")), "554,75");
-  EXPECT_EQ(one(doc, "554,75").run.align, draw::Align::Right);
-  m_->job.OSCOD = "3";
-  doc = prepare("os");
-  one(doc, "ORDEM DE SERVIÇOS");
-  EXPECT_EQ(inColumn(doc, 210, itemOf(loadLayout("reportOS", QString()), "SERVICO_Detail", "ITOSNOME")), QStringList());
-  one(doc, "0,00");
-}
-
-// The service orders' page footer: the company, and the order's customer or,
-// when it does not exist, the design text. The visit form names no company.
-TEST_F(Preparing, CompanyAndCustomerCaptionsOfTheServiceOrders) {
   for (const char* code : {"ose", "os"}) {
     const Layout l = loadLayout(preparation(code)->report, QString());
-    const auto caption = [&](const char* order, const QString& name) {
-      m_->job.OSCOD = order;
-      return textIn(prepare(code).pages.back(), footerBox(*preparation(code), l, itemOf(l, "PageFooter", name)));
+    const auto caption = [&](const draw::Document& doc, const QString& name) {
+      return textIn(doc.pages.back(), footerBox(*preparation(code), l, itemOf(l, "PageFooter", name)));
     };
-    EXPECT_EQ(caption("1", "lbl_cliente"), "JOSÉ D'ÁVILA") << code;
-    EXPECT_EQ(caption("1", "lbl_empresa"), "BRISA NORTE CLIMATIZAÇÃO") << code;
+    m_->job.OSCOD = "1";
+    draw::Document doc = prepare(code);
+    EXPECT_TRUE(caption(doc, "lbl_cliente") == "JOSÉ D'ÁVILA" && caption(doc, "lbl_empresa") == "BRISA NORTE CLIMATIZAÇÃO");
     EXPECT_EQ(m_->Rs.State(), 0);
-    EXPECT_EQ(caption("4", "lbl_cliente"), itemOf(l, "PageFooter", "lbl_cliente").text) << code;
-    EXPECT_TRUE(find(prepare(code), "ORDEM DE SERVIÇOS").empty());  // no row: the command joins the customer
+    if (QString(code) == "os") {
+      for (size_t i = 0; i < rows->rows.size(); ++i) one(doc, rows->value(i, "ITOSNOME").toText());
+      EXPECT_EQ(one(doc, "554,75").run.align, draw::Align::Right);
+      m_->job.OSCOD = "3";
+      doc = prepare(code);
+      one(doc, "ORDEM DE SERVIÇOS");
+      one(doc, "0,00");
+    }
+    m_->job.OSCOD = "4";
+    doc = prepare(code);
+    EXPECT_EQ(caption(doc, "lbl_cliente"), itemOf(l, "PageFooter", "lbl_cliente").text) << code;
+    EXPECT_TRUE(find(doc, "ORDEM DE SERVIÇOS").empty());
   }
   m_->job.OSCOD = "1";
   EXPECT_TRUE(find(prepare("osvisita"), "BRISA NORTE CLIMATIZAÇÃO").empty());
