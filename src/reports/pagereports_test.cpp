@@ -127,8 +127,7 @@ TEST_F(Preparing, ACounterSaleWithAnExchangeOpensTwoWindowsAndClosingEitherEndsT
   }
   m_->job.TROCA = "3";
   const auto reports = prepareAll("pedidocaixa");
-  ASSERT_EQ(reports.size(), 2u);
-  EXPECT_TRUE(reports[0].name == "reportPedidoCaixa" && reports[1].name == "reportPedidoCaixaTroca");
+  ASSERT_TRUE(reports.size() == 2 && reports[0].name == "reportPedidoCaixa" && reports[1].name == "reportPedidoCaixaTroca");
   size_t pictures = 0;  // the sale's margins and images
   for (const draw::Item& i : reports[1].document.pages[0].items) pictures += std::holds_alternative<draw::Picture>(i);
   EXPECT_EQ(pictures, 2u);
