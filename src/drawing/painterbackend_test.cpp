@@ -37,15 +37,9 @@ QString pdfTool(const QString& program, const QString& pdf) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// A high-resolution printer writing this PDF: the same path as a spooled job.
-void toFile(QPrinter& printer, const QString& pdf) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf);
-}
-
-// (The face, its size in twips and its ascent show in the PDF below.)
+// 10 pt is 200 twips to the em; the face's ascent is 1854 and its descent 434 of
+// 2048 units. (The face, its size in twips and its ascent show in the PDFs below.)
 TEST(PainterBackend, MetricsInTwips) {
-  // 10 pt is 200 twips to the em; the face's ascent is 1854 and its descent 434 of 2048 units.
   const draw::Font f8, f{.pointSize = 10}, bold{.pointSize = 10, .bold = true};
   EXPECT_NEAR(draw::lineHeight(f), 200.0 * (1854 + 434) / 2048, 1.5);
   // Wrapped text is as tall as its lines.
@@ -83,7 +77,7 @@ TEST(PainterBackend, TextRunsAtTheirTwipsInAPdfAndOnAPrinter) {
     QRectF printable(QPointF(0, 0), sheet);
     if (printed) {
       QPrinter printer(QPrinter::HighResolution);
-      toFile(printer, pdf);
+      printer.setOutputFileName(pdf);  // a PDF: the same path as a spooled job
       draw::preparePrinter(printer, doc->orientation, "papel");
       printer.setPageSize(QPageSize(paper));
       printer.setPageMargins(QMarginsF(0.5, 0.25, 0.25, 0.5), QPageLayout::Inch);
@@ -118,14 +112,19 @@ TEST(PainterBackend, TextRunsAtTheirTwipsInAPdfAndOnAPrinter) {
   }
 }
 
-TEST(PainterBackend, UnwritablePdfOrPrinterIsARuntimeError) {
+// An unwritable PDF or printer file, or a range past the document, is a run-time error.
+TEST(PainterBackend, UnwritablePdfOrPrinterOrARangePastTheDocumentIsARuntimeError) {
   draw::Document doc;
-  doc.pages.resize(1);
+  doc.pages.resize(5);
   EXPECT_THROW(draw::renderToPdf(doc, "/nonexistent-folder/x.pdf"), RuntimeError);
   EXPECT_THROW(draw::renderToPdf(doc, ""), RuntimeError);
   QPrinter printer;
-  toFile(printer, "/nonexistent-folder/job.pdf");
+  printer.setOutputFileName("/nonexistent-folder/job.pdf");
   testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "/nonexistent-folder/job.pdf");
+  printer.setOutputFileName(scratchFile("range.pdf"));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(6, 7);
+  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "intervalo");
 }
 
 TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
@@ -155,8 +154,8 @@ TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
     for (int y = 795; y < 835; ++y) ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
 }
 
-// The dialog's range on a five-page document: exactly those pages, in order;
-// a range past the document is an error.
+// The dialog's range on a five-page document: exactly those pages, in order
+// (the preview's "current page" shows that a job prints its selection alone).
 TEST(PainterBackend, PrinterRangeSelectsThePages) {
   QPrinter printer(QPrinter::HighResolution);
   for (const auto& [range, from, to, expected] :
@@ -166,13 +165,6 @@ TEST(PainterBackend, PrinterRangeSelectsThePages) {
     printer.setFromTo(from, to);
     EXPECT_EQ(draw::selectedPages(printer, 5, /*currentPage=*/3), expected) << range << " " << from << "-" << to;
   }
-  // (The preview's "current page" shows that the job prints the selection alone.)
-  draw::Document doc;
-  for (int i = 1; i <= 5; ++i) doc.pages.push_back({{run(1000, 1000, "PAGINA" + QString::number(i))}});
-  toFile(printer, scratchFile("range.pdf"));
-  printer.setPrintRange(QPrinter::PageRange);
-  printer.setFromTo(6, 7);
-  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "intervalo");
 }
 
 // --- the page printer: the display list of Print statements ---
@@ -196,7 +188,6 @@ TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) 
   p.CurrentY(100);
   p.FontSize(16);
   p.Font().Bold(true);  // the same switch as FontBold
-  EXPECT_TRUE(p.FontBold());
   // Items follow the printer file's rules; a date or a time is followed by a blank.
   p.Print("A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(), Value::text("T"), " ",
           Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)), "Y");

@@ -139,11 +139,8 @@ TEST(BandEngine, AFieldWhoseColumnIsNotReturnedOrAControlThatIsNotThereStopsTheR
   EXPECT_THROW(layoutBandReport(smallReport(450, field.arg("OUTRO", "X")), smallData(1), kNow), RuntimeError);
 }
 
-// --- the layout files ---
-
-// The order documents' fonts fit their items: 8 pt from 225 twips, 7 pt
-// below, 6 pt below 180. (Every layout is laid out with the demo database's
-// rows in pagereports_test, which shows each field is a column of its command.)
+// The order documents' fonts fit their items: 8 pt from 225 twips, 7 pt below, 6 pt below 180. (Laying
+// every layout out with the demo database's rows, pagereports_test shows each field is a column of its command.)
 TEST(Layouts, TheOrderDocumentsFontsFitTheirItems) {
   for (const QString name : {"reportPedido", "reportPedidoCaixa", "reportPedidoCaixaTroca", "reportOrcamento",
                               "reportPedidoSpreco"}) {

@@ -33,8 +33,7 @@ QString tree(const ShapedSet& s, int depth = 0) {
 bool expectFilteredEqualsWhole(DataEnvironment& filtered, DataEnvironment& whole, const QString& command, int key) {
   for (auto [de, rows] : {std::pair{&filtered, DataEnvironment::ChildRows::OfParentRows},
                           {&whole, DataEnvironment::ChildRows::All}}) {
-    if (command == "OS") de->execute(command, QString::number(key), rows);
-    else de->execute(command, key, rows);
+    command == "OS" ? de->execute(command, QString::number(key), rows) : de->execute(command, key, rows);
   }
   const ShapedSet &a = filtered.rs(command).set(), &b = whole.rs(command).set();
   EXPECT_EQ(a.rows.size(), b.rows.size());
@@ -57,7 +56,6 @@ TEST(DataEnvironment, PedidoReturnsTheSaleWithItsItemsAndPedidoTrocaStaysOpenBes
   const ShapedSet* items = s.child(0, "ITEMSAIDA");
   ASSERT_EQ(items->rows.size(), 3u);
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(items->value(i, "ITFKSACOD").toText(), "1");
-  EXPECT_THROW(items->value(0, "NAOEXISTE"), RuntimeError);
   EXPECT_EQ(de.rowsRead(), 1u + 3u);  // only the order's item rows were read
   de.execute("PEDIDO_TROCA", 4);
   const ShapedSet& exchange = de.rs("PEDIDO_TROCA").set();
@@ -168,8 +166,7 @@ TEST(DataEnvironment, ConnectionTlIsTheOdbcDataSourceTlOrElseTheProgramsOwn) {
   auto m = demoContext();
   qputenv("ODBCINI", QByteArray(TL_BINARY_DIR "/nao-existe-odbc.ini"));
   DataEnvironment de(*m);
-  EXPECT_EQ(&de.TL(), &m->Cnn);
-  EXPECT_FALSE(de.usesOdbcDataSource());
+  EXPECT_TRUE(&de.TL() == &m->Cnn && !de.usesOdbcDataSource());
   const QString ini = testsupport::prefilled("odbc.ini", "[outra]\nDriver=SQLite3\nDatabase=/tmp/x.db\n\n"
                                                          "[TL]\nDriver=SQLite3\nDatabase=/tmp/y.db\n");
   qputenv("ODBCINI", ini.toLocal8Bit());

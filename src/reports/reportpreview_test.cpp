@@ -43,8 +43,7 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   ui::ScriptedUi ui;
   ReportPreview w(threePages(), ui);
   EXPECT_EQ(w.windowTitle(), "Talvora - Pedido");
-  EXPECT_EQ(w.pageCount(), 3);
-  EXPECT_EQ(w.currentPage(), 0);
+  EXPECT_EQ(std::pair(w.pageCount(), w.currentPage()), std::pair(3, 0));
   for (const auto& [page, shown] : {std::pair{2, 2}, {7, 2}, {-1, 0}}) {
     w.showPage(page);
     EXPECT_EQ(w.currentPage(), shown) << page;
