@@ -59,8 +59,7 @@ TEST(DataEnvironment, PedidoReturnsTheSaleWithItsItemsAndPedidoTrocaStaysOpenBes
   EXPECT_EQ(de.rowsRead(), 1u + 3u);  // only the order's item rows were read
   de.execute("PEDIDO_TROCA", 4);
   const ShapedSet& exchange = de.rs("PEDIDO_TROCA").set();
-  ASSERT_EQ(exchange.rows.size(), 1u);
-  EXPECT_EQ(exchange.child(0, "ITEMSAIDA_TROCA")->rows.size(), 2u);
+  EXPECT_TRUE(exchange.rows.size() == 1 && exchange.child(0, "ITEMSAIDA_TROCA")->rows.size() == 2);
   EXPECT_EQ(de.rs("PEDIDO").set().child(0, "ITEMSAIDA")->rows.size(), 3u);
   de.rs("PEDIDO").Close();
   EXPECT_TRUE(de.rs("PEDIDO").State() == 0 && de.rs("PEDIDO_TROCA").State() == 1);
