@@ -1,18 +1,18 @@
 #include "drawing/painterbackend.h"
+#include "drawing/pageprinter.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-
 #include <QRegularExpression>
 
 #include "testsupport.h"
 
 namespace {
 
+using testsupport::PdfWord;
 using testsupport::scratchFile;
 
 // pdftotext gives a word's box from the PDF's own numbers: xMin where the
@@ -29,13 +29,6 @@ draw::TextRun run(int x, int y, const QString& text, double size = 8, bool bold 
   return r;
 }
 
-const testsupport::PdfWord* findWord(const std::vector<testsupport::PdfWord>& words,
-                                     const QString& text, int page) {
-  for (const auto& w : words)
-    if (w.text == text && w.page == page) return &w;
-  return nullptr;
-}
-
 // The standard output of a poppler tool run on the PDF.
 QString pdfTool(const QString& program, const QString& pdf) {
   QProcess p;
@@ -44,228 +37,247 @@ QString pdfTool(const QString& program, const QString& pdf) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-TEST(PainterBackend, FontsAndMetricsInTwips) {
-  for (bool bold : {false, true}) {
-    const QFont q = draw::qtFont(draw::Font{.bold = bold});
-    EXPECT_EQ(QFontInfo(q).family(), "Liberation Sans");
-    EXPECT_EQ(QFontInfo(q).bold(), bold);
-    EXPECT_EQ(q.pixelSize(), 160);  // 8 pt in twips
-  }
-  // 10 pt is 200 twips to the em; the face's ascent is 1854, its descent 434
-  // and its "0" 1139 of 2048 units.
-  const draw::Font f{.pointSize = 10}, bold{.pointSize = 10, .bold = true};
-  EXPECT_NEAR(draw::fontAscent(f), 200.0 * 1854 / 2048, 1);
+// 10 pt is 200 twips to the em; the face's ascent is 1854 and its descent 434 of
+// 2048 units. (The face, its size in twips and its ascent show in the PDFs below.)
+TEST(PainterBackend, MetricsInTwips) {
+  const draw::Font f8, f{.pointSize = 10}, bold{.pointSize = 10, .bold = true};
   EXPECT_NEAR(draw::lineHeight(f), 200.0 * (1854 + 434) / 2048, 1.5);
-  EXPECT_NEAR(draw::textWidth(f, "0"), 200.0 * 1139 / 2048, 0.5);
-  EXPECT_NEAR(draw::textWidth(f, "0000"), 4 * draw::textWidth(f, "0"), 0.01);
-  EXPECT_GT(draw::textWidth(bold, "RECIBO"), draw::textWidth(f, "RECIBO"));
   // Wrapped text is as tall as its lines.
-  const draw::Font f8;
   const QString three = "PALAVRA PALAVRA PALAVRA";
-  const double one = draw::textHeight(f8, "PALAVRA", 3000, true);
-  EXPECT_NEAR(one, draw::lineHeight(f8), 1);
+  EXPECT_NEAR(draw::textHeight(f8, "PALAVRA", 3000, true), draw::lineHeight(f8), 1);
   EXPECT_GE(draw::textHeight(f8, three, 1000, true), 2.5 * draw::lineHeight(f8));
-  EXPECT_NEAR(draw::textHeight(f8, three, 1000, false), one, 1);
+  EXPECT_NEAR(draw::textHeight(f8, three, 1000, false), draw::lineHeight(f8), 1);
   // Widths looked up character by character are exactly those of Qt's
   // shaping, for plain, accented and non-Latin texts in every face.
   for (const draw::Font& face : {f8, f, bold, draw::Font{.pointSize = 7, .italic = true}})
-    for (const char* text : {"PRODUTO DE TESTE 123", "Ação, coração; ÇÃO ÊÓÚ ñ", "R$ 1.234,56 € – “x”",
-                             "fi fl ffi   "})
-      EXPECT_EQ(draw::textWidth(face, text),
-                QFontMetricsF(draw::qtFont(face)).horizontalAdvance(QString::fromUtf8(text)))
+    for (const char* text : {"PRODUTO DE TESTE 123", "Ação, coração; ÇÃO ÊÓÚ ñ", "R$ 1.234,56 € – “x”", "fi fl ffi   "})
+      EXPECT_EQ(draw::textWidth(face, text), QFontMetricsF(draw::qtFont(face)).horizontalAdvance(QString::fromUtf8(text)))
           << text;
 }
 
-TEST(PainterBackend, PdfIsA4WithTheFaceEmbeddedAndTextRunsAtTheirTwips) {
-  draw::Document doc;
-  doc.pages.resize(2);
-  doc.pages[0].items = {run(2700, 100, "TITULO", 16, true), run(200, 1750, "ITEM"),
-                        run(10700, 15300, "RODAPE"), run(200, 600, "Ação")};
-  doc.pages[1].items = {run(1000, 300, "SEGUNDA", 10)};
+// Every run where its twips say, as tall as the face's ascent and descent and
+// as wide as measured: in a PDF from the sheet's corner, A4 in the document's
+// orientation with the faces embedded; on a printer from the printable area's
+// corner (margins of half an inch left, a quarter at the top) on every page,
+// and on Letter paper the A4 page scaled into the printable area, nothing cut.
+TEST(PainterBackend, TextRunsAtTheirTwipsInAPdfAndOnAPrinter) {
+  const QSize a4 = draw::pageSizeTwips(draw::Orientation::Portrait);
+  draw::Document portrait, landscape;
+  portrait.pages = {{{run(2700, 100, "TITULO", 16, true), run(200, 1750, "ITEM"), run(200, 600, "Ação"),
+                      run(a4.width() - 2000, a4.height() - 1500, "RODAPE")}},
+                    {{run(1000, 300, "SEGUNDA", 10)}}};
+  landscape.orientation = draw::Orientation::Landscape;
+  landscape.pages = {{{run(15000, 100, "DIREITA")}}};
   const QString pdf = scratchFile("runs.pdf");
-  draw::renderToPdf(doc, pdf);
-
-  EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
-  const QString info = pdfTool("pdfinfo", pdf);
-  EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595\\.?\\d* x 842")))
-      << info.toStdString();
-  const QString fonts = pdfTool("pdffonts", pdf);
-  const QStringList faces = fonts.split('\n').filter("Liberation");
-  ASSERT_EQ(faces.size(), 2) << fonts.toStdString();  // regular and bold
-  for (const QString& line : faces) {
-    EXPECT_TRUE(line.contains("LiberationSans")) << line.toStdString();
-    // The column after the encoding is "emb": the face is embedded.
-    EXPECT_TRUE(line.contains(QRegularExpression("Identity-H\\s+yes\\s"))) << line.toStdString();
-  }
-  const auto words = testsupport::pdfWords(pdf);
-  for (size_t page = 0; page < doc.pages.size(); ++page)
-    for (const draw::Item& item : doc.pages[page].items) {
-      const auto& r = std::get<draw::TextRun>(item);
-      SCOPED_TRACE(r.text.toStdString());
-      const auto* w = findWord(words, r.text, int(page) + 1);
-      ASSERT_NE(w, nullptr);
-      EXPECT_NEAR(w->xMin, r.rect.left(), kTolerance);
-      EXPECT_NEAR(w->yMin, r.rect.top(), kTolerance);
-      // As tall as the face's ascent and descent, as wide as measured.
-      EXPECT_NEAR(w->yMax - w->yMin, r.font.pointSize * 20 * (1854 + 434) / 2048.0, kTolerance);
-      EXPECT_NEAR(w->xMax - w->xMin, draw::textWidth(r.font, r.text), kTolerance);
+  for (const auto& [doc, printed, paper, size] :
+       {std::tuple{&portrait, false, QPageSize::A4, "595\\.?\\d* x 842"}, {&landscape, false, QPageSize::A4, "842 x 595"},
+        {&portrait, true, QPageSize::A4, "595\\.?\\d* x 842"}, {&portrait, true, QPageSize::Letter, "612 x 792"}}) {
+    SCOPED_TRACE(std::string(size) + (printed ? " printed" : ""));
+    const QSizeF sheet = QSizeF(draw::pageSizeTwips(*doc));
+    QRectF printable(QPointF(0, 0), sheet);
+    if (printed) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFileName(pdf);  // a PDF: the same path as a spooled job
+      draw::preparePrinter(printer, doc->orientation, "papel");
+      printer.setPageSize(QPageSize(paper));
+      printer.setPageMargins(QMarginsF(0.5, 0.25, 0.25, 0.5), QPageLayout::Inch);
+      draw::renderToPrinter(*doc, printer);
+      const QSizeF paperTwips = QPageSize(paper).size(QPageSize::Point) * 20;
+      printable = QRectF(720, 360, paperTwips.width() - 1080, paperTwips.height() - 1080);
+    } else {
+      draw::renderToPdf(*doc, pdf);
+      const QStringList faces = pdfTool("pdffonts", pdf).split('\n').filter("Liberation");
+      EXPECT_EQ(faces.size(), doc == &portrait ? 2 : 1);  // regular and bold, embedded ("emb" after the encoding)
+      for (const QString& line : faces)
+        EXPECT_TRUE(line.contains(QRegularExpression("LiberationSans.*Identity-H\\s+yes\\s"))) << line.toStdString();
     }
-}
-
-TEST(PainterBackend, LandscapeDocumentGivesALandscapeSheet) {
-  draw::Document doc;
-  doc.orientation = draw::Orientation::Landscape;
-  doc.pages.resize(1);
-  doc.pages[0].items.push_back(run(15000, 100, "DIREITA"));
-  const QString pdf = scratchFile("landscape.pdf");
-  draw::renderToPdf(doc, pdf);
-  EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(QRegularExpression("Page size:\\s+842 x 595")));
-  const auto words = testsupport::pdfWords(pdf);
-  const auto* w = findWord(words, "DIREITA", 1);
-  ASSERT_NE(w, nullptr);
-  EXPECT_NEAR(w->xMin, 15000, kTolerance);
-}
-
-TEST(PainterBackend, PrinterPositionsCountFromThePrintableArea) {
-  // A QPrinter writing a file goes through the same path as a spooled job.
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  const QString pdf = scratchFile("printer.pdf");
-  printer.setOutputFileName(pdf);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.5), QPageLayout::Inch);
-  draw::Document doc;
-  doc.pages.resize(2);
-  doc.pages[0].items.push_back(run(1000, 1000, "MARGEM"));
-  doc.pages[1].items.push_back(run(0, 0, "CANTO"));
-  draw::renderToPrinter(doc, printer);
-  EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
-  const auto words = testsupport::pdfWords(pdf);
-  // Margins: half an inch (720 twips) left, a quarter (360) at the top.
-  for (const auto& [text, page, x, y] :
-       {std::tuple{"MARGEM", 1, 1000 + 720, 1000 + 360}, {"CANTO", 2, 720, 360}}) {
-    const auto* w = findWord(words, text, page);
-    ASSERT_NE(w, nullptr) << text;
-    EXPECT_NEAR(w->xMin, x, kTolerance) << text;
-    EXPECT_NEAR(w->yMin, y, kTolerance) << text;
+    EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(QRegularExpression(QString("Page size:\\s+") + size)));
+    EXPECT_EQ(testsupport::pdfPageCount(pdf), int(doc->pages.size()));
+    const bool scaled = paper == QPageSize::Letter;
+    const double scale = scaled ? std::min(printable.width() / sheet.width(), printable.height() / sheet.height()) : 1;
+    const double tolerance = scaled ? 15 : kTolerance;
+    const auto words = testsupport::pdfWords(pdf);
+    for (size_t page = 0; page < doc->pages.size(); ++page)
+      for (const draw::Item& item : doc->pages[page].items) {
+        const auto& r = std::get<draw::TextRun>(item);
+        const auto w = std::find_if(words.begin(), words.end(),
+                                    [&](const PdfWord& x) { return x.text == r.text && x.page == int(page) + 1; });
+        ASSERT_TRUE(w != words.end()) << r.text.toStdString();
+        EXPECT_NEAR(w->xMin, printable.left() + r.rect.left() * scale, tolerance) << r.text.toStdString();
+        EXPECT_NEAR(w->yMin, printable.top() + r.rect.top() * scale, tolerance) << r.text.toStdString();
+        EXPECT_NEAR(w->yMax - w->yMin, scale * r.font.pointSize * 20 * (1854 + 434) / 2048.0, tolerance);
+        EXPECT_NEAR(w->xMax - w->xMin, scale * draw::textWidth(r.font, r.text), tolerance) << r.text.toStdString();
+        EXPECT_TRUE(printable.contains(QRectF(QPointF(w->xMin, w->yMin), QPointF(w->xMax, w->yMax))));
+      }
   }
 }
 
-TEST(PainterBackend, UnwritablePdfOrPrinterIsARuntimeError) {
+// An unwritable PDF or printer file, or a range past the document, is a run-time error.
+TEST(PainterBackend, UnwritablePdfOrPrinterOrARangePastTheDocumentIsARuntimeError) {
   draw::Document doc;
-  doc.pages.resize(1);
+  doc.pages.resize(5);
   EXPECT_THROW(draw::renderToPdf(doc, "/nonexistent-folder/x.pdf"), RuntimeError);
   EXPECT_THROW(draw::renderToPdf(doc, ""), RuntimeError);
   QPrinter printer;
-  printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName("/nonexistent-folder/job.pdf");
-  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); },
-                              "/nonexistent-folder/job.pdf");
+  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "/nonexistent-folder/job.pdf");
+  printer.setOutputFileName(scratchFile("range.pdf"));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(6, 7);
+  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "intervalo");
 }
 
 TEST(PainterBackend, PaintPageScalesTwipsToTheDevice) {
   // 144 dpi: one device pixel is 10 twips.
   QImage image(1200, 1700, QImage::Format_RGB32);
   image.fill(Qt::white);
-  draw::Page page;
-  draw::Rectangle box;
-  box.rect = QRect(1000, 2000, 3000, 1000);  // pixels 100..400 x 200..300
-  box.fill = Qt::red;
-  box.width = 0;
-  draw::Line line;
-  line.from = QPoint(5000, 5000);
-  line.to = QPoint(8000, 5000);
-  line.width = 40;
+  draw::Rectangle box{.rect = QRect(1000, 2000, 3000, 1000), .fill = Qt::red, .width = 0};  // pixels 100..400 x 200..300
+  draw::Line line{.from = QPoint(5000, 5000), .to = QPoint(8000, 5000), .width = 40};
   draw::TextRun clipped = run(6000, 8000, QString(20, 'M'), 12);
   clipped.rect.setSize(QSize(600, 300));
   clipped.background = QColor(Qt::yellow);
-  draw::Picture pic;
-  pic.image = QImage(4, 4, QImage::Format_RGB32);
+  draw::Picture pic{QRect(9000, 12000, 1000, 1000), QImage(4, 4, QImage::Format_RGB32)};
   pic.image.fill(Qt::blue);
-  pic.rect = QRect(9000, 12000, 1000, 1000);
-  page.items = {box, line, clipped, pic};
-
   QPainter p(&image);
-  draw::paintPage(p, page, 0.1, 0.1);
+  draw::paintPage(p, draw::Page{{box, line, clipped, pic}}, 0.1, 0.1);
   p.end();
-
-  for (const auto& [x, y, colour] :
-       {std::tuple{250, 250, Qt::red}, {90, 250, Qt::white}, {410, 250, Qt::white},
-        {650, 500, Qt::black}, {650, 510, Qt::white}, {950, 1250, Qt::blue},
-        {1005, 1250, Qt::white}})
+  for (const auto& [x, y, colour] : {std::tuple{250, 250, Qt::red}, {90, 250, Qt::white}, {410, 250, Qt::white},
+                                     {650, 500, Qt::black}, {650, 510, Qt::white}, {950, 1250, Qt::blue},
+                                     {1005, 1250, Qt::white}})
     EXPECT_EQ(image.pixelColor(x, y), QColor(colour)) << x << "," << y;
   // The long text is clipped to its box: something dark inside, nothing after it.
   bool inked = false;
   for (int x = 600; x < 660; ++x)
-    for (int y = 800; y < 830; ++y)
-      if (qGray(image.pixel(x, y)) < 100) inked = true;
+    for (int y = 800; y < 830; ++y) inked |= qGray(image.pixel(x, y)) < 100;
   EXPECT_TRUE(inked);
   for (int x = 662; x < 900; ++x)
-    for (int y = 795; y < 835; ++y)
-      ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    for (int y = 795; y < 835; ++y) ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+// The dialog's range on a five-page document: exactly those pages, in order
+// (the preview's "current page" shows that a job prints its selection alone).
+TEST(PainterBackend, PrinterRangeSelectsThePages) {
+  QPrinter printer(QPrinter::HighResolution);
+  for (const auto& [range, from, to, expected] :
+       {std::tuple{QPrinter::PageRange, 2, 3, std::vector<int>{1, 2}}, {QPrinter::CurrentPage, 0, 0, std::vector<int>{3}},
+        {QPrinter::AllPages, 0, 0, std::vector<int>{0, 1, 2, 3, 4}}, {QPrinter::PageRange, 4, 9, std::vector<int>{3, 4}}}) {
+    printer.setPrintRange(range);
+    printer.setFromTo(from, to);
+    EXPECT_EQ(draw::selectedPages(printer, 5, /*currentPage=*/3), expected) << range << " " << from << "-" << to;
+  }
+}
+
+// --- the page printer: the display list of Print statements ---
+
+// One run as "text @x,y", with " bold" when it is.
+QString at(const draw::Document& doc, size_t page, size_t index) {
+  const auto& r = std::get<draw::TextRun>(doc.pages.at(page).items.at(index));
+  return QString("%1 @%2,%3%4").arg(r.text).arg(r.rect.left()).arg(r.rect.top()).arg(r.font.bold ? " bold" : "");
+}
+QString textOf(const draw::Document& doc, size_t page, size_t index) {
+  return std::get<draw::TextRun>(doc.pages.at(page).items.at(index)).text;
+}
+QString at(const QString& text, double x, double y, bool bold = false) {
+  return QString("%1 @%2,%3%4").arg(text).arg(qRound(x)).arg(qRound(y)).arg(bold ? " bold" : "");
+}
+
+TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) {
+  const double line = draw::lineHeight(draw::Font{.pointSize = 8});
+  Printer p;
+  p.CurrentX(2700);
+  p.CurrentY(100);
+  p.FontSize(16);
+  p.Font().Bold(true);  // the same switch as FontBold
+  // Items follow the printer file's rules; a date or a time is followed by a blank.
+  p.Print("A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(), Value::text("T"), " ",
+          Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)), "Y");
+  const auto& first = std::get<draw::TextRun>(p.current().pages[0].items[0]);
+  EXPECT_EQ(first.rect.width(), 0);  // unbounded
+  EXPECT_EQ(first.font, (draw::Font{.family = "Liberation Sans", .pointSize = 16, .bold = true}));
+  EXPECT_EQ(at(p.current(), 0, 0), at("A 12 B-2,5 T 31/12/2024 14:22:01 Y", 2700, 100, true));
+  // A line ends at the left margin one line (of the font of the moment) lower.
+  p.FontSize(8);
+  p.FontBold(false);
+  EXPECT_FALSE(p.Font().Bold());
+  p.CurrentX(1000);
+  p.CurrentY(500);
+  p.Print("LINHA");
+  EXPECT_EQ(p.CurrentX(), 0);
+  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + line);
+  p.Print("SEGUINTE");
+  EXPECT_EQ(at(p.current(), 0, 2), at("SEGUINTE", 0, qRound(500 + line)));
+  p.Print();  // draws nothing and still ends the line
+  EXPECT_EQ(p.current().pages[0].items.size(), 3u);
+  EXPECT_DOUBLE_EQ(p.CurrentY(), 500 + 3 * line);
+  // An open line goes on after the text drawn, in the font of the moment.
+  p.FontSize(10);
+  p.CurrentX(300);
+  p.CurrentY(400);
+  p.PrintOpen("ABC");
+  const double x = 300 + draw::textWidth(draw::Font{.pointSize = 10}, "ABC");
+  EXPECT_DOUBLE_EQ(p.CurrentX(), x);
+  EXPECT_EQ(p.CurrentY(), 400);
+  p.FontBold(true);
+  p.Print("DEF");
+  EXPECT_EQ(at(p.current(), 0, 4), at("DEF", qRound(x), 400, true));
+}
+
+TEST(PagePrinter, TabCountsColumnsOfTheOpenLine) {
+  const double line = draw::lineHeight(draw::Font{.pointSize = 8});
+  Printer a;  // the blanks of Tab(5) end the first run; the second goes on in column 5
+  a.PrintOpen("AB", Tab{5});
+  a.Print("C");
+  EXPECT_EQ(textOf(a.current(), 0, 0), "AB  ");
+  EXPECT_EQ(textOf(a.current(), 0, 1), "C");
+  Printer b;  // a Tab behind the column breaks the line
+  b.FontSize(8);
+  b.CurrentX(100);
+  b.CurrentY(1000);
+  b.Print("ABCDEF", Tab{3}, "X");
+  EXPECT_EQ(at(b.current(), 0, 0), at("ABCDEF", 100, 1000));
+  EXPECT_EQ(at(b.current(), 0, 1), at("  X", 0, qRound(1000 + line)));
+  EXPECT_DOUBLE_EQ(b.CurrentY(), 1000 + 2 * line);
+  Printer c;  // setting the position restarts the columns
+  c.PrintOpen("ABCDEF");
+  c.CurrentX(5000);
+  c.Print(Tab{3}, "X");
+  EXPECT_EQ(at(c.current(), 0, 1), at("  X", 5000, 0));
+}
+
+TEST(PagePrinter, OrientationNewPageAndEndDoc) {
+  Printer p(draw::Orientation::Landscape);
+  // 1 portrait, 2 landscape; other values are ignored.
+  for (const auto& [set, expected] : {std::pair{0, 2}, {1, 1}, {7, 1}, {2, 2}}) {
+    if (set) p.Orientation(set);
+    EXPECT_EQ(p.Orientation(), expected) << set;
+    EXPECT_EQ(int(p.current().orientation), expected) << set;
+  }
+  p.Print("PARCIAL");
+  EXPECT_TRUE(p.takeDocuments().empty());  // not ended: not released
+  p.CurrentX(100);
+  p.CurrentY(15000);
+  p.Print("UM");
+  p.NewPage();
+  EXPECT_EQ(std::pair(p.CurrentX(), p.CurrentY()), std::pair(0.0, 0.0));
+  p.CurrentY(500);
+  p.Print("DOIS");
+  EXPECT_TRUE(p.documents().empty());
+  p.EndDoc();
+  ASSERT_EQ(p.documents().size(), 1u);
+  const draw::Document& d = p.documents()[0];
+  ASSERT_EQ(d.pages.size(), 2u);
+  EXPECT_EQ(textOf(d, 0, 1), "UM");
+  EXPECT_EQ(at(d, 1, 0), at("DOIS", 0, 500));
+  // After EndDoc the next Print starts a new document on a fresh page.
+  ASSERT_EQ(p.current().pages.size(), 1u);
+  EXPECT_TRUE(p.current().pages[0].items.empty());
+  p.Print("TRES");
+  p.EndDoc();
+  p.EndDoc();  // with nothing drawn: releases nothing
+  auto docs = p.takeDocuments();
+  ASSERT_EQ(docs.size(), 2u);
+  EXPECT_EQ(textOf(docs[1], 0, 0), "TRES");
+  EXPECT_TRUE(p.documents().empty());
 }
 
 }  // namespace
-
-// The dialog's range on a five-page document: exactly those pages, in order.
-TEST(PainterBackend, PrinterRangeSelectsThePages) {
-  draw::Document doc;
-  for (int i = 1; i <= 5; ++i)
-    doc.pages.push_back({{run(1000, 1000, "PAGINA" + QString::number(i))}});
-  struct Case {
-    QPrinter::PrintRange range;
-    int from, to;
-    QStringList expected;
-  };
-  for (const Case& c : {Case{QPrinter::PageRange, 2, 3, {"PAGINA2", "PAGINA3"}},
-                        Case{QPrinter::CurrentPage, 0, 0, {"PAGINA4"}},
-                        Case{QPrinter::AllPages, 0, 0,
-                             {"PAGINA1", "PAGINA2", "PAGINA3", "PAGINA4", "PAGINA5"}},
-                        Case{QPrinter::PageRange, 4, 9, {"PAGINA4", "PAGINA5"}}}) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = scratchFile("range.pdf");
-    printer.setOutputFileName(pdf);
-    printer.setPrintRange(c.range);
-    if (c.from) printer.setFromTo(c.from, c.to);
-    draw::renderToPrinter(doc, printer, /*currentPage=*/3);
-    QStringList got;
-    for (const auto& w : testsupport::pdfWords(pdf)) got << w.text;
-    EXPECT_EQ(got, c.expected);
-    EXPECT_EQ(testsupport::pdfPageCount(pdf), c.expected.size());
-  }
-  QPrinter printer;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(scratchFile("vazio.pdf"));
-  printer.setPrintRange(QPrinter::PageRange);
-  printer.setFromTo(6, 7);
-  testsupport::expectRuntimeError([&] { draw::renderToPrinter(doc, printer); }, "intervalo");
-}
-
-// An A4 page on Letter paper is scaled into the printable area: the corners
-// of the A4 sheet land inside it, nothing cut; on A4 itself, 1:1.
-TEST(PainterBackend, ASmallerSheetGetsTheWholePageScaled) {
-  draw::Document doc;
-  const QSize a4 = draw::pageSizeTwips(draw::Orientation::Portrait);
-  doc.pages.push_back({{run(0, 0, "TOPO"), run(a4.width() - 1500, a4.height() - 1000, "RODAPE")}});
-  for (const auto size : {QPageSize::Letter, QPageSize::A4}) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = scratchFile("papel.pdf");
-    printer.setOutputFileName(pdf);
-    draw::preparePrinter(printer, draw::Orientation::Portrait, "papel");
-    printer.setPageSize(QPageSize(size));
-    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-    draw::renderToPrinter(doc, printer);
-    const QSizeF sheet = QPageSize(size).size(QPageSize::Point) * 20;  // twips
-    const QRectF printable(360, 360, sheet.width() - 720, sheet.height() - 720);
-    const auto words = testsupport::pdfWords(pdf);
-    ASSERT_EQ(words.size(), 2u);
-    for (const auto& w : words)
-      EXPECT_TRUE(printable.contains(QRectF(QPointF(w.xMin, w.yMin), QPointF(w.xMax, w.yMax))))
-          << w.text.toStdString() << " " << w.xMin << "," << w.yMin << "-" << w.xMax << ","
-          << w.yMax;
-    const double scale = size == QPageSize::A4 ? 1.0 : (sheet.height() - 720) / a4.height();
-    EXPECT_NEAR(findWord(words, "RODAPE", 1)->xMin, 360 + (a4.width() - 1500) * scale, 15);
-  }
-}
