@@ -46,7 +46,3 @@ const std::vector<ReportCode>& dispatchTable() {
   };
   return codes;
 }
-
-std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui) {
-  return runReportCode(dispatchTable(), m, ui);
-}

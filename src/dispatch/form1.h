@@ -10,11 +10,7 @@
 #include "ui/ui.h"
 #include "dispatch/reportcodes.h"
 
-// The dispatcher: compares RELATORIO, exactly and with regard to case, with
-// the twenty report codes and runs the one that matches. Returns nothing
-// for an unmatched or empty code (no document).
-std::optional<Outcome> Form_Load(modCnn& m, ui::Ui& ui);
-
-// The twenty report codes with their documents, in the order they are tested.
+// The twenty report codes with their documents, in the order they are tested
+// (runReportCode: RELATORIO compared exactly and with regard to case).
 const std::vector<ReportCode>& dispatchTable();
 
