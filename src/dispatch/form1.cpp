@@ -1,5 +1,4 @@
 #include "dispatch/form1.h"
-#include <cstdlib>
 
 #include "commission/comissao.h"
 #include "labels/labeljobs.h"
@@ -12,37 +11,24 @@ Handler pageReport(const QString& code) {
   return [code](modCnn& m, ui::Ui& ui) { return showPageReport(m, ui, code); };
 }
 
-// A stream document, as the stream program runs it.
-ReportCode streamCode(const char* code) {
+// What a report code runs: a page report unless named here.
+Handler handlerFor(const QString& code) {
   for (const ReportCode& entry : streamCodes())
-    if (entry.code == QLatin1String(code)) return entry;
-  std::abort();  // a name missing from streamCodes() is a fault of this file
+    if (entry.code == code) return entry.handler;
+  if (code == "etiqueta_peco") return showEtiquetaPeco;
+  if (code == "etiqueta_pedido") return printAndEnd<IMPRIME_ETIQUETA_PEDIDO>;
+  if (code == "entrada_estoque") return printAndEnd<printEntradaEstoque>;
+  if (code == "FrmConsComissaoGERAL") return showFrmConsComissaoGERAL;
+  return pageReport(code);
 }
 
 }  // namespace
 
 const std::vector<ReportCode>& dispatchTable() {
-  static const std::vector<ReportCode> codes = {
-      {"pedidografico", pageReport("pedidografico")},
-      {"pedidocaixa", pageReport("pedidocaixa")},
-      {"pedidoorcamento", pageReport("pedidoorcamento")},
-      {"pedidosempreco", pageReport("pedidosempreco")},
-      streamCode("pedidocupom"),
-      streamCode("pedidotexto"),
-      {"etiqueta_peco", showEtiquetaPeco},
-      {"etiqueta_pedido", printAndEnd<IMPRIME_ETIQUETA_PEDIDO>},
-      {"osvisita", pageReport("osvisita")},
-      {"ose", pageReport("ose")},
-      {"os", pageReport("os")},
-      streamCode("ostexto"),
-      {"pedidocompra", pageReport("pedidocompra")},
-      {"pedidocomprac", pageReport("pedidocomprac")},
-      {"saidaresumida", pageReport("saidaresumida")},
-      {"cadastro_kit", pageReport("cadastro_kit")},
-      {"pedido_producao", pageReport("pedido_producao")},
-      {"entrada_estoque", printAndEnd<printEntradaEstoque>},
-      {"tabela_preco", pageReport("tabela_preco")},
-      {"FrmConsComissaoGERAL", showFrmConsComissaoGERAL},
-  };
+  static const std::vector<ReportCode> codes = [] {
+    std::vector<ReportCode> table;
+    for (const QString& code : reportCodeNames()) table.push_back({code, handlerFor(code)});
+    return table;
+  }();
   return codes;
 }

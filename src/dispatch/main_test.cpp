@@ -101,9 +101,9 @@ TEST(Executable, ErrorsOnAnInvisiblePlatformDoNotWaitForAClick) {
 
 }  // namespace
 
-// The program the host starts prints a receipt in batch on its own; any
-// other job needs the windowed program beside it, and says so when it is
-// missing, with nothing written.
+// The program the host starts prints a receipt in batch on its own, and says
+// there is no document for an unknown code; any other job needs the windowed
+// program beside it, and says so when it is missing, with nothing written.
 TEST(Executable, OnlyStreamJobsRunWithoutTheWindowedProgram) {
   const QString dir = scratchFile("sem-janelas");
   QDir(dir).removeRecursively();
@@ -120,6 +120,7 @@ TEST(Executable, OnlyStreamJobsRunWithoutTheWindowedProgram) {
     return std::pair{p.exitCode(), p.readAllStandardError()};
   };
   EXPECT_EQ(run("pedidocupom", {}).first, 0);
+  EXPECT_EQ(run("nenhum", {}).first, 3);
   EXPECT_TRUE(testsupport::readFile(dir + "/cupom.prn").contains("TOTAL"));
   const auto [status, err] = run("pedidografico", {"--pdf", dir + "/pedido.pdf"});
   EXPECT_EQ(status, 1);

@@ -8,6 +8,16 @@
 #include "textprint/imprimetexto.h"
 #include "textprint/ostexto.h"
 
+const QStringList& reportCodeNames() {
+  static const QStringList names = {
+      "pedidografico", "pedidocaixa",   "pedidoorcamento", "pedidosempreco",
+      "pedidocupom",   "pedidotexto",   "etiqueta_peco",   "etiqueta_pedido",
+      "osvisita",      "ose",           "os",              "ostexto",
+      "pedidocompra",  "pedidocomprac", "saidaresumida",   "cadastro_kit",
+      "pedido_producao", "entrada_estoque", "tabela_preco", "FrmConsComissaoGERAL"};
+  return names;
+}
+
 const std::vector<ReportCode>& streamCodes() {
   static const std::vector<ReportCode> codes = {
       {"pedidocupom", printAndEnd<Cupom>},
@@ -31,7 +41,7 @@ bool needsWindowSystem(const RunOptions& options) {
   const QString code = LEINI("Geral", "RELATORIO", options.jobPath);
   for (const auto& entry : streamCodes())
     if (entry.code == code) return false;
-  return true;
+  return reportCodeNames().contains(code);
 }
 
 QString noDocumentMessage(const modCnn& m) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -18,6 +19,9 @@ struct ReportCode {
   Handler handler;
 };
 
+// The twenty report codes, in the order they are tested.
+const QStringList& reportCodeNames();
+
 // A document that prints and ends the run.
 template <void (*Print)(modCnn&, ui::Ui&)>
 Outcome printAndEnd(modCnn& m, ui::Ui& ui) {
@@ -34,11 +38,11 @@ const std::vector<ReportCode>& streamCodes();
 std::optional<Outcome> runReportCode(const std::vector<ReportCode>& table, modCnn& m,
                                      ui::Ui& ui);
 
-// Whether the run needs the window system (windows, fonts, drawing): every
-// run but one of streamCodes() in batch mode that goes to its printer (no
-// --pdf, --preview or --printer). The code is peeked from the job file
-// before anything else is read; a job file that cannot be read counts as
-// needing it.
+// Whether the run needs the window system (windows, fonts, drawing). A batch
+// run that goes to its printer (no --pdf, --preview or --printer) does not
+// when its code is one of streamCodes(), or names no document at all (it
+// only says so, on standard error). The code is peeked from the job file
+// before anything else is read.
 bool needsWindowSystem(const RunOptions& options);
 
 // No document for the job's report code (exit status 3): the code named, and
