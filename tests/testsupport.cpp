@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cp1252.h"
+#include "drawing/displaylist.h"
 
 namespace testsupport {
 
@@ -143,6 +144,89 @@ int pdfPageCount(const QString& pdfPath) {
   static const QRegularExpression re("Pages:\\s+(\\d+)");
   auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
   return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+namespace {
+
+// The expected lines of a golden file, each with its line number there.
+QList<std::pair<int, QString>> golden(const QString& path, bool* found) {
+  QList<std::pair<int, QString>> out;
+  QFile f(QDir::isAbsolutePath(path) ? path : QStringLiteral(TL_SOURCE_DIR "/") + path);
+  if (!(*found = f.open(QIODevice::ReadOnly))) {
+    ADD_FAILURE() << "golden file missing: " << path.toStdString();
+    return out;
+  }
+  const QStringList all = QString::fromUtf8(f.readAll()).split('\n');
+  for (int i = 0; i < all.size(); ++i)
+    if (const QString l = all[i].chopped(all[i].endsWith('\r')); !l.isEmpty() && !l.startsWith('#'))
+      out.append({i + 1, l});
+  return out;
+}
+
+std::string quoted(const QString* s) { return s ? '"' + s->toStdString() + '"' : "(none)"; }
+
+}  // namespace
+
+QStringList goldenLines(const QString& goldenPath) {
+  bool found = false;
+  QStringList out;
+  for (const auto& l : golden(goldenPath, &found)) out << l.second;
+  return out;
+}
+
+void expectGoldenLines(const QStringList& actual, const QString& goldenPath) {
+  bool found = false;
+  const auto expected = golden(goldenPath, &found);
+  for (qsizetype i = 0; found && i < std::max(expected.size(), actual.size()); ++i) {
+    const QString* e = i < expected.size() ? &expected[i].second : nullptr;
+    const QString* a = i < actual.size() ? &actual[i] : nullptr;
+    if (!e || !a || *e != *a) {
+      ADD_FAILURE() << goldenPath.toStdString() << ":" << (e ? expected[i].first : 0)
+                    << ": line " << i + 1 << " differs (" << expected.size() << " expected, "
+                    << actual.size() << " actual)\n  expected: " << quoted(e)
+                    << "\n  actual:   " << quoted(a);
+      return;
+    }
+  }
+}
+
+std::map<QString, QString> drawnLines(const draw::Document& doc,
+                                      std::optional<double> plainPointSize) {
+  std::map<QString, std::map<int, QString>> at;
+  for (size_t p = 0; p < doc.pages.size(); ++p)
+    for (const draw::Item& item : doc.pages[p].items)
+      if (const auto* t = std::get_if<draw::TextRun>(&item)) {
+        QString marks;
+        if (plainPointSize && t->font.pointSize != *plainPointSize)
+          marks = QString::number(t->font.pointSize);
+        if (plainPointSize && t->font.bold) marks += '*';
+        at[QString("%1/%2").arg(p + 1).arg(t->rect.top())][t->rect.left()] = marks + t->text;
+      }
+  std::map<QString, QString> out;
+  for (const auto& [key, runs] : at)
+    for (const auto& [x, text] : runs) out[key] += QString::number(x) + ":" + text + "|";
+  return out;
+}
+
+void expectDrawnLines(const std::map<QString, QString>& drawn, const QString& goldenPath) {
+  QStringList actual;
+  for (const QString& e : goldenLines(goldenPath)) {
+    const QString key = e.section(' ', 0, 0);
+    const QString line = drawn.count(key) ? drawn.at(key) : "-";
+    if (!e.endsWith("|...")) {
+      actual << key + " " + line;
+      continue;
+    }
+    // Only the runs listed, each by its x.
+    QString listed;
+    for (const QString& run : e.section(' ', 1).chopped(3).split('|', Qt::SkipEmptyParts)) {
+      const QString x = run.section(':', 0, 0) + ":";
+      const qsizetype at = ("|" + line).indexOf("|" + x);
+      listed += (at < 0 ? x : line.mid(at, line.indexOf('|', at) - at)) + "|";
+    }
+    actual << key + " " + listed + "...";
+  }
+  expectGoldenLines(actual, goldenPath);
 }
 
 }  // namespace testsupport

@@ -4,12 +4,18 @@
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <ostream>
 
 #include "core/errors.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace draw {
+struct Document;
+}
 
 // Helpers shared by the test executables. Every test executable links this
 // library's main(): a QApplication on the offscreen platform and the pt_BR
@@ -80,5 +86,20 @@ struct PdfWord {
 };
 std::vector<PdfWord> pdfWords(const QString& pdfPath);
 int pdfPageCount(const QString& pdfPath);
+
+// Expected output kept as data: a golden file (UTF-8, under the source tree
+// unless absolute) holds one expected line per line, '#' and empty lines
+// being comments. A failure names the first differing line and both counts.
+QStringList goldenLines(const QString& goldenPath);
+void expectGoldenLines(const QStringList& actual, const QString& goldenPath);
+
+// A drawn document's text runs by line: "page/y" -> "x:text|" per run, left
+// to right; with plainPointSize a run of another size is marked with its size
+// and a bold one with '*' ("x:16*text|").
+std::map<QString, QString> drawnLines(const draw::Document& doc,
+                                      std::optional<double> plainPointSize = {});
+// Each golden line "page/y runs" against that drawn line ("-" for none); one
+// ending in "|..." is compared on the runs it lists alone ("x:|": none at x).
+void expectDrawnLines(const std::map<QString, QString>& drawn, const QString& goldenPath);
 
 }  // namespace testsupport

@@ -165,52 +165,40 @@ TEST(ComissaoConsulta, Checks) {
 // sorted); with one reversal date, no reversal query and the reversals
 // stay; a period without reversals says so.
 TEST(ComissaoConsulta, MarchInEveryMode) {
-  const QString roberto = "ROBERTO MENDONÇA 3,00 ", beatriz = "BEATRIZ ÁLVARES MENDES 2,50 ";
-  struct Case {
-    Filtros f;
-    L heads, sales, totals, reversals;
-  } cases[] = {
-      {march(), {"Funcionário", "O.P."},
-       {"21 CARLOS ANDRADE 5,00 25,00", "22 CARLOS ANDRADE 5,00 14,00",
-        "23 CARLOS ANDRADE 5,00 10,00", "24 MARIA CONCEIÇÃO ARAÚJO 2,50 30,86"},
-       {"79,86", "2.214,50", "Nro. de Pedidos: 4", "38,25"},
-       {"27 CARLOS ANDRADE 5,00 20,00", "27 " + roberto + "12,00",
-        "29 MARIA CONCEIÇÃO ARAÚJO 2,50 6,25"}},
-      {march(Modo::Representante, "ROBERTO MENDONÇA"), {"Representante", "Ped."},
-       {"30 " + roberto + "6,00", "21 " + roberto + "15,00", "27 " + roberto + "12,00",
-        "22 " + roberto + "9,00", "23 " + roberto + "6,00", "25 " + roberto + "2,22",
-        "29 " + roberto + "7,50"},
-       {"57,72", "", "", "19,50"}, {"27 " + roberto + "12,00", "29 " + roberto + "7,50"}},
-      {march(Modo::Indicacao, "BEATRIZ ÁLVARES MENDES"), {"Indicação", "Ped."},
-       {"21 " + beatriz + "12,50", "25 " + beatriz + "1,85", "29 " + beatriz + "6,25"},
-       {"20,60", "", "", "6,25"}, {"29 " + beatriz + "6,25"}},
+  Filtros cases[] = {march(), march(Modo::Representante, "ROBERTO MENDONÇA"),
+                     march(Modo::Indicacao, "BEATRIZ ÁLVARES MENDES")};
+  cases[2].percentual = "2,5";
+  const auto prefixed = [](const QString& prefix, const L& lines) {
+    L out;
+    for (const QString& l : lines) out << prefix + l;
+    return out;
   };
-  cases[2].f.percentual = "2,5";
-  for (Case& c : cases) {
-    SCOPED_TRACE(c.heads.join(' ').toStdString());
+  L actual;  // testdata/consulta_marco.lines
+  for (Filtros& f : cases) {
     Inquiry t;
-    ASSERT_TRUE(t.q.consultar(c.f));
+    ASSERT_TRUE(t.q.consultar(f));
     EXPECT_EQ(t.said(), "");
-    EXPECT_EQ(t.sales().headers().mid(2, 2), c.heads);
+    const L heads = t.sales().headers().mid(2, 2);
     EXPECT_EQ(t.cancelled().headers().mid(2),
-              c.heads + L({"% Comiss", "Venda", "R$ Comiss", "Cancel.", "Motivo", "Usuario"}));
-    EXPECT_EQ(summary(t.sales()), c.sales);
-    EXPECT_EQ(t.totals(), c.totals);
+              heads + L({"% Comiss", "Venda", "R$ Comiss", "Cancel.", "Motivo", "Usuario"}));
     L reversals = summary(t.cancelled());
     reversals.sort();
-    EXPECT_EQ(reversals, c.reversals);
-    c.f.cancelamentoAte = kEmptyDate;
-    ASSERT_TRUE(t.q.consultar(c.f));
+    const L totals = t.totals();
+    actual << "= " + heads.join(' ') << prefixed("venda ", summary(t.sales()))
+           << "totais " + totals.join('|') << prefixed("estorno ", reversals);
+    f.cancelamentoAte = kEmptyDate;
+    ASSERT_TRUE(t.q.consultar(f));
     EXPECT_TRUE(t.q.semEstorno());
     EXPECT_EQ(t.said(), "");
-    EXPECT_EQ(t.cancelled().rowCount(), int(c.reversals.size()));
-    EXPECT_EQ(t.totals()[3], c.totals[3]);
-    c.f.cancelamentoDe = "01/01/2023";
-    c.f.cancelamentoAte = "31/01/2023";
-    t.q.consultar(c.f);
+    EXPECT_EQ(t.cancelled().rowCount(), reversals.size());
+    EXPECT_EQ(t.totals()[3], totals[3]);
+    f.cancelamentoDe = "01/01/2023";
+    f.cancelamentoAte = "31/01/2023";
+    t.q.consultar(f);
     EXPECT_EQ(t.said(), "Não há registros de estornos de comissão com os dados informados.");
     EXPECT_EQ(t.totals()[3] + QString::number(t.cancelled().columnCount()), "0,000");
   }
+  testsupport::expectGoldenLines(actual, "src/commission/testdata/consulta_marco.lines");
 }
 
 // The seller's customer columns: CPF as the empty mask gives the CNPJ, both

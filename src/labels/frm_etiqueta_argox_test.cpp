@@ -31,13 +31,6 @@ struct Fixture {
   QByteArray printed() const { return testsupport::readFile(m.job.IMPRESSORA); }
 };
 
-// The price job of the fixture's product.
-QByteArray fixtureJob(const std::string& copies, bool withPrice = true) {
-  return priceJob({"LOJA TALVORA LTDA", "PARAFUSO SEXTAVADO 8 X 40 ZINCADO", "", "7891234567895",
-                   withPrice ? "1.234,50" : ""},
-                  copies);
-}
-
 // Shown for the product, active, the focus in QTDE.
 void open(frm_etiqueta_argox& w) {
   w.openForProduct(true);
@@ -105,6 +98,7 @@ TEST(frm_etiqueta_argox, OpeningThenEveryPressPrintsTheTypedQuantity) {
   EXPECT_EQ(QApplication::focusWidget(), w.QTDE);
   EXPECT_FALSE(QFile::exists(f.m.job.IMPRESSORA));  // nothing printed yet
 
+  QStringList printed;  // testdata/argox_quantidade.lines
   const std::pair<const char*, const char*> cases[] = {
       {"3", "0003"},      {"a", "0001"},     {"", "0001"},      {"5", "0005"},
       {"12345", "12345"}, {"2,5", "0003"},   {"0012", "0012"},  {" 7 ", "0007"},
@@ -115,14 +109,15 @@ TEST(frm_etiqueta_argox, OpeningThenEveryPressPrintsTheTypedQuantity) {
     QTest::keyClicks(w.QTDE, typed);
     QTest::mouseClick(w.BTIMPRIMIR, Qt::LeftButton);
     EXPECT_EQ(w.QTDE->text(), QString(sent));
-    EXPECT_EQ(f.printed(), fixtureJob(sent));
+    printed << QString("= QTDE \"%1\"").arg(typed) << listing(f.printed());
   }
 
   // Alt+I clicks the button the way a mouse does, after its press is shown.
   w.QTDE->setText("4");
   QTest::keyClick(w.QTDE, Qt::Key_I, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.QTDE->text() == "0004"; }, 5000));
-  EXPECT_EQ(f.printed(), fixtureJob("0004"));
+  testsupport::expectGoldenLines(printed << "= Alt+I" << listing(f.printed()),
+                                 golden("argox_quantidade.lines"));
   EXPECT_TRUE(f.ui.shown.empty());
   EXPECT_FALSE(w.programEnded());
 }
@@ -138,11 +133,12 @@ TEST(frm_etiqueta_argox, PriceChoiceAndZeroPrice) {
   EXPECT_FALSE(w.COMPRECO->isChecked());
   QTest::keyClicks(w.QTDE, "2");
   QTest::mouseClick(w.BTIMPRIMIR, Qt::LeftButton);
-  EXPECT_EQ(f.printed(), fixtureJob("0002", false));
+  QStringList printed = QStringList("= SEM PREÇO") + listing(f.printed());
   f.m.job.PRECO = 0;
   QFile::remove(f.m.job.IMPRESSORA);
   QTest::mouseClick(w.BTIMPRIMIR, Qt::LeftButton);
-  EXPECT_EQ(f.printed(), fixtureJob("0002", false));
+  printed << "= SEM PREÇO, price 0" << listing(f.printed());
+  testsupport::expectGoldenLines(printed, golden("argox_sem_preco.lines"));
   EXPECT_TRUE(f.ui.shown.empty());
   EXPECT_FALSE(w.programEnded());
 

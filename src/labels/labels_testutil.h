@@ -1,78 +1,51 @@
 #pragma once
-// Expected label streams, written out by hand as lists of lines; the printer
-// receives each line followed by CR LF. The field headers are literal.
+// Expected label streams are golden listings in src/labels/testdata (see its
+// README): a section "= title" per stream, a line per CR LF.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
-#include <initializer_list>
-#include <string>
 
+#include "core/cp1252.h"
 #include "testsupport.h"
 
 namespace labeltest {
 
-inline QByteArray lines(std::initializer_list<std::string> ls) {
-  QByteArray out;
-  for (const auto& l : ls) out.append(l.data(), static_cast<qsizetype>(l.size())).append("\r\n");
+inline QString golden(const QString& name) { return "src/labels/testdata/" + name; }
+
+// A stream as listed: each line closed by '|', control bytes as <hex>; bytes
+// after the last CR LF are marked.
+inline QStringList listing(const QByteArray& stream) {
+  QStringList out;
+  const QStringList ls = cp1252::decode(stream).split("\r\n");
+  for (qsizetype i = 0; i < ls.size(); ++i) {
+    QString shown;
+    for (QChar ch : ls[i])
+      shown += ch.unicode() < 0x20 || ch.unicode() == 0x7F
+                   ? QString("<%1>").arg(ch.unicode(), 2, 16, QChar('0')).toUpper()
+                   : QString(ch);
+    if (i + 1 < ls.size()) out << shown + "|";
+    else if (!shown.isEmpty()) out << shown + " (no CR LF)";
+  }
   return out;
 }
 
-inline QByteArray startBlock() {
-  return lines({"\x02" "e", std::string("\x02" "KI7") + '\0', "\x02" "c000", "\x02" "L", "D11"});
-}
-inline QByteArray endBlock(const std::string& copies) {
-  return lines({"\x02" "Q" + copies, "\x02" "E", "\x02" "f320"});
-}
-
-// A price job: the same label at columns 35 and 230. An empty price leaves
-// out the price lines.
-struct PriceRow {
-  std::string company, name1, name2, barcode, price;
-};
-inline QByteArray priceJob(const PriceRow& r, const std::string& copies) {
-  static const char* const at[2][6] = {
-      {"121100000600035", "111100000500035", "111100000430035", "121100000300035",
-       "1e5202000050035B", "121100000300130R$ "},
-      {"121100000600230", "111100000500230", "111100000430230", "121100000300230",
-       "1e5202000050230B", "121100000300310R$ "}};
-  QByteArray out = startBlock();
-  for (const auto& h : at) {
-    out += lines({h[0] + r.company, h[1] + r.name1, h[2] + r.name2, h[3] + r.barcode,
-                  h[4] + r.barcode});
-    if (!r.price.empty()) out += lines({h[5] + r.price});
+// The stream of one section of a golden listing, as bytes.
+inline QByteArray goldenStream(const QString& file, const QString& title) {
+  static const QRegularExpression hex("<([0-9A-F]{2})>");
+  QByteArray out;
+  bool in = false;
+  for (const QString& l : testsupport::goldenLines(golden(file))) {
+    if (l.startsWith("= ")) in = l.mid(2) == title;
+    else if (in) {
+      QString line = l.chopped(1);
+      for (auto m = hex.match(line); m.hasMatch(); m = hex.match(line))
+        line.replace(m.capturedStart(), 4, QChar(m.captured(1).toInt(nullptr, 16)));
+      out += cp1252::encode(line) + "\r\n";
+    }
   }
-  return out + endBlock(copies);
-}
-
-// One order label at the left, middle or right place of a row; a null price
-// leaves out the price line.
-enum Place { kLeft, kMiddle, kRight };
-inline QByteArray orderLabel(Place place, const std::string& code, const std::string& name,
-                             const char* price, const std::string& company = "BRISA NORTE") {
-  static const char* const at[3][5] = {
-      {"121100000580045", "121100000470030", "121100000360030", "121100000250030R$     ",
-       "1e8202000040030"},
-      {"121100000580180", "121100000470165", "121100000360165", "121100000250165R$     ",
-       "1e8202000040165"},
-      {"121100000580320", "121100000470305", "121100000360305", "121100000250305R$     ",
-       "1e8202000040305"}};
-  const auto& h = at[place];
-  QByteArray out = lines({h[0] + company, h[1] + code, h[2] + name});
-  if (price) out += lines({h[3] + std::string(price)});
-  return out + lines({h[4] + code});
-}
-// A row of order labels is one job of one copy.
-inline QByteArray orderRow(const QByteArray& labels) {
-  return startBlock() + labels + endBlock("0001");
-}
-
-// Seeded sale 10: one item, quantity 2,5, makes a full row of three.
-inline QByteArray sale10Labels() {
-  const std::string code = "200003", name = "TUBO DE COBRE 1/4 POL";
-  const char* price = "18,50";
-  return orderRow(orderLabel(kLeft, code, name, price) + orderLabel(kMiddle, code, name, price) +
-                  orderLabel(kRight, code, name, price));
+  return out;
 }
 
 // A path in the scratch folder that does not exist yet.

@@ -31,36 +31,21 @@ struct OrderJob {
 // the file keeps every row. A fractional quantity prints the next whole
 // number, zero or less none.
 TEST(OrderLabels, QuantitiesFillRowsOfThree) {
-  const std::string filtro = "FILTRO DE AR LAV\xC1VEL ", ar = "AR-CONDICIONADO SPLIT";
-  const auto ar9 = [&](Place p, const char* price) {
-    return orderLabel(p, "7891234500024", ar, price);
-  };
   const struct {
     const char* sale;
     std::optional<ui::Answer> answer;
-    QByteArray want;
   } cases[] = {
-      {"7", std::nullopt,
-       orderRow(orderLabel(kLeft, "7891234500147", filtro, "19,90") +
-                orderLabel(kMiddle, "7891234500154", filtro, "24,90") +
-                orderLabel(kRight, "7891234500161", "TERMOSTATO DIGITAL PA", "189,00"))},
-      {"9", ui::Answer::Yes,
-       orderRow(ar9(kLeft, "1.234,50") + ar9(kMiddle, "1.234,50") + ar9(kRight, "1.234,50")) +
-           orderRow(ar9(kLeft, "1.234,50"))},
-      {"9", ui::Answer::No,
-       orderRow(ar9(kLeft, nullptr) + ar9(kMiddle, nullptr) + ar9(kRight, nullptr)) +
-           orderRow(ar9(kLeft, nullptr))},
-      {"11", std::nullopt,
-       orderRow(orderLabel(kLeft, "200007", "CABO PP 3 X 2,5 MM\xB2 (", "10,00"))},
-  };
+      {"7", std::nullopt}, {"9", ui::Answer::Yes}, {"9", ui::Answer::No}, {"11", std::nullopt}};
+  QStringList printed;  // testdata/pedidos.lines
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("sale ") + c.sale + (c.answer == ui::Answer::No ? " Não" : ""));
+    const QString title = QString("sale ") + c.sale + (c.answer == ui::Answer::No ? " Não" : "");
+    SCOPED_TRACE(title.toStdString());
     OrderJob job(QString(c.sale), QString("sale%1.prn").arg(c.sale));
     if (c.answer) job.ui.answers.push_back(*c.answer);
     frm_etiqueta_argox form(job.m, job.ui);  // the job's window is never shown
     form.IMPRIME_ETIQUETA_PEDIDO();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(testsupport::readFile(job.m.job.IMPRESSORA), c.want);
+    printed << "= " + title << listing(testsupport::readFile(job.m.job.IMPRESSORA));
     ASSERT_EQ(job.ui.shown.size(), 1u);
     const auto& shown = job.ui.shown[0];
     EXPECT_EQ(shown.text, "Confirma a impressão das etiquetas com preço de venda?\r\n"
@@ -68,6 +53,7 @@ TEST(OrderLabels, QuantitiesFillRowsOfThree) {
     EXPECT_EQ(std::tuple(shown.title, shown.icon, shown.buttons, shown.defaultAnswer),
               std::tuple(QString("Talvora"), ui::Icon::None, ui::Buttons::YesNo, ui::Answer::Yes));
   }
+  testsupport::expectGoldenLines(printed, golden("pedidos.lines"));
 }
 
 // The printer path is opened only for a label; a missing sale code goes to
@@ -98,19 +84,16 @@ TEST(OrderLabelRows, OneLabelPerStartedUnitThreeToARow) {
     it.quantity = quantity;
     return it;
   };
-  const auto label = [](Place p, const char* code) { return orderLabel(p, code, "N", "1,00"); };
-  const auto joined = [](const std::vector<QString>& rows) {
+  const auto rows = [](const std::vector<OrderLabelItem>& items) {
     QByteArray out;
-    for (const QString& r : rows) out += r.toLatin1();
-    return out;
+    for (const QString& r : composeOrderLabelRows(items)) out += r.toLatin1();
+    return listing(out);
   };
-  const std::vector<QString> rows = composeOrderLabelRows({item("A", 2), item("B", 2)});
-  EXPECT_EQ(rows.size(), 2u);
-  EXPECT_EQ(joined(rows), orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "B")) +
-                              orderRow(label(kLeft, "B")));
-  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 2.5)})),
-            orderRow(label(kLeft, "A") + label(kMiddle, "A") + label(kRight, "A")));
-  EXPECT_EQ(joined(composeOrderLabelRows({item("A", 0), item("B", -1), item("C", 1)})),
-            orderRow(label(kLeft, "C")));
+  EXPECT_EQ(composeOrderLabelRows({item("A", 2), item("B", 2)}).size(), 2u);
+  testsupport::expectGoldenLines(
+      QStringList("= A 2, B 2") + rows({item("A", 2), item("B", 2)}) + QStringList("= A 2,5") +
+          rows({item("A", 2.5)}) + QStringList("= A 0, B -1, C 1") +
+          rows({item("A", 0), item("B", -1), item("C", 1)}),
+      golden("pedido_linhas.lines"));
   EXPECT_TRUE(composeOrderLabelRows({}).empty());
 }

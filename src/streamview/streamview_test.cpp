@@ -104,10 +104,7 @@ TEST(StreamPicture, UnknownCommandsAreDrawnNotDropped) {
 }
 
 // A price-label job as the label window writes it: two labels, two copies.
-QByteArray priceLabels() {
-  return labeltest::priceJob({"LOJA TALVORA LTDA", "PARAFUSO SEXTAVADO 8", "", "7891234567895", ""},
-                             "0002");
-}
+QByteArray priceLabels() { return labeltest::goldenStream("ppla_precos.lines", "SEM PREÇO"); }
 
 TEST(StreamPicture, LabelsShowTheirFieldsBarCodesAndCopies) {
   const draw::Document doc = picture(priceLabels(), Paper::Labels, "t");

@@ -9,14 +9,9 @@
 namespace {
 
 using textdoc::scratchFile;
-using Line = std::map<int, QString>;  // the runs of one line, by x
 
 const QDateTime kNow(QDate(2024, 12, 31), QTime(14, 22, 1));
 const QString kSupplier = "30 - DISTRIBUIDORA FRIO SUL";
-const QString kDue = " ----  VENCIMENTOS ----";
-const QString kUser = "USUÁRIO RESPONSÁVEL: ANA.PAULA";
-const QString kRule(39, '_');
-const QString kSignature = "ASS.FORNECEDOR: " + kSupplier;
 constexpr int kNoCode = -1;
 
 // The job file of an entry. The header values differ from the database's,
@@ -54,30 +49,10 @@ Placed find(const draw::Document& doc, const QString& text) {
   return {0, {}};
 }
 
-Line lineAt(const draw::Document& doc, int page, int y) {
-  Line out;
-  for (const Placed& p : runs(doc))
-    if (p.page == page && p.y() == y) out[p.x()] = p.run.text;
-  return out;
-}
-
-// The runs expected on a line: all of them (whole), or these ("" for none).
-struct At {
-  int page, y;
-  Line runs;
-  bool whole = true;
-};
-void expectLines(const draw::Document& doc, const std::vector<At>& lines) {
-  for (const At& e : lines) {
-    SCOPED_TRACE(testing::Message() << "page " << e.page << ", y " << e.y);
-    const Line got = lineAt(doc, e.page, e.y);
-    if (e.whole) {
-      EXPECT_EQ(got, e.runs);
-    } else {
-      for (const auto& [x, text] : e.runs)
-        EXPECT_EQ(got.count(x) ? got.at(x) : QString(), text) << "x " << x;
-    }
-  }
+// The lines listed in testdata/entrada_<name>.lines.
+void expectLines(const draw::Document& doc, const QString& name) {
+  testsupport::expectDrawnLines(testsupport::drawnLines(doc),
+                                "src/textprint/testdata/entrada_" + name + ".lines");
 }
 
 class ImprimeEntrada : public ::testing::Test {
@@ -109,37 +84,7 @@ class ImprimeEntrada : public ::testing::Test {
 TEST_F(ImprimeEntrada, ReceiptOfAnEntry) {
   const draw::Document doc = print(1);
   ASSERT_EQ(doc.pages.size(), 1u);
-  expectLines(doc, {
-      {1, 100, {{2700, "1   RECIBO DE PAGAMENTO 31/12/2024 14:22:01 "}}},
-      {1, 500, {{200, "DATA: 05/03/2024"}}},
-      {1, 700, {{200, "FORNECEDOR: " + kSupplier}}},
-      {1, 900, {{200, "NOTA FISCAL: NF 123456"}}},
-      {1, 1500, {{200, "CÓD.INT."}, {1200, "PRODUTO"}, {6700, "QTDE"},
-                 {7700, "VR UNIT."}, {8700, "VR.TOT"}, {9850, "IPI"}, {10700, "ICMS ST"}}},
-      {1, 1750, {{200, " 1 "}, {1200, "AR-CONDICIONADO SPLIT 9000 BTUS SÓ FRIO "}, {6700, "5"},
-                 {7700, "  1450,00"}, {8700, "  7250,00"}, {9700, "   362,50"},
-                 {10700, "   650,00"}}},
-      {1, 1950, {{1200, "220V"}}},
-      {1, 2150, {{1200, "KIT COMPLETO DE INSTALAÇÃO PARA AR-CONDI"},
-                 {9700, "    75,00"}, {10700, "   120,00"}}, false},
-      {1, 2350, {{1200, "CIONADO SPLIT HI-WALL COM TUBULAÇÃO DE COBRE, ISOLAMENTO TÉR"}}},
-      {1, 2550, {{200, " 3 "}, {1200, "TUBO DE COBRE 1/4 POLEGADA"}, {6700, "100"},
-                 {7700, "    12,40"}, {8700, "  1240,00"}, {10700, "   110,00"}}},
-      {1, 2750, {{200, " 4 "}, {1200, "TUBO DE COBRE 3/8 POLEGADA"}, {6700, "50"},
-                 {7700, "    16,90"}, {8700, "   845,00"}, {9700, "    42,50"}}},
-      // 7250 + 362,50 + 650 + 1500 + 75 + 120 + 1240 + 110 + 845 + 42,50
-      {1, 3150, {{6200, "TOTAL:"}, {7700, " 12195,00"}}},
-      {1, 3850, {{1000, kDue}}},
-      // Type, value, date (a date item and its blank).
-      {1, 4050, {{1000, "BOLETO BANCÁRIO"}, {3000, "  4195,00"}, {4000, "20/03/2024 "}}},
-      {1, 4250, {{4000, "04/04/2024 "}}, false},
-      {1, 4450, {{4000, "04/05/2024 "}}, false},
-      {1, 4750, {{1000, "OBS: MERCADORIA CONFERIDA. CAIXA DO ITEM 3 CHEGOU AMASSADA, SEM AVARIA "
-                        "NO PRODUTO."}}},
-      {1, 5250, {{1000, kUser}}},
-      {1, 5750, {{1000, kRule}}},
-      {1, 6050, {{1000, kSignature}}},
-  });
+  expectLines(doc, "1");
   // Liberation Sans, the title 16 pt and the rest 8; bold down to the
   // headings and from the total on.
   for (const Placed& p : runs(doc))
@@ -153,17 +98,9 @@ TEST_F(ImprimeEntrada, ReceiptOfAnEntry) {
 TEST_F(ImprimeEntrada, EntriesWithoutItemsPrintAZeroTotal) {
   for (int encod : {2, 999, kNoCode}) {
     SCOPED_TRACE(encod);
-    const QString code = encod == kNoCode ? "" : QString::number(encod);
-    const int remarks = encod == 2 ? 3150 : 2950;
     const draw::Document doc = print(encod);
     ASSERT_EQ(doc.pages.size(), 1u);
-    expectLines(doc, {{1, 100, {{2700, code + "   RECIBO DE PAGAMENTO 31/12/2024 14:22:01 "}}},
-                      {1, 1750, {}},
-                      {1, 1950, {{6200, "TOTAL:"}, {7700, "     0,00"}}},
-                      {1, 2650, {{1000, kDue}}},
-                      {1, 2850, {{1000, encod == 2 ? "PIX" : QString()}}, false},
-                      {1, remarks, {{1000, "OBS: "}}},
-                      {1, remarks + 1300, {{1000, kSignature}}}});
+    expectLines(doc, encod == kNoCode ? "sem_encod" : QString::number(encod));
   }
 }
 
@@ -204,42 +141,20 @@ TEST_F(ImprimeEntrada, LongEntryBreaksPagesBetweenItemLines) {
 TEST_F(ImprimeEntrada, ClosingLinesPastTheFootStartPage2) {
   const struct {
     int encod;
-    std::vector<At> lines;
     size_t page2Runs;  // 0: not counted
-  } cases[] = {
-      {6, {{1, 15150, {{1200, "PARAFUSO SEXTAVADO 6-68"}}, false},
-           {1, 15350, {{1200, "PARAFUSO SEXTAVADO INOX 1/4 X 2 POL COM "}}, false},
-           {2, 500, {{1200, "PORCA E ARRUELA LISA"}}},
-           {2, 700, {{1200, "PARAFUSO SEXTAVADO 6-70"}, {9700, "     0,50"}, {10700, ""}}, false},
-           {2, 1100, {{6200, "TOTAL:"}, {7700, "   735,00"}}, false}}, 0},
-      {4, {{1, 14550, {{7700, "   661,50"}}, false},
-           {1, 15250, {{1000, kDue}}, false},
-           {2, 300, {{1000, "OBS: OBSERVAÇÃO NO ALTO DA SEGUNDA PÁGINA."}}},
-           {2, 800, {{1000, kUser}}},
-           {2, 1300, {{1000, kRule}}},
-           {2, 1600, {{1000, kSignature}}}}, 4},
-      {5, {{1, 14050, {{1000, "DINHEIRO"}}, false},
-           {1, 14350, {{1000, "OBS: ASSINATURA NA SEGUNDA PÁGINA."}}, false},
-           {1, 14850, {{1000, kUser}}, false},
-           {1, 15350, {{1000, kRule}}, false},
-           {2, 300, {{1000, kSignature}}}}, 1},
-      {7, {{1, 15050, {{1000, "PIX"}}, false},
-           {1, 15350, {{1000, "OBS: USUÁRIO NA SEGUNDA PÁGINA."}}, false},
-           {2, 500, {{1000, kUser}}, false},
-           {2, 1000, {{1000, kRule}}, false},
-           {2, 1300, {{1000, kSignature}}, false}}, 0},
-  };
+  } cases[] = {{6, 0}, {4, 4}, {5, 1}, {7, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.encod);
     const draw::Document doc = print(c.encod);
     ASSERT_EQ(doc.pages.size(), 2u);
-    expectLines(doc, c.lines);
+    expectLines(doc, QString::number(c.encod));
     if (c.page2Runs) {
       EXPECT_EQ(doc.pages[1].items.size(), c.page2Runs);
     }
     if (c.encod == 4) {  // the last item
-      EXPECT_TRUE(lineAt(doc, 1, 14150).count(200));
-      EXPECT_FALSE(lineAt(doc, 1, 14350).count(200));
+      const auto lines = testsupport::drawnLines(doc);
+      EXPECT_TRUE(lines.count("1/14150") && lines.at("1/14150").startsWith("200:"));
+      EXPECT_FALSE(lines.count("1/14350") && lines.at("1/14350").startsWith("200:"));
     }
   }
 }
