@@ -1,4 +1,5 @@
 #include "core/masks.h"
+#include "core/documentid.h"
 
 #include <QLocale>
 #include <cmath>
@@ -59,6 +60,18 @@ TEST_F(Masks, CaseTable) {
   EXPECT_DOUBLE_EQ(roundToPlaces(-10.005, 2), -10.01);
   EXPECT_EQ(placeRight("123456789", 9), "123456789");
   EXPECT_EQ(placeRight("", 4), "    ");
+}
+
+// The CPF unless null, blank or its mask; else the CNPJ; else none (the golden table's cases).
+TEST(DocumentId, CpfElseCnpj) {
+  const QString golden = "src/core/testdata/documentid.lines";
+  QStringList actual;
+  for (const QString& line : testsupport::goldenLines(golden)) {
+    const QString values = line.left(line.lastIndexOf(" => "));
+    const TaxId id = chooseTaxId(caseValue(values.section(" | ", 0, 0)), caseValue(values.section(" | ", 1, 1)));
+    actual << values + " => " + (id == TaxId::Cpf ? "Cpf" : id == TaxId::Cnpj ? "Cnpj" : "None");
+  }
+  testsupport::expectGoldenLines(actual, golden);
 }
 
 TEST_F(Masks, FollowsTheLocaleSeparators) {
