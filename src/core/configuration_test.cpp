@@ -13,33 +13,23 @@ namespace {
 // TIPO_CONEXAO holds anything, which selects SQL Server (database TALVORA
 // unless BANCO names one). No TL.ini: an empty Firebird string.
 TEST(Configuration, ConnectionStringFromTheIniKeys) {
-  const QString fb = "driver={Firebird/InterBase(r) driver};server=;";
-  const QString sql = "driver={SQl Server};server=";
-  const struct {
-    QList<QPair<QString, QString>> keys;  // empty: no file
-    QString expected;
-  } cases[] = {
-      {{{"USUARIO", "SYSDBA"}, {"SENHA", "masterkey"}, {"LOCALBANCO", "srv:/dados/talvora.fdb"},
-        {"BANCO", "IGNORADO"}, {"SERVIDOR", "outro"}},
-       fb + "uid=SYSDBA;Pwd=masterkey;database=srv:/dados/talvora.fdb"},
-      {{{"LOCALBANCO", "/d/x.fdb"}}, fb + "uid=;Pwd=;database=/d/x.fdb"},
-      {{}, fb + "uid=;Pwd=;database="},
-      {{{"TIPO_CONEXAO", "x"}, {"SERVIDOR", "S"}, {"BANCO", "LOJA2"}},
-       sql + "S;uid=;Pwd=;database=LOJA2"},
-  };
   const QDir dir(testsupport::scratchDir());
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected.toStdString());
-    const QString path = c.keys.isEmpty() ? dir.filePath("none/TL.ini")
-                                          : testsupport::writeIni(dir.filePath("TL.ini"), c.keys);
-    EXPECT_EQ(connectionString(readConfiguration(path)), c.expected);
+  const QString golden = "src/core/testdata/configuration.lines";
+  QStringList actual;
+  for (const QString& line : testsupport::goldenLines(golden)) {
+    const QString keys = line.left(line.indexOf(" => "));
+    QList<QPair<QString, QString>> pairs;
+    for (const QString& k : keys.split(' ')) pairs << qMakePair(k.section('=', 0, 0), k.section('=', 1));
+    const QString path = keys == "-" ? dir.filePath("none/TL.ini") : testsupport::writeIni(dir.filePath("TL.ini"), pairs);
+    actual << keys + " => " + connectionString(readConfiguration(path));
   }
+  testsupport::expectGoldenLines(actual, golden);
   for (const QString type : {"sqlserver", "SQLSERVER", "1"}) {
     const auto cfg = readConfiguration(testsupport::writeIni(
         dir.filePath("sql.ini"),
         {{"TIPO_CONEXAO", type}, {"SERVIDOR", "SRV01"}, {"USUARIO", "sa"}, {"SENHA", "s3nha"}}));
     EXPECT_EQ(cfg.TIPO_CONEXAO, type.toUpper());
-    EXPECT_EQ(connectionString(cfg), sql + "SRV01;uid=sa;Pwd=s3nha;database=TALVORA");
+    EXPECT_EQ(connectionString(cfg), "driver={SQl Server};server=SRV01;uid=sa;Pwd=s3nha;database=TALVORA");
   }
 }
 

@@ -56,42 +56,36 @@ QJsonObject lastLogLine(const QString& log) {
 // The picture instead of the printer: no printer byte, the words in their
 // order and columns, the labels' texts and copy count.
 TEST(StreamJobs, PdfIsAPictureOfTheStreamAndNoPrinterByte) {
-  const struct {
-    const char* code;
-    QList<QPair<QString, QString>> keys;
-    QStringList words;  // consecutive words on one line
-    int pages;
-  } cases[] = {
-      {"pedidocupom", {{"SACOD", "4"}}, {"NRO.", "4"}, 1},
-      {"pedidotexto", {{"SACOD", "1"}}, {"PEDIDO", "DE", "VENDA"}, 1},
-      {"ostexto", {{"OSCOD", "1"}}, {"DEFEITO/PROBLEMA:___"}, 1},
-      {"etiqueta_peco", {{"CODBARRAS", "7891234500154"}, {"NOMEPRODUTO", "FILTRO"}, {"PRECO", "10"}},
-       {"Cópias:", "0001"}, 1},
-      {"etiqueta_pedido", {{"SACOD", "8"}}, {"R$", "349,00"}, 2},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    const JobRun run =
-        runJob(QString("pic-") + c.code, c.keys + QList<QPair<QString, QString>>{{"RELATORIO", c.code}}, true);
+  const QString golden = "src/dispatch/testdata/stream_pdf.lines";
+  QStringList actual;
+  for (const QString& line : testsupport::goldenLines(golden)) {
+    const QStringList job = line.section(" | ", 0, 0).split(' '), expected = line.section(" | ", 1, 1).split(' ');
+    const QString code = job[0];
+    SCOPED_TRACE(code.toStdString());
+    QList<QPair<QString, QString>> keys = {{"RELATORIO", code}};
+    for (const QString& k : job.mid(1)) keys << qMakePair(k.section('=', 0, 0), k.section('=', 1));
+    const JobRun run = runJob("pic-" + code, keys, true);
     EXPECT_EQ(run.result.exitCode, 0) << run.result.err.toStdString();
     EXPECT_FALSE(QFile::exists(run.printer));
     const auto words = testsupport::pdfWords(run.pdf);
-    EXPECT_EQ(testsupport::pdfPageCount(run.pdf), c.pages);
+    const int pages = testsupport::pdfPageCount(run.pdf);
     bool found = false;
-    for (size_t i = 0; i + c.words.size() <= words.size() && !found; ++i) {
+    for (size_t i = 0; i + expected.size() <= words.size() && !found; ++i) {
       found = true;
-      for (qsizetype k = 0; k < c.words.size(); ++k)
-        found = found && words[i + k].text.startsWith(c.words[k]) &&
+      for (qsizetype k = 0; k < expected.size(); ++k)
+        found = found && words[i + k].text.startsWith(expected[k]) &&
                 std::abs(words[i + k].yMin - words[i].yMin) < 20 &&
                 (k == 0 || words[i + k].xMin > words[i + k - 1].xMax);
     }
-    EXPECT_TRUE(found) << c.words.join(' ').toStdString();
+    actual << line.section(" | ", 0, 0) + " | " + (found ? "" : "(não achou) ") + expected.join(' ') + " | " +
+                  QString::number(pages);
     const QJsonObject log = lastLogLine(run.log);
-    EXPECT_EQ(log["relatorio"].toString(), c.code);
+    EXPECT_EQ(log["relatorio"].toString(), code);
     EXPECT_EQ(log["pdf"].toArray().first().toString(), run.pdf);
-    EXPECT_EQ(log["paginas"].toInt(), c.pages);
+    EXPECT_EQ(log["paginas"].toInt(), pages);
     EXPECT_EQ(log["bytes"].toInt(), 0);
   }
+  testsupport::expectGoldenLines(actual, golden);
 }
 
 // One line per run, failing runs too, in TL.ini's LOG file when it names one.
