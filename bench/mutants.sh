@@ -45,7 +45,7 @@ FAULTS=(
   "order label count off by one ::: const double itqtd = ::: const double itqtd = 1 + ::: labels"
   "commission: total of the last group ::: statementTotal += groupCommission; ::: statementTotal = groupCommission; ::: commission"
   "commission: seller filter dropped ::: if (codFunc != kTodos) s += \"and c.fkfucod=' ::: if (codFunc == -1) s += \"and c.fkfucod=' ::: commission"
-  "commission: null ICMS-ST not 0 ::: rs.field(cPaid).toDouble() - rs.field(cTax).toDouble() ::: rs.field(cPaid).toDouble() - (rs.field(cTax).isNull() ? 1 : rs.field(cTax).toDouble()) ::: commission"
+  "commission: null ICMS-ST not 0 ::: rs.field(c.paid).toDouble() - rs.field(c.tax).toDouble() ::: rs.field(c.paid).toDouble() - (rs.field(c.tax).isNull() ? 1 : rs.field(c.tax).toDouble()) ::: commission"
 )
 
 # Only what the faults need: the executable and their test executables.

@@ -72,6 +72,8 @@ struct ComissaoConsulta::Procedimento {
   const char* pessoa;      // header of column 2
   const char* pedido;      // header of column 3
   const char* percentual;  // column shown as "% Comiss"; nullptr: the typed percentage
+
+  bool vendasDoVendedor() const { return modo == Modo::Vendedor && !cancelados; }
 };
 
 ComissaoConsulta::ComissaoConsulta(modCnn& m, ui::Ui& ui) : m_(m), ui_(ui) {}
@@ -239,54 +241,24 @@ void ComissaoConsulta::limpar() {
 
 // ---- the refresh procedures --------------------------------------------------
 
-// Builds the query (the text kept for the statements and the one sent), runs
-// it, fills the grid and writes the totals. A query that cannot be built or
-// run ends as one without rows; a column the query does not return is an
-// error.
+// Runs the procedure's query and fills its grid and totals. A query that
+// cannot be built or run ends as one without rows; a column the query does
+// not return is an error.
 void ComissaoConsulta::atualizar(const Procedimento& p, const Filtros& f) {
-  // Seller sales compute their commission on the net sale and show it with
-  // the sale's payment; the other five read the query's commission.
-  const bool sellerSales = p.modo == Modo::Vendedor && !p.cancelados;
   CommissionGridModel& grid = p.cancelados ? cancelados_ : vendas_;
   totais([&](Totais& t) {
     if (p.cancelados) {
       t.cancelado = ungrouped(0);
     } else {
-      t.comissao = sellerSales ? grouped(0) : ungrouped(0);
-      if (sellerSales) t.vendas = grouped(0);
+      t.comissao = p.vendasDoVendedor() ? grouped(0) : ungrouped(0);
+      if (p.vendasDoVendedor()) t.vendas = grouped(0);
     }
   });
   grid.clear();
 
-  const qint64 cod = codFunc_.value_or(kTodos);
-  const QDate de = fieldDate(f.cancelamentoDe), ate = fieldDate(f.cancelamentoAte);
-  // The referral queries multiply by the typed percentage; one that is not
-  // plain digits and points never reaches the database.
-  const QString factor = percentFactor(f.percentual);
-  const bool plain = isPlainFactor(factor);
-  QString sent;
-  QString& kept = p.cancelados ? sqlEstorno_ : sqlComissao_;
-  switch (p.modo) {
-    case Modo::Vendedor:
-      kept = p.cancelados ? sqlEstornoVendedor(de, ate, cod)
-                          : sqlComissaoVendedor(dtInicial_, dtFinal_, cod);
-      sent = p.cancelados ? kept : sqlComissaoVendedorEnviada(dtInicial_, dtFinal_, cod);
-      break;
-    case Modo::Representante:
-      kept = p.cancelados ? sqlEstornoRepresentante(de, ate, cod)
-                          : sqlComissaoRepresentante(dtInicial_, dtFinal_, cod);
-      sent = kept;
-      break;
-    case Modo::Indicacao:
-      kept = !plain         ? QString()
-             : p.cancelados ? sqlEstornoIndicacao(factor, de, ate, codIndicacao_)
-                            : sqlComissaoIndicacao(factor, dtInicial_, dtFinal_, codIndicacao_);
-      sent = kept;
-      break;
-  }
-
   bool hasRows = false;
   m_.FECHARS();
+  const QString sent = montarConsulta(p, f);
   if (!sent.isEmpty()) {
     try {
       m_.Rs.open(" " + sent + " ", m_.Cnn);
@@ -303,23 +275,77 @@ void ComissaoConsulta::atualizar(const Procedimento& p, const Filtros& f) {
     grid.clear();
     return;
   }
+  try {
+    preencher(p, f, grid);
+  } catch (...) {
+    grid.endFill();
+    grid.clear();
+    throw;
+  }
+  m_.FECHARS();
+}
 
-  // Columns looked up once; a missing one throws before the grid changes.
+// Keeps the procedure's query text for the statements and returns the one
+// to send (the seller's sales send a faster text with the same rows); empty
+// when the referral percentage is not plain digits and points, so that it
+// never reaches the database.
+QString ComissaoConsulta::montarConsulta(const Procedimento& p, const Filtros& f) {
+  const qint64 cod = codFunc_.value_or(kTodos);
+  const QDate de = fieldDate(f.cancelamentoDe), ate = fieldDate(f.cancelamentoAte);
+  QString& kept = p.cancelados ? sqlEstorno_ : sqlComissao_;
+  switch (p.modo) {
+    case Modo::Vendedor:
+      if (p.cancelados) return kept = sqlEstornoVendedor(de, ate, cod);
+      kept = sqlComissaoVendedor(dtInicial_, dtFinal_, cod);
+      return sqlComissaoVendedorEnviada(dtInicial_, dtFinal_, cod);
+    case Modo::Representante:
+      return kept = p.cancelados ? sqlEstornoRepresentante(de, ate, cod)
+                                 : sqlComissaoRepresentante(dtInicial_, dtFinal_, cod);
+    case Modo::Indicacao: {
+      const QString factor = percentFactor(f.percentual);
+      return kept = !isPlainFactor(factor) ? QString()
+                    : p.cancelados         ? sqlEstornoIndicacao(factor, de, ate, codIndicacao_)
+                                           : sqlComissaoIndicacao(factor, dtInicial_, dtFinal_, codIndicacao_);
+    }
+  }
+  return {};
+}
+
+// The open query's columns, looked up once: a missing one throws before the
+// grid changes. -1 for a column the procedure does not read.
+struct ComissaoConsulta::Colunas {
+  int client, cpf, cnpj, person, order, percent, date;
+  int paid, tax, payment;         // seller's sales only
+  int commission;                 // all but the seller's sales
+  int cancelled, reason, user;    // cancelled sales only
+
+  Colunas(const Procedimento& p, const Recordset& rs) {
+    const bool seller = p.vendasDoVendedor();
+    auto only = [&rs](bool wanted, const char* name) { return wanted ? rs.column(name) : -1; };
+    client = rs.column("INNOME");
+    cpf = rs.column("INCPF");
+    cnpj = rs.column("INCNPJ");
+    person = only(p.modo != Modo::Indicacao, "FUNOME");
+    order = rs.column(seller ? "SACOD" : "FKSACOD");
+    percent = only(p.percentual != nullptr, p.percentual);
+    date = rs.column("DATASAIDA");
+    paid = only(seller, "SAVRPAGO");
+    tax = only(seller, "VALORICMSS");
+    payment = only(seller, "FPDESC");
+    commission = only(!seller, "vrcomis");
+    cancelled = only(p.cancelados, "sadtcancelamento");
+    reason = only(p.cancelados, "CNMOTIVO");
+    user = only(p.cancelados, "CNusuario");
+  }
+};
+
+// Reads every row of the open query into the grid and writes the totals.
+// Seller sales compute their commission on the net sale and show it with the
+// sale's payment; the other five read the query's commission.
+void ComissaoConsulta::preencher(const Procedimento& p, const Filtros& f, CommissionGridModel& grid) {
   const Recordset& rs = m_.Rs;
-  const bool referral = p.modo == Modo::Indicacao;
-  const int cClient = rs.column("INNOME"), cCpf = rs.column("INCPF"), cCnpj = rs.column("INCNPJ");
-  const int cPerson = referral ? -1 : rs.column("FUNOME");
-  const int cOrder = rs.column(sellerSales ? "SACOD" : "FKSACOD");
-  const int cPercent = p.percentual ? rs.column(p.percentual) : -1;
-  const int cDate = rs.column("DATASAIDA");
-  const int cPaid = sellerSales ? rs.column("SAVRPAGO") : -1;
-  const int cTax = sellerSales ? rs.column("VALORICMSS") : -1;
-  const int cPayment = sellerSales ? rs.column("FPDESC") : -1;
-  const int cCommission = sellerSales ? -1 : rs.column("vrcomis");
-  const int cCancelled = p.cancelados ? rs.column("sadtcancelamento") : -1;
-  const int cReason = p.cancelados ? rs.column("CNMOTIVO") : -1;
-  const int cUser = p.cancelados ? rs.column("CNusuario") : -1;
-
+  const Colunas c(p, rs);
+  const bool sellerSales = p.vendasDoVendedor();
   QStringList headers = {"Cliente", "Cnpj/Cpf", p.pessoa, p.pedido, "% Comiss", "Venda", "R$ Comiss"};
   if (sellerSales) headers << "R$ Venda" << "Pagto.." << "Venda";
   if (p.cancelados) headers << "Cancel." << "Motivo" << "Usuario";
@@ -334,47 +360,40 @@ void ComissaoConsulta::atualizar(const Procedimento& p, const Filtros& f) {
   grid.beginFill(headers, sellerSales   ? kSellerSalesWidths
                           : p.cancelados ? kCancelledWidths
                                          : kOtherSalesWidths);
-  try {
-    while (!m_.Rs.eof()) {
-      ++rows;
-      const Value percent = cPercent >= 0 ? rs.field(cPercent) : Value();
-      cells.push_back(texts.shared(rs.field(cClient).trimmed()));
-      cells.push_back(texts.shared(customerDocument(rs.field(cCpf), rs.field(cCnpj))));
-      cells.push_back(referral ? referrer : texts.shared(rs.field(cPerson).trimmed()));
-      cells.push_back(rs.field(cOrder).toText());
-      cells.push_back(cPercent >= 0 ? texts.percent(percent) : typedPercent);
-      const QString& date = texts.date(rs.field(cDate));
+  while (!m_.Rs.eof()) {
+    ++rows;
+    const Value percent = c.percent >= 0 ? rs.field(c.percent) : Value();
+    cells.push_back(texts.shared(rs.field(c.client).trimmed()));
+    cells.push_back(texts.shared(customerDocument(rs.field(c.cpf), rs.field(c.cnpj))));
+    cells.push_back(c.person < 0 ? referrer : texts.shared(rs.field(c.person).trimmed()));
+    cells.push_back(rs.field(c.order).toText());
+    cells.push_back(c.percent >= 0 ? texts.percent(percent) : typedPercent);
+    const QString& date = texts.date(rs.field(c.date));
+    cells.push_back(date);
+    if (sellerSales) {
+      // A null amount (a sale whose items carry no ICMS-ST) counts as 0.
+      const double sale = rs.field(c.paid).toDouble() - rs.field(c.tax).toDouble();
+      const double commission = sale * percent.toDouble() / 100;
+      cells.push_back(grouped(commission));
+      cells.push_back(grouped(sale));
+      cells.push_back(texts.shared(rs.field(c.payment).trimmed()));
       cells.push_back(date);
-      if (sellerSales) {
-        // A null amount (a sale whose items carry no ICMS-ST) counts as 0.
-        const double sale = rs.field(cPaid).toDouble() - rs.field(cTax).toDouble();
-        const double commission = sale * percent.toDouble() / 100;
-        cells.push_back(grouped(commission));
-        cells.push_back(grouped(sale));
-        cells.push_back(texts.shared(rs.field(cPayment).trimmed()));
-        cells.push_back(date);
-        totalCommission += commission;
-        totalSales += sale;
-      } else {
-        const Value commission = rs.field(cCommission);
-        cells.push_back(formatMask(commission, "###0.00"));
-        totalCommission += commission.toDouble();
-      }
-      if (p.cancelados) {
-        cells.push_back(texts.date(rs.field(cCancelled)));
-        cells.push_back(texts.shared(rs.field(cReason).trimmed()));
-        cells.push_back(texts.shared(rs.field(cUser).trimmed()));
-      }
-      grid.appendRow(cells);
-      m_.Rs.MoveNext();
+      totalCommission += commission;
+      totalSales += sale;
+    } else {
+      const Value commission = rs.field(c.commission);
+      cells.push_back(formatMask(commission, "###0.00"));
+      totalCommission += commission.toDouble();
     }
-  } catch (...) {
-    grid.endFill();
-    grid.clear();
-    throw;
+    if (p.cancelados) {
+      cells.push_back(texts.date(rs.field(c.cancelled)));
+      cells.push_back(texts.shared(rs.field(c.reason).trimmed()));
+      cells.push_back(texts.shared(rs.field(c.user).trimmed()));
+    }
+    grid.appendRow(cells);
+    m_.Rs.MoveNext();
   }
   grid.endFill();
-  m_.FECHARS();
 
   totais([&](Totais& t) {
     if (p.cancelados) {

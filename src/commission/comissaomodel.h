@@ -85,12 +85,15 @@ class ComissaoConsulta {
 
  private:
   struct Procedimento;
+  struct Colunas;
   void validarDatas(const Filtros& f);
   void validarCancelamento(const Filtros& f);
   std::optional<double> codigoPorNome(const QString& sql, const char* column);
   void validarVendedor(const Filtros& f);
   void validarIndicacao(const Filtros& f);
   void atualizar(const Procedimento& p, const Filtros& f);
+  QString montarConsulta(const Procedimento& p, const Filtros& f);
+  void preencher(const Procedimento& p, const Filtros& f, CommissionGridModel& grid);
   void totais(const std::function<void(Totais&)>& change);
 
   modCnn& m_;

@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "commission/frmconscomissaogeral.h"
 #include "core/documentid.h"
@@ -80,22 +82,77 @@ QString rowPerson(const Family& f, const Recordset& rs, const StatementInputs& i
   return f.referral ? in.indicacao : rs["funome"].toText();
 }
 
-}  // namespace
+// One row of a statement as it prints.
+struct StatementLine {
+  QString person;      // the group the row belongs to
+  QString order;       // the sale's date and code, or the order code
+  QString client, taxNumber;
+  QString valueColumn;  // the sale value, or "% " and the percentage
+  QString commission;   // "R$ " and the row's commission
+  QString lastColumn;   // the payment, or the cancellation date (reversals)
+  double commissionValue = 0;
+  double sale = 0;      // seller's sales statement only
+};
 
-bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs& in) {
+struct StatementData {
+  Family family;
+  QString periodFrom, periodTo;
+  std::vector<StatementLine> lines;
+};
+
+// Runs the statement's query and keeps its rows as they will print; none
+// when nothing is to be printed.
+std::optional<StatementData> readStatement(Statement which, modCnn& m, const StatementInputs& in) {
   const Family f = family(which);
-  if (f.reversal && in.sql.isEmpty()) return false;
+  if (f.reversal && in.sql.isEmpty()) return std::nullopt;
   m.FECHARS();
   m.Rs.open(" " + in.sql + " ", m.Cnn);
   Recordset& rs = m.Rs;
-  if (rs.eof()) return false;
+  if (rs.eof()) return std::nullopt;
 
+  StatementData d{f, in.periodFrom, in.periodTo, {}};
+  const QString typedPercent = formatMask(Value::text(in.percentText), "###0.00");
+  while (!rs.eof()) {
+    StatementLine l;
+    l.person = rowPerson(f, rs, in);
+    if (f.sales) {
+      // A null amount counts as 0, as in the inquiry grid.
+      l.sale = rs["savrpago"].toDouble() - rs["valoricmss"].toDouble();
+      l.commissionValue = l.sale * rs["cacomissaovenda"].toDouble() / 100;
+      l.order = shortDate(rs["datasaida"]) + " " + rs["sacod"].trimmed();
+      l.client = client(rs);
+      l.taxNumber = taxNumber(rs);
+      l.valueColumn = placeRight(formatNumber(l.sale, 2, true), 9);
+      l.commission = amount("R$ ", l.commissionValue, true);
+      l.lastColumn = rs["fpdesc"].trimmed().left(16);
+    } else {
+      const Value vrcomis = rs["vrcomis"];
+      l.commissionValue = vrcomis.toDouble();
+      l.order = rs["fksacod"].trimmed();
+      l.client = client(rs);
+      l.taxNumber = taxNumber(rs);
+      l.valueColumn =
+          "% " + placeRight(f.percentColumn ? formatMask(rs[f.percentColumn], "###0.00") : typedPercent, 9);
+      l.commission = amount("R$ ", vrcomis);
+      if (f.reversal) l.lastColumn = shortDate(rs["sadtcancelamento"]);
+    }
+    d.lines.push_back(std::move(l));
+    rs.MoveNext();
+  }
+  m.FECHARS();
+  return d;
+}
+
+// Lays the rows out by person: a rule and the person's name, the person's
+// rows, a subtotal; the grand total at the end.
+void composeStatement(const StatementData& d, Printer& p) {
+  const Family& f = d.family;
   // Title and column headings, first page only.
   p.FontSize(16);
   p.FontBold(true);
   p.PrintAt(1300, 300,
-     QString(f.reversal ? "RELATÓRIO DE ESTORNO DE COMISSÕES   " : "RELATÓRIO DE COMISSÕES   ") +
-         in.periodFrom + " - " + in.periodTo);
+            QString(f.reversal ? "RELATÓRIO DE ESTORNO DE COMISSÕES   " : "RELATÓRIO DE COMISSÕES   ") +
+                d.periodFrom + " - " + d.periodTo);
   p.FontSize(8);
   p.PrintAt(100, 1000, f.personHeading);
   p.PrintAt(1100, 1200, f.orderHeading);
@@ -108,12 +165,9 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
 
   double statementTotal = 0;
   double groupCommission = 0;
-  double salesTotal = 0;  // IMPRIME: never reset between groups
+  double salesTotal = 0;  // seller's sales: never reset between groups
   int y = 1200;
   p.FontSize(8);
-  QString person = rowPerson(f, rs, in);
-  const QString typedPercent = formatMask(Value::text(in.percentText), "###0.00");
-
   auto step = [&] {
     if (y < kPageEnd) {
       y += 200;
@@ -123,9 +177,10 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
     }
   };
 
-  while (!rs.eof()) {
+  size_t i = 0;
+  while (i < d.lines.size()) {
     step();
-    const QString group = rowPerson(f, rs, in);
+    const QString& group = d.lines[i].person;
     y += 200;
     p.PrintAt(100, y, QString(133, '_'));
     y += 200;
@@ -136,48 +191,21 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
       y = 200;
     } else {
       y += 300;
-      bool more = true;
-      while (person == group && more) {
-        double commission;
-        if (f.sales) {
-          // A null amount counts as 0, as in the inquiry grid.
-          const double sale = rs["savrpago"].toDouble() - rs["valoricmss"].toDouble();
-          commission = sale * rs["cacomissaovenda"].toDouble() / 100;
-          p.PrintAt(500, y, shortDate(rs["datasaida"]) + " " + rs["sacod"].trimmed());
-          p.PrintAt(2000, y, client(rs));
-          p.PrintAt(4500, y, taxNumber(rs));
-          p.PrintAt(7000, y, placeRight(formatNumber(sale, 2, true), 9));
-          p.PrintAt(8500, y, amount("R$ ", commission, true));
-          p.PrintAt(10000, y, rs["fpdesc"].trimmed().left(16));
-          salesTotal += sale;
-        } else {
-          const Value vrcomis = rs["vrcomis"];
-          commission = vrcomis.toDouble();
-          p.PrintAt(1100, y, rs["fksacod"].trimmed());
-          p.PrintAt(2000, y, client(rs));
-          p.PrintAt(4500, y, taxNumber(rs));
-          p.PrintAt(7000, y,
-             "% " + placeRight(f.percentColumn ? formatMask(rs[f.percentColumn], "###0.00")
-                                               : typedPercent,
-                               9));
-          p.PrintAt(8500, y, amount("R$ ", vrcomis));
-          if (f.reversal) p.PrintAt(10000, y, shortDate(rs["sadtcancelamento"]));
-        }
-        groupCommission += commission;
+      for (; i < d.lines.size() && d.lines[i].person == group; ++i) {
+        const StatementLine& l = d.lines[i];
+        p.PrintAt(f.sales ? 500 : 1100, y, l.order);
+        p.PrintAt(2000, y, l.client);
+        p.PrintAt(4500, y, l.taxNumber);
+        p.PrintAt(7000, y, l.valueColumn);
+        p.PrintAt(8500, y, l.commission);
+        if (f.sales || f.reversal) p.PrintAt(10000, y, l.lastColumn);
+        salesTotal += l.sale;
+        groupCommission += l.commissionValue;
         step();
-        rs.MoveNext();
-        if (rs.eof())
-          more = false;
-        else
-          person = rowPerson(f, rs, in);
       }
       p.PrintAt(6800, y, QString(30, '='));
       y += 200;
-      if (f.sales) {
-        p.PrintAt(7000, y, amount("R$ ", salesTotal, true));
-      } else {
-        p.PrintAt(7000, y, "SUB TOTAL:");
-      }
+      p.PrintAt(7000, y, f.sales ? amount("R$ ", salesTotal, true) : QStringLiteral("SUB TOTAL:"));
       p.PrintAt(8500, y, amount("R$ ", groupCommission, f.sales));
     }
     statementTotal += groupCommission;
@@ -189,6 +217,14 @@ bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs
   p.PrintAt(f.reversal ? 6500 : 7000, y, f.reversal ? "TOTAL A ESTORNAR" : "TOTAL GERAL");
   p.PrintAt(8500, y, amount("R$ ", statementTotal, false));
   p.EndDoc();
+}
+
+}  // namespace
+
+bool drawStatement(Statement which, modCnn& m, Printer& p, const StatementInputs& in) {
+  const std::optional<StatementData> d = readStatement(which, m, in);
+  if (!d) return false;
+  composeStatement(*d, p);
   return true;
 }
 

@@ -25,10 +25,10 @@ struct StatementInputs {
   QString percentText;          // text of COMISS_INDICACAO (referral statements)
 };
 
-// Draws one statement and ends its document (EndDoc). Returns false when
-// nothing was started: a reversal statement without a query, or a query
-// without rows. A query the database refuses or a missing column throws
-// RuntimeError, leaving the document unended.
+// Reads the statement's rows, then draws the statement and ends its document
+// (EndDoc). Returns false when nothing was started: a reversal statement
+// without a query, or a query without rows. A query the database refuses or
+// a missing column throws RuntimeError before anything is drawn.
 bool drawStatement(Statement which, modCnn& m, Printer& printer, const StatementInputs& in);
 
 }  // namespace comissao

@@ -55,143 +55,164 @@ FrmConsComissaoGERAL::FrmConsComissaoGERAL(modCnn& m, ui::Ui& ui, QWidget* paren
 
 FrmConsComissaoGERAL::~FrmConsComissaoGERAL() = default;
 
-void FrmConsComissaoGERAL::buildControls() {
-  using ui::twipsToPixelsX;
-  using ui::twipsToPixelsY;
-  // Positions and sizes in twips; a size of 0 takes the control's natural size.
-  auto place = [this](QWidget* w, int left, int top, int width = 0, int height = 0) {
-    const QSize natural = w->sizeHint();
-    w->setGeometry(twipsToPixelsX(this, left), twipsToPixelsY(this, top),
-                   width ? twipsToPixelsX(this, width) : natural.width(),
-                   height ? twipsToPixelsY(this, height) : natural.height());
-  };
-  auto label = [this](const char* name, const QString& text) {
-    auto* l = new QLabel(text, this);
-    l->setObjectName(name);
-    return l;
-  };
-  auto dateField = [this](const char* name) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(name);
-    e->setInputMask(kDateMask);
-    e->setMaxLength(10);
-    e->installEventFilter(this);
-    return e;
-  };
+namespace {
 
-  c_.Label5 = label("Label5", "PERÍODO DE EMISSÃO DA NOTA FISCAL");
+// Positions and sizes in twips; a size of 0 takes the control's natural size.
+void place(QWidget* w, int left, int top, int width = 0, int height = 0) {
+  QWidget* form = w->parentWidget();
+  const QSize natural = w->sizeHint();
+  w->setGeometry(ui::twipsToPixelsX(form, left), ui::twipsToPixelsY(form, top),
+                 width ? ui::twipsToPixelsX(form, width) : natural.width(),
+                 height ? ui::twipsToPixelsY(form, height) : natural.height());
+}
+
+template <typename W, typename... Args>
+W* control(QWidget* form, const char* name, Args&&... args) {
+  auto* w = new W(std::forward<Args>(args)..., form);
+  w->setObjectName(name);
+  return w;
+}
+
+QLabel* label(QWidget* form, const char* name, const QString& text) { return control<QLabel>(form, name, text); }
+
+// The form's filters handle Enter and the typed keys of these.
+QLineEdit* dateField(QWidget* form, const char* name) {
+  auto* e = control<QLineEdit>(form, name);
+  e->setInputMask(kDateMask);
+  e->setMaxLength(10);
+  e->installEventFilter(form);
+  return e;
+}
+
+// A name typed or picked from the list; the form looks the typed name up.
+QComboBox* nameField(QWidget* form, const char* name) {
+  auto* c = control<QComboBox>(form, name);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setCompleter(nullptr);
+  c->installEventFilter(form);
+  c->lineEdit()->installEventFilter(form);
+  return c;
+}
+
+QPushButton* button(QWidget* form, const char* name, const QString& text) {
+  auto* b = control<QPushButton>(form, name, text);
+  // Enter presses the button that has the focus, as Enter on the fields
+  // leads the operator to &OK.
+  b->setAutoDefault(true);
+  return b;
+}
+
+}  // namespace
+
+void FrmConsComissaoGERAL::buildControls() {
+  buildPeriods();
+  buildPersonFilters();
+  buildButtonsAndGrids();
+  connectControls();
+  // The window's client area, near the top-left corner of the screen.
+  resize(ui::twipsToPixelsX(this, 11640), ui::twipsToPixelsY(this, 7455));
+  move(ui::twipsToPixelsX(this, 50), ui::twipsToPixelsY(this, 100));
+}
+
+// The sale's issue period, and the cancellation period in dark red.
+void FrmConsComissaoGERAL::buildPeriods() {
+  c_.Label5 = label(this, "Label5", "PERÍODO DE EMISSÃO DA NOTA FISCAL");
   place(c_.Label5, 120, 120);
-  c_.Label3 = label("Label3", "DE                             ATÉ");
+  c_.Label3 = label(this, "Label3", "DE                             ATÉ");
   place(c_.Label3, 120, 360, 1935, 255);
-  c_.COINICIAL = dateField("COINICIAL");
+  c_.COINICIAL = dateField(this, "COINICIAL");
   place(c_.COINICIAL, 480, 360, 1095, 345);
-  c_.COFINAL = dateField("COFINAL");
+  c_.COFINAL = dateField(this, "COFINAL");
   place(c_.COFINAL, 2040, 360, 1095, 345);
 
-  c_.Label7 = label("Label7", "PERÍODO DE CANCELAMENTO DA VENDA");
-  setTextColour(c_.Label7, kDarkRed);
+  c_.Label7 = label(this, "Label7", "PERÍODO DE CANCELAMENTO DA VENDA");
   place(c_.Label7, 3360, 120);
-  c_.Label8 = label("Label8", "DE                             ATÉ");
-  setTextColour(c_.Label8, kDarkRed);
+  c_.Label8 = label(this, "Label8", "DE                             ATÉ");
   place(c_.Label8, 3360, 360, 1935, 255);
-  c_.CAINICIAL = dateField("CAINICIAL");
-  setTextColour(c_.CAINICIAL, kDarkRed);
+  c_.CAINICIAL = dateField(this, "CAINICIAL");
   place(c_.CAINICIAL, 3720, 360, 1095, 345);
-  c_.CAFINAL = dateField("CAFINAL");
-  setTextColour(c_.CAFINAL, kDarkRed);
+  c_.CAFINAL = dateField(this, "CAFINAL");
   place(c_.CAFINAL, 5280, 360, 1095, 345);
+  for (QWidget* w : {static_cast<QWidget*>(c_.Label7), static_cast<QWidget*>(c_.Label8),
+                     static_cast<QWidget*>(c_.CAINICIAL), static_cast<QWidget*>(c_.CAFINAL)})
+    setTextColour(w, kDarkRed);
+}
 
-  c_.Label2 = label("Label2", "VENDEDOR");
+// Whose commission: a seller (or all), a representative, or a referrer with
+// the percentage to apply.
+void FrmConsComissaoGERAL::buildPersonFilters() {
+  c_.Label2 = label(this, "Label2", "VENDEDOR");
   place(c_.Label2, 6840, 120);
-  c_.FUCOD = new QComboBox(this);
-  c_.FUCOD->setObjectName("FUCOD");
-  c_.FUCOD->setEditable(true);
-  c_.FUCOD->setInsertPolicy(QComboBox::NoInsert);
-  c_.FUCOD->setCompleter(nullptr);
-  c_.FUCOD->installEventFilter(this);
-  c_.FUCOD->lineEdit()->installEventFilter(this);
+  c_.FUCOD = nameField(this, "FUCOD");
   place(c_.FUCOD, 6840, 360, 4575);
-  c_.OPTODOS = new QCheckBox("TODOS", this);
-  c_.OPTODOS->setObjectName("OPTODOS");
+  c_.OPTODOS = control<QCheckBox>(this, "OPTODOS", "TODOS");
   c_.OPTODOS->installEventFilter(this);
   place(c_.OPTODOS, 10560, 120);
 
-  c_.OPVENDEDOR = new QRadioButton("VENDEDOR", this);
-  c_.OPVENDEDOR->setObjectName("OPVENDEDOR");
+  c_.OPVENDEDOR = control<QRadioButton>(this, "OPVENDEDOR", "VENDEDOR");
   c_.OPVENDEDOR->setChecked(true);
   place(c_.OPVENDEDOR, 120, 720);
-  c_.OPREPRESENTANTE = new QRadioButton("REPRESENTANTE / GERENTE", this);
-  c_.OPREPRESENTANTE->setObjectName("OPREPRESENTANTE");
+  c_.OPREPRESENTANTE = control<QRadioButton>(this, "OPREPRESENTANTE", "REPRESENTANTE / GERENTE");
   place(c_.OPREPRESENTANTE, 120, 960);
-  c_.OPINDICACAO = new QRadioButton("INDICAÇÃO", this);
-  c_.OPINDICACAO->setObjectName("OPINDICACAO");
+  c_.OPINDICACAO = control<QRadioButton>(this, "OPINDICACAO", "INDICAÇÃO");
   place(c_.OPINDICACAO, 120, 1200);
 
-  c_.lblFieldLabel = label("lblFieldLabel", "INDICADO POR:");
+  c_.lblFieldLabel = label(this, "lblFieldLabel", "INDICADO POR:");
   place(c_.lblFieldLabel, 3360, 720);
-  c_.ININDICACAO = new QComboBox(this);
-  c_.ININDICACAO->setObjectName("ININDICACAO");
-  c_.ININDICACAO->setEditable(true);
-  c_.ININDICACAO->setInsertPolicy(QComboBox::NoInsert);
-  c_.ININDICACAO->setCompleter(nullptr);
+  c_.ININDICACAO = nameField(this, "ININDICACAO");
   c_.ININDICACAO->setEnabled(false);
-  c_.ININDICACAO->installEventFilter(this);
-  c_.ININDICACAO->lineEdit()->installEventFilter(this);
   place(c_.ININDICACAO, 3360, 960, 4815);
 
-  c_.COMISS_INDICACAO = new QLineEdit(this);
-  c_.COMISS_INDICACAO->setObjectName("COMISS_INDICACAO");
+  c_.COMISS_INDICACAO = control<QLineEdit>(this, "COMISS_INDICACAO");
   c_.COMISS_INDICACAO->setToolTip("Percentual de comissão para a Indicação");
   // Every character comes through the key filter: no pasting around it.
   c_.COMISS_INDICACAO->setContextMenuPolicy(Qt::NoContextMenu);
   c_.COMISS_INDICACAO->setAcceptDrops(false);
   c_.COMISS_INDICACAO->installEventFilter(this);
   place(c_.COMISS_INDICACAO, 1800, 1200, 735, 285);
-  c_.Label1 = label("Label1", "%");
+  c_.Label1 = label(this, "Label1", "%");
   place(c_.Label1, 2520, 1200);
+}
 
-  auto button = [this](const char* name, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    // Enter presses the button that has the focus, as Enter on the fields
-    // leads the operator to &OK.
-    b->setAutoDefault(true);
-    return b;
-  };
-  c_.Command2 = button("Command2", "&OK");
+// The three buttons, the sales grid with its totals, and the cancelled
+// sales grid in dark red.
+void FrmConsComissaoGERAL::buildButtonsAndGrids() {
+  c_.Command2 = button(this, "Command2", "&OK");
   place(c_.Command2, 8400, 960, 975, 375);
-  c_.Command3 = button("Command3", "&IMPRIMIR");
+  c_.Command3 = button(this, "Command3", "&IMPRIMIR");
   place(c_.Command3, 9480, 960, 975, 375);
-  c_.Command1 = button("Command1", "&LIMPAR");
+  c_.Command1 = button(this, "Command1", "&LIMPAR");
   place(c_.Command1, 10560, 960, 975, 375);
 
   auto grid = [this](const char* name, CommissionGridModel* model) {
-    auto* v = new QTableView(this);
-    v->setObjectName(name);
+    auto* v = control<QTableView>(this, name);
     comissao::setUpGrid(v, model);
     return v;
   };
   c_.TABELA = grid("TABELA", &consulta_.vendas());
   place(c_.TABELA, 120, 1560, 11415, 3015);
 
-  c_.Label6 = label("Label6", "RELAÇÃO DE VENDAS CANCELADAS");
+  c_.Label6 = label(this, "Label6", "RELAÇÃO DE VENDAS CANCELADAS");
   setTextColour(c_.Label6, kDarkRed);
   place(c_.Label6, 120, 4680);
-  c_.LBLPEDIDOS = label("LBLPEDIDOS", "");
+  c_.LBLPEDIDOS = label(this, "LBLPEDIDOS", "");
   place(c_.LBLPEDIDOS, 5520, 4680, 2655);
-  c_.LBLCOMIS = label("LBLCOMIS", "");
+  c_.LBLCOMIS = label(this, "LBLCOMIS", "");
   place(c_.LBLCOMIS, 8880, 4680, 1095);
-  c_.LBLTOTAL = label("LBLTOTAL", "");
+  c_.LBLTOTAL = label(this, "LBLTOTAL", "");
   place(c_.LBLTOTAL, 10080, 4680, 975);
 
   c_.TABELACAN = grid("TABELACAN", &consulta_.cancelados());
   setTextColour(c_.TABELACAN, kDarkRed);
   place(c_.TABELACAN, 120, 5040, 11415, 2055);
-  c_.LBLCAN = label("LBLCAN", "");
+  c_.LBLCAN = label(this, "LBLCAN", "");
   setTextColour(c_.LBLCAN, kDarkRed);
   place(c_.LBLCAN, 8760, 7080, 1095);
+}
 
-  // Tab order as the legacy form had it.
+// The legacy form's tab order, and the buttons' and options' handlers.
+void FrmConsComissaoGERAL::connectControls() {
   const QList<QWidget*> order = {c_.COINICIAL, c_.COFINAL,    c_.CAINICIAL,       c_.CAFINAL,
                                  c_.FUCOD,     c_.OPTODOS,    c_.Command2,        c_.Command3,
                                  c_.Command1,  c_.TABELA,     c_.TABELACAN,       c_.OPVENDEDOR,
@@ -205,10 +226,6 @@ void FrmConsComissaoGERAL::buildControls() {
   connect(c_.OPVENDEDOR, &QRadioButton::clicked, this, [this] { modeSellerOrRepresentative(); });
   connect(c_.OPREPRESENTANTE, &QRadioButton::clicked, this, [this] { modeSellerOrRepresentative(); });
   connect(c_.OPINDICACAO, &QRadioButton::clicked, this, [this] { modeReferral(); });
-
-  // The window's client area, near the top-left corner of the screen.
-  resize(twipsToPixelsX(this, 11640), twipsToPixelsY(this, 7455));
-  move(twipsToPixelsX(this, 50), twipsToPixelsY(this, 100));
 }
 
 void FrmConsComissaoGERAL::Form_Load() {

@@ -67,6 +67,10 @@ class FrmConsComissaoGERAL : public QWidget {
 
  private:
   void buildControls();
+  void buildPeriods();
+  void buildPersonFilters();
+  void buildButtonsAndGrids();
+  void connectControls();
   comissao::Filtros filtros() const;
   void showTotals();
   void dateFieldEnter(QLineEdit* field, QWidget* next);
