@@ -42,6 +42,91 @@ QString systemFirebirdRoot() {
   return {};
 }
 
+// The user's own folder for the engine's root (a shared temporary folder may
+// forbid loading libraries); empty when it cannot be made or is not ours.
+QString privateEngineRoot() {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (base.isEmpty() || !QDir().mkpath(base)) base = QDir::tempPath();
+  const QString root =
+      base + "/tl_relatorios-firebird-" + QString::number(static_cast<qulonglong>(getuid()));
+  const QByteArray rootBytes = QFile::encodeName(root);
+  struct stat st {};
+  if (mkdir(rootBytes.constData(), 0700) != 0 && errno != EEXIST) return {};
+  // Only a folder of our own, never one somebody else prepared.
+  if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
+    return {};
+  return root;
+}
+
+// What the root is made from: while the installed root, its configuration
+// and its character sets module are unchanged, the root made before serves
+// as it is (this set-up runs at every start).
+QByteArray engineRootStamp(const QString& system, const QString& root) {
+  QByteArray stamp = QFile::encodeName(root);
+  for (const QString& f : {system, system + "/firebird.conf", system + "/intl",
+                           system + "/intl/libfbintl.so"}) {
+    const QFileInfo info(f);
+    stamp += '\n' + QFile::encodeName(f) + ' ' + QByteArray::number(info.size()) + ' ' +
+             QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+  }
+  return stamp;
+}
+
+QFileInfoList folderEntries(const QString& dir) {
+  return QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+// Links to the installed root's files, except firebird.conf, and the
+// character sets folder rebuilt in the root: the module is found only when
+// its library lies in the root's own intl folder (a link to it is not
+// taken), so the library is a copy, renewed when the installed one changes.
+bool linkInstalledFiles(const QString& system, const QString& root) {
+  for (const QFileInfo& entry : folderEntries(system)) {
+    const QString target = root + "/" + entry.fileName();
+    if (entry.fileName() == "firebird.conf") continue;
+    if (entry.fileName() != "intl") {
+      if (!QFileInfo(target).isSymLink()) QFile::link(entry.absoluteFilePath(), target);
+      continue;
+    }
+    // An old link to the system's folder goes: nothing is ever written there.
+    if (QFileInfo(target).isSymLink()) QFile::remove(target);
+    QDir().mkpath(target);
+    for (const QFileInfo& file : folderEntries(entry.absoluteFilePath())) {
+      const QString inRoot = target + "/" + file.fileName();
+      if (!file.fileName().endsWith(".so")) {
+        if (!QFileInfo(inRoot).isSymLink()) QFile::link(file.absoluteFilePath(), inRoot);
+      } else if (QFileInfo(inRoot).size() != file.size() ||
+                 QFileInfo(inRoot).lastModified() < file.lastModified()) {
+        const QString fresh = inRoot + ".new" + QString::number(getpid());
+        QFile::remove(fresh);
+        if (!QFile::copy(file.absoluteFilePath(), fresh)) return false;
+        if (std::rename(QFile::encodeName(fresh).constData(),
+                        QFile::encodeName(inRoot).constData()) != 0)
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+// The installed configuration with the server mode replaced by SuperClassic.
+bool writeSharedConfiguration(const QString& system, const QString& root) {
+  QFile systemConf(system + "/firebird.conf");
+  QByteArray conf;
+  if (systemConf.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : systemConf.readAll().split('\n'))
+      if (!line.trimmed().startsWith("ServerMode")) conf += line + '\n';
+  }
+  conf += "# tl_relatorios: several processes may open one database file at once\n"
+          "ServerMode = SuperClassic\n";
+  QFile current(root + "/firebird.conf");
+  if (current.open(QIODevice::ReadOnly) && current.readAll() == conf) return true;
+  current.close();
+  // Written aside and renamed: a process starting meanwhile reads a whole file.
+  QSaveFile out(root + "/firebird.conf");
+  return out.open(QIODevice::WriteOnly) && out.write(conf) == conf.size() && out.commit();
+}
+
 // The embedded engine's default mode (Super) opens a database file
 // exclusively: while one process has it, every other gets "Database already
 // opened with engine instance". The program gives the engine a root of its
@@ -56,86 +141,22 @@ void shareEmbeddedDatabases() {
   if (qEnvironmentVariableIsSet("FIREBIRD")) return;
   const QString system = systemFirebirdRoot();
   if (system.isEmpty()) return;
-  // The user's cache (a shared temporary folder may forbid loading libraries).
-  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  if (base.isEmpty() || !QDir().mkpath(base)) base = QDir::tempPath();
-  const QString root =
-      base + "/tl_relatorios-firebird-" + QString::number(static_cast<qulonglong>(getuid()));
-  const QByteArray rootBytes = QFile::encodeName(root);
-  struct stat st {};
-  if (mkdir(rootBytes.constData(), 0700) != 0 && errno != EEXIST) return;
-  // Only a folder of our own, never one somebody else prepared.
-  if (lstat(rootBytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
-    return;
-  // What the root was last made from: while the installed root, its
-  // configuration and its character sets module are unchanged, the root
-  // made before serves as it is (this set-up runs at every start).
-  QByteArray stamp = rootBytes;
-  for (const QString& f : {system, system + "/firebird.conf", system + "/intl",
-                           system + "/intl/libfbintl.so"}) {
-    const QFileInfo info(f);
-    stamp += '\n' + QFile::encodeName(f) + ' ' + QByteArray::number(info.size()) + ' ' +
-             QByteArray::number(info.lastModified().toMSecsSinceEpoch());
-  }
+  const QString root = privateEngineRoot();
+  if (root.isEmpty()) return;
+  const QByteArray stamp = engineRootStamp(system, root);
   const QString stampPath = root + "/.tl_relatorios";
   {
     QFile made(stampPath);
     if (made.open(QIODevice::ReadOnly) && made.readAll() == stamp &&
         QFile::exists(root + "/firebird.conf")) {
-      qputenv("FIREBIRD", rootBytes);
+      qputenv("FIREBIRD", QFile::encodeName(root));
       return;
     }
   }
-  const auto entries = [](const QString& dir) {
-    return QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-  };
-  for (const QFileInfo& entry : entries(system)) {
-    const QString target = root + "/" + entry.fileName();
-    if (entry.fileName() == "firebird.conf") continue;
-    if (entry.fileName() != "intl") {
-      if (!QFileInfo(target).isSymLink()) QFile::link(entry.absoluteFilePath(), target);
-      continue;
-    }
-    // The character sets module is found only when its library lies in the
-    // root's own intl folder (a link to it is not taken): a copy, renewed
-    // when the installed one changes.
-    // An old link to the system's folder goes: nothing is ever written there.
-    if (QFileInfo(target).isSymLink()) QFile::remove(target);
-    QDir().mkpath(target);
-    for (const QFileInfo& file : entries(entry.absoluteFilePath())) {
-      const QString inRoot = target + "/" + file.fileName();
-      if (!file.fileName().endsWith(".so")) {
-        if (!QFileInfo(inRoot).isSymLink()) QFile::link(file.absoluteFilePath(), inRoot);
-      } else if (QFileInfo(inRoot).size() != file.size() ||
-                 QFileInfo(inRoot).lastModified() < file.lastModified()) {
-        const QString fresh = inRoot + ".new" + QString::number(getpid());
-        QFile::remove(fresh);
-        if (!QFile::copy(file.absoluteFilePath(), fresh)) return;
-        if (std::rename(QFile::encodeName(fresh).constData(),
-                        QFile::encodeName(inRoot).constData()) != 0)
-          return;
-      }
-    }
-  }
-  QFile systemConf(system + "/firebird.conf");
-  QByteArray conf;
-  if (systemConf.open(QIODevice::ReadOnly)) {
-    for (const QByteArray& line : systemConf.readAll().split('\n'))
-      if (!line.trimmed().startsWith("ServerMode")) conf += line + '\n';
-  }
-  conf += "# tl_relatorios: several processes may open one database file at once\n"
-          "ServerMode = SuperClassic\n";
-  QFile current(root + "/firebird.conf");
-  if (!current.open(QIODevice::ReadOnly) || current.readAll() != conf) {
-    current.close();
-    // Written aside and renamed: a process starting meanwhile reads a whole file.
-    QSaveFile out(root + "/firebird.conf");
-    if (!out.open(QIODevice::WriteOnly) || out.write(conf) != conf.size() || !out.commit())
-      return;
-  }
+  if (!linkInstalledFiles(system, root) || !writeSharedConfiguration(system, root)) return;
   QSaveFile made(stampPath);
   if (made.open(QIODevice::WriteOnly) && made.write(stamp) == stamp.size()) made.commit();
-  qputenv("FIREBIRD", rootBytes);
+  qputenv("FIREBIRD", QFile::encodeName(root));
 }
 
 // The database client waits minutes for a server that accepts the

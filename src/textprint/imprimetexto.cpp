@@ -108,6 +108,60 @@ void printRemarks(LineComposer& lc, const Value& remarks) {
   }
 }
 
+// The sale with its customer, seller and movement; false when a join finds
+// nothing (an incomplete customer or employee record).
+bool readSaleAndCustomer(modCnn& m, const QString& sacod, OrderText& d) {
+  Recordset rs;
+  rs.open(
+      "select c.cacomissaovenda,f.funome, s.saobs, s.sacod,g.gcdesc,t.tmdesc, i.*, "
+      "s.datasaida,s.dataentrega,s.sadesconto,s.savrtotal from saida s,tipomovimento t,"
+      "grupocompra g,interveniente i, funcionario f, cargo c where f.fkcargo=c.cacod and "
+      "f.fucod=s.safkvendedor and i.fkgcompra=g.gccod and s.safktpsaida=t.tmcod and "
+      "s.safkinterveniente=i.incod and s.sacod='" +
+          sqlQuote(sacod) + "'",
+      m.Cnn);
+  if (rs.eof()) return false;
+  d.number = rs["SACOD"];
+  d.movement = rs["TMDESC"];
+  d.customerCode = rs["INCOD"];
+  d.date = rs["DATASAIDA"];
+  d.deliveryDate = rs["DATAENTREGA"];
+  d.seller = rs["FUNOME"];
+  d.tradeName = rs["INAPELIDO"];
+  d.name = rs["INNOME"];
+  d.contact = rs["Incontato"];
+  d.phone = rs["INFONE"];
+  d.address = rs["Inenendereco"];
+  d.addressNumber = rs["INENNUMERO"];
+  d.complement = rs["INENCOMPLEMENTO"];
+  d.district = rs["Inenbairro"];
+  d.fax = rs["INFAX"];
+  d.birthDate = rs["DATANASCIMENTO"];
+  d.city = rs["INENMUNICIPIO"];
+  d.state = rs["INENUF"];
+  d.reference = rs["Inenreferencia"];
+  d.stateRegistration = rs["Ininscricao"];
+  d.postalCode = rs["INENCEP"];
+  d.cpf = rs["Incpf"];
+  d.cnpj = rs["INCNPJ"];
+  d.remarks = rs["SAOBS"];
+  d.total = rs["SAVRTOTAL"];
+  d.discountRate = rs["SADESCONTO"];
+  return true;
+}
+
+void readItems(modCnn& m, const QString& sacod, OrderText& d) {
+  Recordset rs;
+  rs.open(
+      "select * from itemsaida inner join produto on produto.prcod=itemsaida.itfkprcod where "
+      "itemsaida.itfksacod ='" +
+          sqlQuote(sacod) + "'",
+      m.Cnn);
+  for (; !rs.eof(); rs.MoveNext())
+    d.items.push_back({rs["PRBARRA"], rs["ITPRNOME"], rs["ITQTD"], rs["ITUNIDADE"],
+                       rs["ITVRUNITARIO"], rs["ITVRIPI"], rs["ITVRTOTAL"], rs["PRBRU"]});
+}
+
 }  // namespace
 
 std::optional<OrderText> readImprimeTexto(modCnn& m, ui::Ui& ui) {
@@ -140,57 +194,12 @@ std::optional<OrderText> readImprimeTexto(modCnn& m, ui::Ui& ui) {
       ui.message("O Cadastro do cliente não está informado a UF, atualize o cadastro.", kTitle,
                  ui::Icon::None);
   }
-  {
-    Recordset rs;
-    rs.open(
-        "select c.cacomissaovenda,f.funome, s.saobs, s.sacod,g.gcdesc,t.tmdesc, i.*, "
-        "s.datasaida,s.dataentrega,s.sadesconto,s.savrtotal from saida s,tipomovimento t,"
-        "grupocompra g,interveniente i, funcionario f, cargo c where f.fkcargo=c.cacod and "
-        "f.fucod=s.safkvendedor and i.fkgcompra=g.gccod and s.safktpsaida=t.tmcod and "
-        "s.safkinterveniente=i.incod and s.sacod='" +
-            sqlQuote(sacod) + "'",
-        m.Cnn);
-    if (rs.eof()) {
-      ui.message("Cadastro do funcionário ou do cliente incompleto, verifique e tente novamente.",
-                 kTitle, ui::Icon::Information);
-      return std::nullopt;
-    }
-    d.number = rs["SACOD"];
-    d.movement = rs["TMDESC"];
-    d.customerCode = rs["INCOD"];
-    d.date = rs["DATASAIDA"];
-    d.deliveryDate = rs["DATAENTREGA"];
-    d.seller = rs["FUNOME"];
-    d.tradeName = rs["INAPELIDO"];
-    d.name = rs["INNOME"];
-    d.contact = rs["Incontato"];
-    d.phone = rs["INFONE"];
-    d.address = rs["Inenendereco"];
-    d.addressNumber = rs["INENNUMERO"];
-    d.complement = rs["INENCOMPLEMENTO"];
-    d.district = rs["Inenbairro"];
-    d.fax = rs["INFAX"];
-    d.birthDate = rs["DATANASCIMENTO"];
-    d.city = rs["INENMUNICIPIO"];
-    d.state = rs["INENUF"];
-    d.reference = rs["Inenreferencia"];
-    d.stateRegistration = rs["Ininscricao"];
-    d.postalCode = rs["INENCEP"];
-    d.cpf = rs["Incpf"];
-    d.cnpj = rs["INCNPJ"];
-    d.remarks = rs["SAOBS"];
-    d.total = rs["SAVRTOTAL"];
-    d.discountRate = rs["SADESCONTO"];
+  if (!readSaleAndCustomer(m, sacod, d)) {
+    ui.message("Cadastro do funcionário ou do cliente incompleto, verifique e tente novamente.",
+               kTitle, ui::Icon::Information);
+    return std::nullopt;
   }
-  Recordset rs;
-  rs.open(
-      "select * from itemsaida inner join produto on produto.prcod=itemsaida.itfkprcod where "
-      "itemsaida.itfksacod ='" +
-          sqlQuote(sacod) + "'",
-      m.Cnn);
-  for (; !rs.eof(); rs.MoveNext())
-    d.items.push_back({rs["PRBARRA"], rs["ITPRNOME"], rs["ITQTD"], rs["ITUNIDADE"],
-                       rs["ITVRUNITARIO"], rs["ITVRIPI"], rs["ITVRTOTAL"], rs["PRBRU"]});
+  readItems(m, sacod, d);
   return d;
 }
 
