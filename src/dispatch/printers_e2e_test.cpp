@@ -53,7 +53,7 @@ TEST(PrinterDestinations, NetworkPrinterGetsWhatAFileGets) {
 }
 
 // A refused port and a printer that takes nothing end the job with status 1
-// within the bounded wait, naming host and port.
+// within the bounded wait, naming the address and port.
 TEST(PrinterDestinations, NetworkPrinterThatDoesNotTakeTheJob) {
   const QString config = e2e::config("net-fail.ini");
   Listener silent(/*silent=*/true);

@@ -49,5 +49,5 @@ bool needsWindowSystem(const RunOptions& options);
 // the job file when it does not exist.
 QString noDocumentMessage(const modCnn& m);
 // Standard error, and a message box titled "tl_relatorios" where windows are
-// allowed: a host started without a terminal still shows why.
+// allowed: a run the host started without a terminal still shows why.
 void reportNoDocument(ui::Ui& ui, const QString& message);

@@ -58,21 +58,21 @@ bool network(const QString& s, Destination& d) {
   static const QRegularExpression socketUri(
       QStringLiteral("^socket://(\\[[0-9A-Fa-f:.]+\\]|[^/:?\\[\\]]+)(?::(\\d{1,5}))?/?(\\?.*)?$"),
       QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression hostPort(
+  static const QRegularExpression addressPort(
       QStringLiteral("^(\\[[0-9A-Fa-f:.]+\\]|[A-Za-z0-9][A-Za-z0-9.\\-]*):(\\d{1,5})$"));
   QRegularExpressionMatch m = socketUri.match(s);
-  if (!m.hasMatch()) m = hostPort.match(s);
+  if (!m.hasMatch()) m = addressPort.match(s);
   if (!m.hasMatch()) return false;
   d.kind = Destination::Kind::Network;
-  d.host = m.captured(1);
-  if (d.host.startsWith('[')) d.host = d.host.mid(1, d.host.size() - 2);
+  d.address = m.captured(1);
+  if (d.address.startsWith('[')) d.address = d.address.mid(1, d.address.size() - 2);
   d.port = m.captured(2).isEmpty() ? kDefaultPort : m.captured(2).toInt();
   if (d.port < 1 || d.port > 65535) notFound(d.value);
   return true;
 }
 
 QString where(const Destination& d) {
-  return "impressora de rede " + d.host + ", porta " + QString::number(d.port);
+  return "impressora de rede " + d.address + ", porta " + QString::number(d.port);
 }
 
 // A socket connected within the bounded wait, or RuntimeError.
@@ -81,7 +81,7 @@ int connectTo(const Destination& d) {
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  const int gai = getaddrinfo(d.host.toUtf8().constData(),
+  const int gai = getaddrinfo(d.address.toUtf8().constData(),
                               QByteArray::number(d.port).constData(), &hints, &found);
   if (gai != 0)
     throw RuntimeError("Não foi possível encontrar a " + where(d) + ": " +

@@ -5,10 +5,10 @@
 // Where the printer streams go: the one rule for LOCALIMPRESSORA (text
 // documents) and IMPRESSORA (labels).
 //  1. A name listed in TL.ini section [Impressoras] is replaced by its value.
-//  2. "socket://host[:port]" or "host:port" is a raw network printer (port
+//  2. "socket://ADDRESS[:PORT]" or "ADDRESS:PORT" is a raw network printer (port
 //     9100 when left out).
 //  3. A value with "/" is a path: a device, a FIFO or a file.
-//  4. "\\HOST\SHARE" is the CUPS queue SHARE; any other name that a queue
+//  4. "\\SERVER\SHARE" is the CUPS queue SHARE; any other name that a queue
 //     can have is a CUPS queue.
 //  5. Anything else ("LPT1" unmapped, empty, a name no queue can have) is
 //     "impressora não encontrada", before any byte.
@@ -20,7 +20,7 @@ struct Destination {
   Kind kind = Kind::Path;
   QString value;  // as the job wrote it, for messages
   QString path;   // Path
-  QString host;   // Network
+  QString address;  // Network: a name or a number
   int port = 9100;
   QString queue;  // Queue
 };

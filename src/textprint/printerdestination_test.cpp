@@ -21,7 +21,7 @@ TEST(PrinterDestination, OneRuleForEveryValue) {
   const struct {
     const char* value;
     Kind kind;
-    const char* where;  // path, host:port or queue
+    const char* where;  // path, address:port or queue
   } cases[] = {
       {"/dev/usb/lp0", Kind::Path, "/dev/usb/lp0"},
       {"./saida.prn", Kind::Path, "./saida.prn"},
@@ -41,11 +41,11 @@ TEST(PrinterDestination, OneRuleForEveryValue) {
     EXPECT_EQ(d.kind, c.kind);
     const QString where = d.kind == Kind::Path      ? d.path
                           : d.kind == Kind::Queue   ? d.queue
-                                                    : d.host + ":" + QString::number(d.port);
+                                                    : d.address + ":" + QString::number(d.port);
     EXPECT_EQ(where, QString(c.where));
   }
   for (const char* value : {"", "  ", "LPT2", "com3:", "PRN", "nome com espaço", "a#b",
-                            "host:99999", "C:\\saida.prn", "\\\\HOST\\"}) {
+                            "impressora:99999", "C:\\saida.prn", "\\\\SERVIDOR\\"}) {
     SCOPED_TRACE(value);
     testsupport::expectRuntimeError([&] { printer::resolve(value, ini); },
                                     "impressora não encontrada: ");
