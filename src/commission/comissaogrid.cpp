@@ -8,7 +8,7 @@
 #include <QTableView>
 #include <cmath>
 
-#include "core/jobparameters.h"
+#include "core/value.h"
 
 int CommissionGridModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/value.h"
+
 // The sixteen keys of parimp.txt, section "Geral", read once at start-up.
 // Numeric keys hold a value only when the text passed the numeric test.
 struct JobParameters {
@@ -30,10 +32,6 @@ JobParameters readJobParameters(const QString& jobPath);
 // %USERPROFILE% (the name matched without regard to case), else $HOME,
 // followed by parimp.txt.
 QString defaultJobPath();
-
-// The numeric test under the system locale (QLocale()): optional sign, digits,
-// group separators and one decimal separator. Gives the number when it passes.
-std::optional<double> parseLocaleNumber(const QString& text);
 
 // A code key's value (key names it in the message) as it is joined into SQL
 // or converted to a number: the text as read, or "0" when it has no value

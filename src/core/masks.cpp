@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "core/errors.h"
-#include "core/jobparameters.h"
+#include "core/value.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 #include "core/value.h"
 
+#include <QLocale>
+#include <cmath>
+
 #include "core/errors.h"
-#include "core/jobparameters.h"
 #include "core/masks.h"
 
 Value Value::integer(qint64 v) {
@@ -125,4 +127,40 @@ double arithmeticOperand(const Value& v, const QString& field) {
     default:
       return v.toDouble();
   }
+}
+
+std::optional<double> parseLocaleNumber(const QString& text) {
+  const QLocale locale;
+  const QString decimal = locale.decimalPoint();
+  const QString group = locale.groupSeparator();
+  QString s = text.trimmed();
+  if (s.isEmpty()) return std::nullopt;
+  bool negative = false;
+  if (s.front() == '+' || s.front() == '-') {
+    negative = s.front() == '-';
+    s = s.mid(1).trimmed();
+  }
+  QString digits;
+  bool seenDecimal = false;
+  int digitCount = 0;
+  for (int i = 0; i < s.size(); ++i) {
+    const QChar c = s[i];
+    if (c.isDigit() && c.unicode() < 128) {
+      digits.append(c);
+      ++digitCount;
+    } else if (s.mid(i, decimal.size()) == decimal && !seenDecimal) {
+      seenDecimal = true;
+      digits.append('.');
+      i += decimal.size() - 1;
+    } else if (!seenDecimal && !group.isEmpty() && s.mid(i, group.size()) == group) {
+      i += group.size() - 1;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digitCount == 0) return std::nullopt;
+  bool ok = false;
+  const double v = digits.toDouble(&ok);
+  if (!ok || !std::isfinite(v)) return std::nullopt;
+  return negative ? -v : v;
 }

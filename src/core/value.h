@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTime>
 #include <QVariant>
+#include <optional>
 
 // A field value with the legacy runtime's variant semantics: empty, null, number,
 // text or date. Documents, labels, grids and reports all render values
@@ -67,3 +68,7 @@ class Value {
 // is not a number) stops the document with a RuntimeError naming the field,
 // as the legacy runtime's arithmetic on a null does; an empty value counts as 0.
 double arithmeticOperand(const Value& v, const QString& field);
+
+// The numeric test under the system locale (QLocale()): optional sign, digits,
+// group separators and one decimal separator. Gives the number when it passes.
+std::optional<double> parseLocaleNumber(const QString& text);
