@@ -118,13 +118,10 @@ TEST(BandEngine, AGrowingItemPushesItemsBelowAndStretchesTheRulesBesideIt) {
   // An item beside the growing one keeps its place.
   const auto beside = find(doc, "Cabeçalho");
   EXPECT_TRUE(beside.size() == 4 && beside[1].run.rect.top() == top0);
-  // A caption that does not grow shows what fits its one-line box.
-  const LayoutItem& caption = itemOf(r.layout, "CAB_Footer", "Uma legenda longa numa caixa de uma linha só");
-  ASSERT_GT(neededHeight(r.layout, caption, caption.text), caption.height);
+  // A caption that does not grow shows the words that fit its one-line box.
   const draw::TextRun cut = texts(doc.pages[0]).back();
   EXPECT_EQ(cut.rect, QRect(1000 + 3000, top0 + 3 * (450 + growth), 1000, 200));
-  EXPECT_TRUE(caption.text.startsWith(cut.text + " ")) << cut.text.toStdString();
-  EXPECT_EQ(neededHeight(r.layout, caption, cut.text), neededHeight(r.layout, caption, "x"));
+  EXPECT_EQ(cut.text, "Uma legenda");
 }
 
 TEST(BandEngine, AFieldWhoseColumnIsNotReturnedOrAControlThatIsNotThereStopsTheReport) {
