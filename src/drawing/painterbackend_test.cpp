@@ -172,8 +172,8 @@ TEST(PagePrinter, PrintDrawsAtTheCurrentPositionInTheCurrentFontAndEndsTheLine) 
   p.FontSize(16);
   p.Font().Bold(true);  // the same switch as FontBold
   // Items follow the printer file's rules; a date or a time is followed by a blank.
-  p.PrintAt(2700, 100, "A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(), Value::text("T"), " ",
-            Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)), "Y");
+  p.PrintAt(2700, 100, "A", Value::integer(12), "B", Value::decimal(-2.5), Value(), Value::null(), Value::text("T"),
+            " ", Value::date(QDate(2024, 12, 31)), Value::time(QTime(14, 22, 1)), "Y");
   const auto& first = std::get<draw::TextRun>(p.current().pages[0].items[0]);
   EXPECT_EQ(first.rect.width(), 0);  // unbounded
   EXPECT_EQ(first.font, (draw::Font{.family = "Liberation Sans", .pointSize = 16, .bold = true}));
