@@ -57,19 +57,17 @@ std::vector<draw::Line> rules(const draw::Page& page, bool vertical) {
 TEST(BandEngine, ASectionThatDoesNotFitMovesToTheNextPage) {
   // Body from 1000 + 500 to 16838 - 1000 - 300, the group header's 300 first: rows of 981 fill the first page
   // with 4 twips to spare, rows of 982 leave a 14th 10 twips short, so a break too soon or too late shows.
-  const int bodyTop = 1500, bottom = 16838 - 1300;
-  for (const int h : {981, 982}) {
+  const int bottom = 16838 - 1300;
+  for (const auto& [h, rowsPerPage] : {std::pair{981, std::vector<size_t>{14, 6}}, {982, {13, 7}}}) {
     SCOPED_TRACE(h);
     const draw::Document doc = layoutBandReport(smallReport(h), smallData(20), kNow);
-    const int firstPage = (bottom - bodyTop - 300) / h, otherPages = (bottom - bodyTop) / h;
-    const int expectedPages = 1 + (20 - firstPage + otherPages - 1) / otherPages;
-    ASSERT_EQ(int(doc.pages.size()), expectedPages);
+    ASSERT_EQ(doc.pages.size(), rowsPerPage.size());
     for (size_t p = 0; p < doc.pages.size(); ++p) {
       SCOPED_TRACE(p);
-      EXPECT_EQ(texts(doc.pages[p])[0].text, QString("%1/%2").arg(p + 1).arg(expectedPages));
+      EXPECT_EQ(texts(doc.pages[p])[0].text, QString("%1/2").arg(p + 1));
       EXPECT_EQ(texts(doc.pages[p])[1].text, "Data: 15/03/2024 Hora: 14:05");
       const auto detail = rules(doc.pages[p], true), footer = rules(doc.pages[p], false);
-      EXPECT_EQ(int(detail.size()), p == 0 ? firstPage : std::min(otherPages, 20 - firstPage - int(p - 1) * otherPages));
+      EXPECT_EQ(detail.size(), rowsPerPage[p]);
       for (const draw::Line& l : detail) EXPECT_LE(l.to.y(), bottom);
       EXPECT_TRUE(footer.size() == 1 && footer[0].from.y() == bottom);  // the page footer's rule
     }
@@ -120,13 +118,10 @@ TEST(BandEngine, AGrowingItemPushesItemsBelowAndStretchesTheRulesBesideIt) {
   // An item beside the growing one keeps its place.
   const auto beside = find(doc, "Cabeçalho");
   EXPECT_TRUE(beside.size() == 4 && beside[1].run.rect.top() == top0);
-  // A caption that does not grow shows what fits its one-line box.
-  const LayoutItem& caption = itemOf(r.layout, "CAB_Footer", "Uma legenda longa numa caixa de uma linha só");
-  ASSERT_GT(neededHeight(r.layout, caption, caption.text), caption.height);
+  // A caption that does not grow shows the words that fit its one-line box.
   const draw::TextRun cut = texts(doc.pages[0]).back();
   EXPECT_EQ(cut.rect, QRect(1000 + 3000, top0 + 3 * (450 + growth), 1000, 200));
-  EXPECT_TRUE(caption.text.startsWith(cut.text + " ")) << cut.text.toStdString();
-  EXPECT_EQ(neededHeight(r.layout, caption, cut.text), neededHeight(r.layout, caption, "x"));
+  EXPECT_EQ(cut.text, "Uma legenda");
 }
 
 TEST(BandEngine, AFieldWhoseColumnIsNotReturnedOrAControlThatIsNotThereStopsTheReport) {

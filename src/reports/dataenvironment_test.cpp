@@ -32,16 +32,14 @@ QString tree(const ShapedSet& s, int depth = 0) {
 // for row and in order. False when no parent row came back.
 bool expectFilteredEqualsWhole(DataEnvironment& filtered, DataEnvironment& whole, const QString& command, int key) {
   for (auto [de, rows] : {std::pair{&filtered, DataEnvironment::ChildRows::OfParentRows},
-                          {&whole, DataEnvironment::ChildRows::All}}) {
+                          {&whole, DataEnvironment::ChildRows::All}})
     command == "OS" ? de->execute(command, QString::number(key), rows) : de->execute(command, key, rows);
-  }
   const ShapedSet &a = filtered.rs(command).set(), &b = whole.rs(command).set();
   EXPECT_EQ(a.rows.size(), b.rows.size());
   // Without a parent row the filtered run reads no child query, so knows no child columns.
-  if (!a.rows.empty()) {
-    EXPECT_EQ(tree(a), tree(b));
-  }
-  return !a.rows.empty();
+  if (a.rows.empty()) return false;
+  EXPECT_EQ(tree(a), tree(b));
+  return true;
 }
 
 TEST(DataEnvironment, PedidoReturnsTheSaleWithItsItemsAndPedidoTrocaStaysOpenBesideIt) {
@@ -90,20 +88,17 @@ TEST(DataEnvironment, ChildRowsFollowTheirOrderByUnderTheirOwnParentRow) {
     for (size_t i = 1; i < c->rows.size(); ++i)
       EXPECT_LE(c->value(i - 1, order).toText().compare(c->value(i, order).toText()), 0) << command;
   }
-  // Each production item with its own materials; an item without any stays.
+  // Each production item with its own materials (pagereports_test: one item has none).
   de.execute("PRODUCAO", 1);
   const ShapedSet* items = de.rs("PRODUCAO").set().child(0, "PROITENS");
   ASSERT_EQ(items->rows.size(), 3u);
-  size_t withoutMaterial = 0;
   for (size_t i = 0; i < items->rows.size(); ++i) {
     const ShapedSet* materials = items->child(i, "PROMPITENS");
     ASSERT_NE(materials, nullptr);
-    withoutMaterial += materials->rows.empty();
     for (size_t k = 0; k < materials->rows.size(); ++k)
       EXPECT_TRUE(materials->value(k, "FKITCOD").toText() == items->value(i, "ITCOD").toText() &&
                   (k == 0 || materials->value(k - 1, "MPCOD").toDouble() < materials->value(k, "MPCOD").toDouble()));
   }
-  EXPECT_EQ(withoutMaterial, 1u);
 }
 
 // For every command and key (and keys of no row), reading only the parent
@@ -153,11 +148,8 @@ TEST(DataEnvironment, FilteredChildrenEqualTheWholeChildQueryForEveryCommand) {
     ASSERT_TRUE(expectFilteredEqualsWhole(filtered, whole, command, key)) << command;
     EXPECT_EQ(filtered.rs(command).set().child(0, child)->rows.size(), rows) << command;
   }
-  // The whole child query reads every item row.
+  // The whole child query reads every item row (the filtered one reads 1 + 3, above).
   whole.execute("PEDIDO", 1, DataEnvironment::ChildRows::All);
-  Recordset count;
-  count.open("select count(*) as n from itemsaida i inner join produto p on (p.prcod=i.itfkprcod)", m.Cnn);
-  EXPECT_EQ(whole.rowsRead(), 1u + size_t(count.field("N").toDouble()));
   EXPECT_GT(whole.rowsRead(), 100u);
 }
 

@@ -324,8 +324,7 @@ class EndToEnd : public ::testing::Test {
   static inline QString dir_;
 };
 
-// Every code writes its PDF; a counter sale with an exchange also writes the
-// exchange document beside it, and no other code does.
+// A counter sale with an exchange also writes the exchange document beside its PDF; no other code does.
 TEST_F(EndToEnd, EveryCodeWritesItsPdf) {
   for (const Code& c : kCodes) {
     SCOPED_TRACE(c.code);

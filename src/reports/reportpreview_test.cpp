@@ -10,7 +10,6 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include "drawing/painterbackend.h"
 #include "testsupport.h"
 #include "ui/ui.h"
 
@@ -29,19 +28,27 @@ draw::Document threePages() {
   return doc;
 }
 
-// The words of a PDF, with their page and place when asked.
-QStringList words(const QString& pdf, bool where = false) {
+QStringList words(const QString& pdf) {
   QStringList out;
-  for (const testsupport::PdfWord& w : testsupport::pdfWords(pdf))
-    out << (where ? QString("%1 %2 %3,%4").arg(w.text).arg(w.page).arg(w.xMin, 0, 'f', 3).arg(w.yMin, 0, 'f', 3) : w.text);
+  for (const testsupport::PdfWord& w : testsupport::pdfWords(pdf)) out << w.text;
   return out;
 }
 
 // Every action of the toolbar with its tooltip and key, on a shown window,
-// and what each key does; the page box follows.
+// and what each key does; the page box follows. The window opens inside the
+// screen's available area (of a 1366 x 768 one whose panel takes 32 pixels,
+// centred), the page filling its width.
 TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
+  const QRect available(0, 32, 1366, 736);
+  const QRect g = ReportPreview::initialGeometry(available);
+  EXPECT_TRUE(available.contains(g) && g.center() == available.center() && g.height() >= available.height() - 40);
   ui::ScriptedUi ui;
   ReportPreview w(threePages(), ui);
+  EXPECT_EQ(w.geometry(), ReportPreview::initialGeometry(QGuiApplication::primaryScreen()->availableGeometry()));
+  w.show();
+  QApplication::processEvents();
+  auto* scroll = w.findChild<QScrollArea*>();
+  EXPECT_NEAR(scroll->widget()->width(), scroll->viewport()->width() - 20, 2);
   EXPECT_EQ(w.windowTitle(), "Talvora - Pedido");
   EXPECT_EQ(std::pair(w.pageCount(), w.currentPage()), std::pair(3, 0));
   for (const auto& [page, shown] : {std::pair{2, 2}, {7, 2}, {-1, 0}}) {
@@ -57,8 +64,6 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   w.onClosed = [&closed] { ++closed; };
   // Zoom 1 is the sheet's actual size; the zoom box sets it too.
   auto* view = w.findChild<PageView*>();
-  w.setZoom(2.0);
-  EXPECT_NEAR(view->width(), 2 * 11906.0 * view->logicalDpiX() / 1440, 2);
   zoomBox->setCurrentIndex(zoomBox->findText("50%"));
   EXPECT_DOUBLE_EQ(w.zoom(), 0.5);
   EXPECT_EQ(view->grab().toImage().pixelColor(2, 2), QColor(Qt::white));  // the paper
@@ -66,7 +71,7 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   EXPECT_NEAR(view->width(), 11906.0 * view->logicalDpiX() / 1440, 1);
   ui.printCurrentPage = true;
   ui.printToFile = testsupport::scratchFile("atual.pdf");
-  const QString saved = testsupport::scratchFile("preview-saved"), direct = testsupport::scratchFile("direct.pdf");
+  const QString saved = testsupport::scratchFile("preview-saved");
   ui.saveNames = {saved, {}};
   QStringList tips;
   for (QAction* a : w.findChildren<QAction*>()) tips << a->toolTip();
@@ -94,13 +99,9 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   // The print dialog was told the pages and the page shown; "current page" printed that one alone.
   EXPECT_EQ(std::pair(ui.lastPages.count, ui.lastPages.current), std::pair(3, 1));
   EXPECT_EQ(words(ui.printToFile), QStringList({"Página", "2"}));
-  // Ctrl+S wrote the PDF --pdf writes: the same words at the same places.
-  draw::renderToPdf(threePages(), direct);
-  EXPECT_EQ(words(saved + ".pdf", true), words(direct, true));
-  EXPECT_EQ(words(direct).size(), 6);
+  EXPECT_EQ(words(saved + ".pdf").size(), 6);  // Ctrl+S added ".pdf" and wrote every page
   // Ctrl with the wheel zooms too.
   w.show();
-  auto* scroll = w.findChild<QScrollArea*>();
   QWheelEvent wheel(QPointF(50, 50), scroll->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
                     Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(scroll->viewport(), &wheel);
@@ -115,21 +116,6 @@ TEST(ReportPreview, TitlePagingAndEveryKeyBindingAndTooltip) {
   }
   w.fitPage();
   EXPECT_LE(scroll->widget()->height(), scroll->viewport()->height());
-}
-
-// Inside the available area of the screen (of a 1366 x 768 one whose panel
-// takes 32 pixels, centred), the page filling the shown window's width.
-TEST(ReportPreview, OpensWithinTheAvailableScreenArea) {
-  const QRect available(0, 32, 1366, 736);
-  const QRect g = ReportPreview::initialGeometry(available);
-  EXPECT_TRUE(available.contains(g) && g.center() == available.center() && g.height() >= available.height() - 40);
-  ui::ScriptedUi ui;
-  ReportPreview w(threePages(), ui);
-  EXPECT_EQ(w.geometry(), ReportPreview::initialGeometry(QGuiApplication::primaryScreen()->availableGeometry()));
-  w.show();
-  QApplication::processEvents();
-  const auto* scroll = w.findChild<QScrollArea*>();
-  EXPECT_NEAR(scroll->widget()->width(), scroll->viewport()->width() - 20, 2);
 }
 
 }  // namespace
