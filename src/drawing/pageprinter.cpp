@@ -36,28 +36,20 @@ void Printer::CurrentY(double twips) {
   resetLine();
 }
 
-void Printer::statement(const std::vector<Item>& items, bool endOfLine) {
-  // The line composer applies the joining and Tab(n) rules; what it adds
-  // for this statement is drawn line by line from the current position.
+void Printer::statement(const std::vector<Item>& items) {
+  // The line composer applies the joining rules; what it adds for this
+  // statement is drawn line by line from the current position.
   const qsizetype before = line_.text().size();
   for (const Item& item : items) {
     if (const auto* text = std::get_if<QString>(&item.v)) line_ << *text;
-    else if (const auto* value = std::get_if<Value>(&item.v)) line_ << renderPrintItem(*value);
-    else line_ << std::get<Tab>(item.v);
+    else line_ << renderPrintItem(std::get<Value>(item.v));
   }
   const QStringList lines = line_.text().mid(before).split(QStringLiteral("\r\n"));
   for (qsizetype i = 0; i < lines.size(); ++i) {
     if (i > 0) newLine();
     drawSegment(lines[i]);
   }
-  if (endOfLine) {
-    newLine();
-  } else if (lines.size() > 1) {
-    // Keep the composer's column for the part after the last line break.
-    LineComposer rest(LineComposer::Controls::Keep);
-    rest << lines.back();
-    line_ = rest;
-  }
+  newLine();
 }
 
 void Printer::drawSegment(const QString& text) {

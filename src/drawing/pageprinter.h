@@ -11,22 +11,21 @@
 // legacy program's printer object (CurrentX, Print, NewPage, EndDoc).
 // Positions are twips from the top-left corner of the printable page. Print
 // statements follow the printer file's rules (items joined with nothing
-// between them, values rendered as print items, Tab(n) column jumps); each
-// line of a statement becomes one text run whose top is CurrentY. Nothing is
+// between them, values rendered as print items); each line of a statement
+// becomes one text run whose top is CurrentY. Nothing is
 // painted here: EndDoc hands the finished display list over (documents()),
 // and the caller renders it to the printer, a PDF or the preview.
 class Printer {
  public:
-  // One print item: a text, a value (rendered without a mask) or Tab(n).
+  // One print item: a text or a value (rendered without a mask).
   // A bare number is refused: wrap it in a Value to print it as a number.
   struct Item {
     Item(const QString& text) : v(text) {}
     Item(const char* text) : v(QString::fromUtf8(text)) {}
     Item(const Value& value) : v(value) {}
-    Item(Tab tab) : v(tab) {}
     Item(int) = delete;
     Item(double) = delete;
-    std::variant<QString, Value, Tab> v;
+    std::variant<QString, Value> v;
   };
 
   // The font object of the printer (Printer.Font.Bold).
@@ -67,7 +66,7 @@ class Printer {
   // margin) and CurrentY one line height lower.
   template <typename... Items>
   void Print(const Items&... items) {
-    statement({Item(items)...}, true);
+    statement({Item(items)...});
   }
   // A statement at x, y (twips): CurrentX and CurrentY set, then Print.
   template <typename... Items>
@@ -76,12 +75,7 @@ class Printer {
     CurrentY(y);
     Print(items...);
   }
-  // A statement that leaves the line open: the next one continues after it.
-  template <typename... Items>
-  void PrintOpen(const Items&... items) {
-    statement({Item(items)...}, false);
-  }
-  void statement(const std::vector<Item>& items, bool endOfLine);
+  void statement(const std::vector<Item>& items);
 
   // Ends the page; the next item goes on a new one, at 0, 0.
   void NewPage();
@@ -107,7 +101,7 @@ class Printer {
   FontObject fontObject_{*this};
   double x_ = 0;
   double y_ = 0;
-  LineComposer line_{LineComposer::Controls::Keep};  // the open line's columns, for Tab(n)
+  LineComposer line_{LineComposer::Controls::Keep};  // joins a statement's items
 };
 
 // A value as a print item of a drawn document: the printer file's rendering,
