@@ -49,11 +49,10 @@ QString madeUpRows(int count, const QString& person) {
 
 }  // namespace
 
-// March, every seller: CARLOS with three sales, then MARIA. The running
-// sales total spans the groups, the commission does not; a net of 1234,50
-// is grouped in the rows and ungrouped in the statement total. Sale 21: the
-// CPF is the empty mask, so the CNPJ; sale 22: no short name, so the first
-// 20 characters of the full name.
+// March, every seller: the running sales total spans the groups, the
+// commission does not; a net of 1234,50 is grouped in the rows and
+// ungrouped in the total. Sale 21: the CPF is the empty mask, so the CNPJ;
+// sale 22: no short name, so the full name.
 TEST(ComissaoStatement, SellerStatement) {
   auto doc = drawn(Statement::IMPRIME,
                    comissao::sqlComissaoVendedor("20240301", "20240331", comissao::kTodos));
