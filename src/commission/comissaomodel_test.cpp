@@ -76,7 +76,8 @@ L summary(const CommissionGridModel& g) {
 // referral factor the database refuses (none) or that is never joined (not
 // a number) ends in the no-rows path.
 TEST(ComissaoConsulta, Checks) {
-  const QString date = "Entre com uma data válida.|Erro!|" + QString::number(int(ui::Icon::Exclamation)),
+  const QString date = "Entre com uma data válida.|Erro!|" +
+                       QString::number(int(ui::Icon::Exclamation)),
                 seller = "Escolha um vendedor válido.|tl_relatorios|0",
                 referrer = QStringLiteral("Escolha uma indicação válida.|tl_relatorios|0");
   Inquiry t;
