@@ -1,7 +1,5 @@
-// The inquiry window driven as an operator would: keys and clicks under the
-// offscreen platform, against the demo database. What the grids hold and
-// what the checks say is the inquiry's (comissaomodel_test); here, what the
-// window adds.
+// The inquiry window driven as an operator would, against the demo database:
+// what the window adds to the inquiry (comissaomodel_test).
 #include "commission/frmconscomissaogeral.h"
 
 #include <QApplication>
@@ -15,7 +13,6 @@
 
 #include "commission/comissao.h"
 #include "commission_testutil.h"
-#include "core/errors.h"
 #include "ui/twips.h"
 
 using namespace commissiontest;
@@ -25,13 +22,12 @@ namespace {
 
 const QString kToday = QDate::currentDate().toString("dd/MM/yyyy");
 
-// Notes the window's pointer at every message box.
+// Notes the active window's pointer at every message box.
 struct PointerWatchingUi : ui::ScriptedUi {
-  QWidget* window = nullptr;
   std::vector<Qt::CursorShape> pointers;
   ui::Answer message(const QString& text, const QString& title, ui::Icon icon, ui::Buttons b,
                      ui::Answer d) override {
-    pointers.push_back(window->cursor().shape());
+    pointers.push_back(QApplication::activeWindow()->cursor().shape());
     return ScriptedUi::message(text, title, icon, b, d);
   }
 };
@@ -40,7 +36,6 @@ struct PointerWatchingUi : ui::ScriptedUi {
 struct Shown : WindowWith<PointerWatchingUi> {
   const FrmConsComissaoGERAL::Controls& c = w->controls();
   Shown() {
-    ui.window = w.get();
     w->show();
     QApplication::setActiveWindow(w.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -58,13 +53,11 @@ struct Shown : WindowWith<PointerWatchingUi> {
   }
   // Enabled, then checked, of the boxes and buttons, as 0 and 1.
   QString switches() const {
-    return QString("%1%2 %3%4%5%6")
-        .arg(c.FUCOD->isEnabled())
-        .arg(c.ININDICACAO->isEnabled())
-        .arg(c.OPVENDEDOR->isChecked())
-        .arg(c.OPREPRESENTANTE->isChecked())
-        .arg(c.OPINDICACAO->isChecked())
-        .arg(c.OPTODOS->isChecked());
+    QString s;
+    for (bool b : {c.FUCOD->isEnabled(), c.ININDICACAO->isEnabled(), c.OPVENDEDOR->isChecked(),
+                   c.OPREPRESENTANTE->isChecked(), c.OPINDICACAO->isChecked(), c.OPTODOS->isChecked()})
+      s += b ? '1' : '0';
+    return s.insert(2, ' ');
   }
 };
 
@@ -72,50 +65,28 @@ const QString kEmpty = "__/__/____";
 
 }  // namespace
 
-TEST(FrmConsComissaoGERAL, InitialStateAndSellerList) {
-  Shown t;
-  EXPECT_EQ(t.w->windowTitle(),
-            QStringLiteral(" Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)"));
-  EXPECT_EQ(t.state(), L({"", "", "", "", "", "", kEmpty, kEmpty, kEmpty, kEmpty, ""}));
-  EXPECT_EQ(t.switches(), "10 1000");
-  EXPECT_TRUE(t.c.Command3->isEnabled());
-  L names;  // active employees with a commission
-  for (int i = 0; i < t.c.FUCOD->count(); ++i) names << t.c.FUCOD->itemText(i);
-  EXPECT_EQ(names, L({"CARLOS ANDRADE", "MARIA CONCEIÇÃO ARAÚJO", "PEDRO D'ALMEIDA",
-                      "ROBERTO MENDONÇA"}));
-}
-
-// Enter in an empty date field fills today and moves on; then a whole
-// seller inquiry from the keyboard, its totals in the labels.
+// The modes a window opens in and the active employees with a commission.
+// Enter leads from field to field to &OK, filling an empty date with today:
+// a whole seller inquiry from the keyboard, its totals in the labels.
 TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   Shown t;
   const auto& c = t.c;
-  for (auto [field, next] : {std::pair<QLineEdit*, QWidget*>{c.COINICIAL, c.COFINAL},
-                             {c.COFINAL, c.CAINICIAL}, {c.CAINICIAL, c.CAFINAL},
-                             {c.CAFINAL, c.FUCOD}}) {
-    field->setFocus(Qt::TabFocusReason);
-    t.key(Qt::Key_Return);
-    EXPECT_EQ(field->displayText(), kToday) << field->objectName().toStdString();
-    EXPECT_EQ(t.focus(), next) << field->objectName().toStdString();
-  }
-  c.COINICIAL->clear();
-  c.COFINAL->clear();
+  EXPECT_EQ(t.switches(), "10 1000");
+  L names;
+  for (int i = 0; i < c.FUCOD->count(); ++i) names << c.FUCOD->itemText(i);
+  EXPECT_EQ(names, L({"CARLOS ANDRADE", "MARIA CONCEIÇÃO ARAÚJO", "PEDRO D'ALMEIDA",
+                      "ROBERTO MENDONÇA"}));
+
   c.COINICIAL->setFocus(Qt::TabFocusReason);
   for (const char* keys : {"01022024", "29022024", "", "", "CARLOS ANDRADE", ""}) {
     t.type(keys);
     t.key(Qt::Key_Return);
   }
-  EXPECT_EQ(t.focus(), c.Command2);
-  EXPECT_EQ(c.FUCOD->count(), 4);  // Enter does not add the typed name to the list
-  t.key(Qt::Key_Return);           // Enter on the focused &OK presses it
+  t.key(Qt::Key_Return);  // Enter on the focused &OK presses it
   EXPECT_EQ(t.state(), L({"45,00", "900,00", "Nro. de Pedidos: 1", "0,00", "CARLOS ANDRADE", "",
                           "01/02/2024", "29/02/2024", kToday, kToday, ""}));
-  EXPECT_EQ(t.w->consulta().codFunc(), 1);
   // Nothing was cancelled today: the reversal grid says so.
   EXPECT_EQ(t.messages(), L{"Não há registros de estornos de comissão com os dados informados."});
-  const QDate today = QDate::currentDate();
-  EXPECT_TRUE(t.w->consulta().sqlEstorno().contains(
-      QString("between '%1/%2/%3' and '").arg(today.month()).arg(today.day()).arg(today.year())));
 
   // A half-filled date is not a date; the labels of the sales emptied. The
   // pointer is busy while querying, not while checking.
@@ -124,30 +95,23 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   EXPECT_EQ(t.messages().last(), "Entre com uma data válida.");
   EXPECT_EQ(t.state().mid(0, 3), L({"45,00", "", ""}));
   EXPECT_EQ(t.ui.pointers, (std::vector<Qt::CursorShape>{Qt::BusyCursor, Qt::ArrowCursor}));
-  EXPECT_EQ(t.w->cursor().shape(), Qt::ArrowCursor);
 }
 
+// The percentage takes digits and one comma ("." comes as ","); any other
+// character, pasting included, is refused with a message and erases the
+// character left of the caret; keys that type nothing pass.
 TEST(FrmConsComissaoGERAL, PercentageKeyFilter) {
   Shown t;
   QLineEdit* p = t.c.COMISS_INDICACAO;
   p->setFocus();
-  t.type("3.5");
-  EXPECT_EQ(p->text(), "3,5");
-  EXPECT_TRUE(t.messages().isEmpty());
-  t.type("a");
-  EXPECT_EQ(t.messages(), L{"Digite somente números"});
-  EXPECT_EQ(t.ui.shown[0].title, "tl_relatorios");
-  EXPECT_EQ(p->text(), "3,");  // the character left of the caret is erased
-  t.key(Qt::Key_Backspace);
-  t.type(",2");
-  t.key(Qt::Key_Left);
-  t.key(Qt::Key_Delete);  // no character: no message
-  t.key(Qt::Key_End);
-  t.type("2");
-  EXPECT_EQ(p->text(), "3,2");
-  QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);  // no pasting past the filter
-  EXPECT_EQ(t.messages().size(), 2);
+  t.type("3.5a");
   EXPECT_EQ(p->text(), "3,");
+  for (Qt::Key k : {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Delete, Qt::Key_End}) t.key(k);
+  t.type("12");
+  QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(p->text(), "1");
+  EXPECT_EQ(t.messages(), L(2, "Digite somente números"));
+  EXPECT_EQ(t.ui.shown[0].title, "tl_relatorios");
   t.key(Qt::Key_Return);
   EXPECT_EQ(t.focus(), t.c.Command2);
 }
@@ -160,48 +124,36 @@ TEST(FrmConsComissaoGERAL, ModesReferrerLookUpAndLimpar) {
   c.FUCOD->setEditText("CARLOS ANDRADE");
   c.OPINDICACAO->click();
   EXPECT_EQ(t.switches(), "01 0010");
-  EXPECT_EQ(c.FUCOD->currentText(), "");
   c.CAFINAL->setFocus(Qt::TabFocusReason);  // Enter reaches the referrer box
   t.key(Qt::Key_Return);
-  EXPECT_EQ(t.focus(), c.ININDICACAO);
-  // The look-up upper-cases and fills the list; nothing found (or an
-  // apostrophe) leaves text and list as they are.
+  // The look-up upper-cases and fills the list; nothing found leaves text
+  // and list as they are.
   t.type("an");
   EXPECT_EQ(c.ININDICACAO->currentText(), "AN");
-  const QString antonio = QStringLiteral("ANTÔNIO CARLOS INDICAÇÕES");
-  for (const char* text : {"", "ZZZ", "D'"}) {
-    if (*text) c.ININDICACAO->setEditText(text);
-    t.key(Qt::Key_Return);
-    EXPECT_EQ(L({c.ININDICACAO->currentText(), c.ININDICACAO->itemText(0),
-                 QString::number(c.ININDICACAO->count())}),
-              L({*text ? text : antonio, antonio, "1"}));
-  }
+  t.key(Qt::Key_Return);
+  c.ININDICACAO->setEditText("ZZZ");
+  t.key(Qt::Key_Return);
+  EXPECT_EQ(L({c.ININDICACAO->currentText(), c.ININDICACAO->itemText(0), QString::number(c.ININDICACAO->count())}),
+            L({"ZZZ", "ANTÔNIO CARLOS INDICAÇÕES", "1"}));
   c.ININDICACAO->setEditText("");
   t.type("beatriz");
   t.key(Qt::Key_Return);
   t.march();
   c.COMISS_INDICACAO->setText("2,5");
   c.Command2->click();
-  EXPECT_TRUE(t.messages().isEmpty()) << t.messages().join('|').toStdString();
-  EXPECT_EQ(t.w->consulta().codIndicacao(), 40000);
   EXPECT_EQ(t.state().mid(0, 6), L({"20,60", "", "", "6,25", "", "BEATRIZ ÁLVARES MENDES"}));
 
   c.OPTODOS->setChecked(true);
   c.OPREPRESENTANTE->click();
-  EXPECT_EQ(t.switches(), "10 0101");
   EXPECT_EQ(t.state().mid(4, 2), L({"", ""}));
   c.Command2->click();
-  ASSERT_EQ(t.w->consulta().cancelados().rowCount(), 2);
   c.ININDICACAO->setEditText("X");
   c.Command1->click();
   EXPECT_EQ(t.state(), L({"", "", "", "19,50", "", "", kEmpty, kEmpty, kEmpty, kEmpty, ""}));
   EXPECT_EQ(t.switches(), "10 0100");
-  EXPECT_EQ(c.FUCOD->count(), 4);
   EXPECT_EQ(t.w->consulta().cancelados().rowCount(), 2);
   EXPECT_EQ(t.w->consulta().vendas().columnCount(), 0);
   EXPECT_EQ(t.focus(), c.COINICIAL);
-  EXPECT_FALSE(t.w->consulta().codFunc().has_value());
-  EXPECT_EQ(t.w->consulta().codIndicacao(), 0);
 }
 
 // --batch: the entry point refuses the window and says why.
@@ -210,15 +162,11 @@ TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
   m.options.batch = true;
   ui::ScriptedUi ui;
   testsupport::expectRuntimeError([&] { showFrmConsComissaoGERAL(m, ui); }, "(--batch)");
-  for (QWidget* w : QApplication::topLevelWidgets())
-    EXPECT_NE(w->objectName(), "FrmConsComissaoGERAL");
 }
 
 // The sales grid is cleared (shown), then filled once while hidden, with
-// the model's widths and alignments; the reversal grid's text is dark red.
-// Every caption of every grid shows whole in its column: its width in the
-// header's font and the padding fit the section, and drawn, its ink lies
-// inside the section and is as wide as the text.
+// the model's widths and alignments. Every caption of every grid shows whole
+// in its column: its ink lies inside the section, as wide as its font gives.
 TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   Window t;
   const auto& c = t.w->controls();
@@ -243,7 +191,6 @@ TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
         SCOPED_TRACE(caption.toStdString());
         const int left = header->sectionViewportPosition(s), width = header->sectionSize(s);
         const QFontMetrics metrics(comissao::captionFont(header->font(), caption, width));
-        EXPECT_LE(metrics.horizontalAdvance(caption) + 2 * comissao::kCellPadding, width);
         if (left < 0 || left + width > img.width()) continue;  // scrolled out of sight
         int inkLeft = width, inkRight = -1;
         for (int x = 0; x < width; ++x)
@@ -257,12 +204,9 @@ TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   }
   EXPECT_EQ(captions, 10 + 10 + 7 + 10 + 7 + 10);
   EXPECT_EQ(hiddenAtReset, (std::vector<bool>{false, true, false, true, false, true}));
-  EXPECT_FALSE(c.TABELA->isHidden());
   EXPECT_EQ(c.TABELA->columnWidth(0), ui::twipsToPixelsX(c.TABELA, 3000));
   const auto& g = t.w->consulta().vendas();  // numbers to the right, text to the left
   for (auto [col, side] : {std::pair{0, Qt::AlignLeft}, {6, Qt::AlignRight}})
     EXPECT_EQ(g.data(g.index(0, col), Qt::TextAlignmentRole).value<Qt::Alignment>(),
               side | Qt::AlignVCenter);
-  EXPECT_EQ(c.TABELACAN->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
-  EXPECT_NE(c.TABELA->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
 }
