@@ -72,6 +72,7 @@ TEST(FrmConsComissaoGERAL, WholeSellerInquiryFromTheKeyboard) {
   Shown t;
   const auto& c = t.c;
   EXPECT_EQ(t.switches(), "10 1000");
+  EXPECT_EQ(t.w->windowTitle(), " Talvora - Consulta de Comissões NOTAS FISCAIS (PEDIDO DE VENDAS)");
   L names;
   for (int i = 0; i < c.FUCOD->count(); ++i) names << c.FUCOD->itemText(i);
   EXPECT_EQ(names, L({"CARLOS ANDRADE", "MARIA CONCEIÇÃO ARAÚJO", "PEDRO D'ALMEIDA",
