@@ -101,7 +101,8 @@ TEST(Connection, OtherDriversGoThroughOdbcWithTheStringUnchanged) {
   QFile ini(QDir(dir).filePath("odbcinst.ini"));
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
   QString driver;  // the SQLite ODBC driver of this machine's architecture
-  for (const QString& arch : QDir("/usr/lib").entryList({"*-linux-*"}, QDir::Dirs) << QString())
+  const QStringList archs = QDir("/usr/lib").entryList({"*-linux-*"}, QDir::Dirs) << QString();
+  for (const QString& arch : archs)
     if (QFile::exists("/usr/lib/" + arch + "/odbc/libsqlite3odbc.so") && driver.isEmpty())
       driver = "/usr/lib/" + arch + "/odbc/libsqlite3odbc.so";
   ASSERT_FALSE(driver.isEmpty()) << "libsqliteodbc is not installed";
