@@ -42,15 +42,6 @@ QString fixtureConnectionString() {
          fixtureDatabase();
 }
 
-QString sqliteOdbcDriver() {
-  QStringList dirs = {"/usr/lib/odbc"};
-  for (const QString& dir : QDir("/usr/lib").entryList({"*-linux-*"}, QDir::Dirs))
-    dirs.prepend("/usr/lib/" + dir + "/odbc");
-  for (const QString& dir : dirs)
-    if (QFile::exists(dir + "/libsqlite3odbc.so")) return dir + "/libsqlite3odbc.so";
-  return {};
-}
-
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys, bool utf8,
                  bool crlf) {
   const QString nl = crlf ? "\r\n" : "\n";

@@ -32,10 +32,6 @@ QString fixtureDatabase();
 // The connection string TL.ini gives for the fixture database.
 QString fixtureConnectionString();
 
-// The SQLite ODBC driver library (libsqliteodbc) of this machine's
-// architecture, for tests of the ODBC path; empty when it is not installed.
-QString sqliteOdbcDriver();
-
 // Writes an INI file with section [Geral]. utf8=false writes Windows-1252;
 // crlf chooses the line ends.
 QString writeIni(const QString& path, const QList<QPair<QString, QString>>& keys,

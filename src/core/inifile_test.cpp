@@ -1,7 +1,6 @@
 #include "core/inifile.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 #include "testsupport.h"
 

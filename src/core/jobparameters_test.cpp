@@ -1,18 +1,14 @@
 #include "core/jobparameters.h"
 
-#include <QDir>
 #include <cstdint>
-#include <gtest/gtest.h>
 
 #include "testsupport.h"
 
 namespace {
 
-QString scratch(const QString& name) { return QDir(testsupport::scratchDir()).filePath(name); }
-
 TEST(JobParameters, ReadsTheSixteenKeysAndKeepsOnlyNumericCodes) {
   const QString path = testsupport::writeIni(
-      scratch("parimp.txt"),
+      testsupport::scratchFile("parimp.txt"),
       {{"RELATORIO", "pedidocupom"}, {"TROCA", "3"}, {"LOCALIMPRESSORA", "/dev/usb/lp0"},
        {"NOMEEMPRESA", "Loja São João"}, {"CODBARRAS", "789100"}, {"CODINTERNO", "55"},
        {"NOMEPRODUTO", "Café"}, {"IMPRESSORA", "/tmp/etq"}, {"USDESC", "ANA"},
@@ -39,7 +35,7 @@ TEST(JobParameters, ReadsTheSixteenKeysAndKeepsOnlyNumericCodes) {
   EXPECT_EQ(intCode(job.OSCOD, "K"), 7);
   EXPECT_EQ(intCode(job.PCOD, "K"), 1234);
 
-  const JobParameters none = readJobParameters(scratch("no.txt"));  // no file: all empty
+  const JobParameters none = readJobParameters(testsupport::scratchFile("no.txt"));  // no file: all empty
   EXPECT_TRUE(none.RELATORIO.isEmpty());
   EXPECT_FALSE(none.SACOD.has_value());
   EXPECT_EQ(none.PRECO, 0);
@@ -51,7 +47,7 @@ TEST(JobParameters, ReadsTheSixteenKeysAndKeepsOnlyNumericCodes) {
 TEST(JobParameters, NumbersFollowTheLocaleAndFitIn32Bits) {
   const auto read = [](const QString& preco, const QString& tbcod) {
     return readJobParameters(
-        testsupport::writeIni(scratch("precos.txt"), {{"PRECO", preco}, {"TBCOD", tbcod}}));
+        testsupport::writeIni(testsupport::scratchFile("precos.txt"), {{"PRECO", preco}, {"TBCOD", tbcod}}));
   };
   const JobParameters bad = read("abc", "7x");
   EXPECT_EQ(bad.PRECO, 0);

@@ -3,7 +3,6 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <gtest/gtest.h>
 
 #include "core/connection.h"
 #include "testsupport.h"

@@ -1,5 +1,5 @@
-// Outputs the table of bad input cannot show: a full disk, control bytes in
-// values, and signals while the job runs.
+// Outputs the table of bad input cannot show: a full disk and signals while
+// the job runs.
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -91,23 +91,6 @@ TEST(BadOutput, AFullDiskLeavesOutputsWholeOrUntouched) {
   EXPECT_EQ(launch(config, job("etiqueta_pedido", "SACOD", "2", labels)).exitCode, 1);
   EXPECT_EQ(testsupport::readFile(labels), all.left(fits));
   EXPECT_EQ(leftovers(disk.file("")), QStringList());
-}
-
-// Values are data: control bytes in them reach the printer as blanks.
-TEST(BadOutput, ControlBytesInValuesAreBlanks) {
-  const QString config = e2e::config("bo-ctl.ini");
-  const QString company = QString::fromLatin1("A\x1B@\x02Q0099\x7F" "B");
-  for (const char* code : {"pedidotexto", "etiqueta_peco", "ostexto"}) {
-    SCOPED_TRACE(code);
-    const QString file = absent("bo-ctl.prn");
-    const Result r = launch(config, job(code, code == QString("ostexto") ? "OSCOD" : "SACOD",
-                                        code == QString("ostexto") ? "3" : "1", file, company));
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QByteArray out = testsupport::readFile(file);
-    EXPECT_TRUE(out.contains("A @ Q0099 B"));
-    EXPECT_FALSE(out.contains("\x1B@"));
-    EXPECT_FALSE(out.contains("\x02Q0099"));
-  }
 }
 
 // SIGTERM, SIGINT or SIGHUP at any moment: the program ends within 2 s, and

@@ -1,6 +1,6 @@
 #pragma once
 // The real executable end to end: TL.ini and job files, runs that can be
-// wrapped, limited or signalled, raw socket listeners on 127.0.0.1 started by
+// limited in time or signalled, raw socket listeners on 127.0.0.1 started by
 // the test, and the one table runner of bad input: each row sets up its own
 // folder, runs one job and checks the exit status, a fragment of standard
 // error and the state of every output path afterwards.
@@ -62,10 +62,9 @@ inline QString job(const QString& code, const QString& key, const QString& value
 }
 
 struct Launch {
-  QStringList args;                // after --batch --config --job
-  QMap<QString, QString> env;
-  QStringList wrapper;             // e.g. prlimit --fsize=N --
-  QString exe;                     // empty: TL_EXE
+  QStringList args{};              // after --batch --config --job
+  QMap<QString, QString> env{};
+  QString exe{};                   // empty: TL_EXE
   int signalAfterMs = -1;          // SIGTERM after this long
   int sig = SIGTERM;
   int timeoutMs = 60000;
@@ -77,13 +76,6 @@ struct Result {
   qint64 msAfterSignal = -1;  // from the signal to the end
 };
 
-// A run with these environment variables.
-inline Launch withEnv(const QMap<QString, QString>& env) {
-  Launch l;
-  l.env = env;
-  return l;
-}
-
 inline Result launch(const QString& config, const QString& job, const Launch& run = {}) {
   QProcess p;
   QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -91,10 +83,8 @@ inline Result launch(const QString& config, const QString& job, const Launch& ru
   e.insert("LC_ALL", "pt_BR.UTF-8");
   for (auto it = run.env.begin(); it != run.env.end(); ++it) e.insert(it.key(), it.value());
   p.setProcessEnvironment(e);
-  QStringList args = run.wrapper;
-  args << (run.exe.isEmpty() ? qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios") : run.exe)
-       << "--batch" << "--config" << config << "--job" << job << run.args;
-  p.start(args.takeFirst(), args);
+  p.start(run.exe.isEmpty() ? qEnvironmentVariable("TL_EXE", TL_BINARY_DIR "/tl_relatorios") : run.exe,
+          QStringList{"--batch", "--config", config, "--job", job} + run.args);
   Result r;
   if (!p.waitForStarted(10000)) return r;
   QElapsedTimer sinceSignal;
@@ -124,23 +114,35 @@ inline QStringList leftovers(const QString& dir) {
   return QDir(dir).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
 }
 
+// A socket bound to a free port of 127.0.0.1, which goes to *port.
+inline int boundSocket(int* port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof a;
+  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), len), 0);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+  *port = ntohs(a.sin_port);
+  return fd;
+}
+
+// A port on 127.0.0.1 that refuses connections (bound, then closed).
+inline int refusedPort() {
+  int port = 0;
+  ::close(boundSocket(&port));
+  return port;
+}
+
 // A raw printer on 127.0.0.1: every connection read to its end, one buffer
 // each. A silent one accepts and never reads, with the smallest receive buffer.
 class Listener {
  public:
   explicit Listener(bool silent = false) : silent_(silent) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int one = 1, small = 1;
-    ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    fd_ = boundSocket(&port_);
+    const int small = 1;
     if (silent) ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&a), len), 0);
     ::listen(fd_, 8);
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-    port_ = ntohs(a.sin_port);
     thread_ = std::thread([this] { serve(); });
   }
   ~Listener() {
@@ -201,19 +203,6 @@ class Listener {
   std::mutex mutex_;
   std::vector<QByteArray> done_;
 };
-
-// A port on 127.0.0.1 that refuses connections (bound, then closed).
-inline int refusedPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t len = sizeof a;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&a), len);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-  ::close(fd);
-  return ntohs(a.sin_port);
-}
 
 // ---- The table of bad input ----
 

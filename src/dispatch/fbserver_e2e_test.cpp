@@ -1,30 +1,15 @@
 // The program against a real Firebird server: a private instance of the
 // installed server binary (its own port, configuration, security database,
 // lock and database folders), started and stopped by the test.
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
-#include <gtest/gtest.h>
-#include <signal.h>
 
-#include "testsupport.h"
+#include "e2e_testutil.h"
 
 namespace {
 
 const QString kServer = "/usr/sbin/firebird";
 const QString kSecuritySql = "/usr/share/firebird/3.0/security.sql";
 const QString kFirebirdRoot = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
-
-quint16 freePort() {
-  QTcpServer s;
-  s.listen(QHostAddress::LocalHost, 0);
-  return s.serverPort();
-}
 
 // The instance's configuration, for the server and the embedded engine.
 QProcessEnvironment instanceEnv(const QString& root) {
@@ -52,7 +37,7 @@ bool isql(const QString& root, const QString& database, const QByteArray& sql) {
 class PrivateServer {
  public:
   // Prepares the instance's folder; the database is a copy of the demo one.
-  PrivateServer() : root_(testsupport::scratchFile("fbserver")), port_(freePort()) {
+  PrivateServer() : root_(testsupport::scratchFile("fbserver")), port_(quint16(e2e::refusedPort())) {
     QDir(root_).removeRecursively();
     for (const char* d : {"lock", "tmp", "data"}) QDir().mkpath(root_ + "/" + d);
     for (const char* f : {"UDF", "intl", "lib", "plugins", "firebird.msg", "plugins.conf"})

@@ -63,7 +63,7 @@ TEST(PrinterDestinations, NetworkPrinterThatDoesNotTakeTheJob) {
     t.start();
     // The order text is larger than the silent printer's receive buffer.
     const Result r = launch(config, job("pedidotexto", "SACOD", "2", QString("127.0.0.1:%1").arg(port)),
-                            withEnv({{"TL_PRINTER_WAIT_MS", "1500"}}));
+                            Launch{.env = {{"TL_PRINTER_WAIT_MS", "1500"}}});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_LT(t.elapsed(), 8000);
     EXPECT_TRUE(r.err.contains("127.0.0.1, porta " + QByteArray::number(port))) << r.err.toStdString();
@@ -134,7 +134,7 @@ class PrivateCups {
   QProcess cupsd_;
 };
 
-TEST(PrinterDestinations, CupsQueueGetsOneRawJobByNameShareOrMapping) {
+TEST(PrinterDestinations, CupsQueueGetsOneRawJob) {
   if (!QFile::exists("/usr/sbin/cupsd")) GTEST_SKIP() << "cupsd is not installed";
   Listener device;
   PrivateCups cups(device.port());
@@ -142,20 +142,17 @@ TEST(PrinterDestinations, CupsQueueGetsOneRawJobByNameShareOrMapping) {
   const Doc receipt = kDocs[0];
   const QByteArray expected = printToFile(e2e::config("cups-file.ini"), receipt);
   const QString config = e2e::config("cups-TL.ini", {"\\\\CAIXA01\\EPSON=recibo"});
-  const Launch run = withEnv({{"CUPS_SERVER", cups.server()}});
-  size_t printed = 0;
-  for (const char* name : {"recibo", "\\\\OUTRA\\recibo", "\\\\CAIXA01\\EPSON"}) {
-    SCOPED_TRACE(name);
-    const Result r = launch(config, job(receipt.code, receipt.key, receipt.value, name), run);
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString() << cups.log().toStdString();
-    const std::vector<QByteArray> got = device.received(++printed);
-    ASSERT_EQ(got.size(), printed) << cups.log().toStdString();
-    EXPECT_EQ(withoutTimes(got.back()), expected);
-  }
+  const Launch run{.env = {{"CUPS_SERVER", cups.server()}}};
+  // Through a mapping (the queue each form of a name finds: printerdestination_test).
+  Result r = launch(config, job(receipt.code, receipt.key, receipt.value, "\\\\CAIXA01\\EPSON"), run);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString() << cups.log().toStdString();
+  const std::vector<QByteArray> got = device.received(1);
+  ASSERT_EQ(got.size(), 1u) << cups.log().toStdString();
+  EXPECT_EQ(withoutTimes(got.back()), expected);
   // An unknown queue: status 1 with CUPS's word, and no job.
   const QStringList jobs = cups.jobs();
-  EXPECT_EQ(jobs, QStringList(3, "pedidocupom 4"));
-  const Result r = launch(config, job(receipt.code, receipt.key, receipt.value, "naoexiste"), run);
+  EXPECT_EQ(jobs, QStringList("pedidocupom 4"));
+  r = launch(config, job(receipt.code, receipt.key, receipt.value, "naoexiste"), run);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("impressora não encontrada: naoexiste (")) << r.err.toStdString();
   EXPECT_EQ(cups.jobs(), jobs);

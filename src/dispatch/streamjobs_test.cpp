@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QFileInfo>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -137,10 +136,7 @@ TEST(JobLog, RotatesAtOneMegabyteKeepingOneOldFile) {
   const QString log = scratchFile("rot/trabalhos.log");
   QDir().mkpath(scratchFile("rot"));
   QFile::remove(log + ".1");
-  QFile f(log);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(QByteArray(joblog::kRotateBytes - 10, 'x'));
-  f.close();
+  testsupport::prefilled(log, QByteArray(joblog::kRotateBytes - 10, 'x'));
   ASSERT_TRUE(joblog::append(log, "{\"a\":1}\n"));  // still fits
   EXPECT_FALSE(QFile::exists(log + ".1"));
   ASSERT_TRUE(joblog::append(log, "{\"b\":2}\n"));
@@ -195,9 +191,6 @@ TEST(NoDocument, ShowsAMessageBoxWhereWindowsAreAllowed) {
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "tl_relatorios");
   EXPECT_TRUE(ui.shown[0].text.contains("\"naoexiste\""));
-  m.job.path = scratchFile("sem-trabalho.txt");
-  m.job.RELATORIO.clear();
-  EXPECT_TRUE(noDocumentMessage(m).contains("Arquivo de trabalho não encontrado: " + m.job.path));
   ui::ScriptedUi batch;
   reportNoDocument(batch, noDocumentMessage(m));
   EXPECT_TRUE(batch.shown.empty());

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "labels/labels_testutil.h"
 #include "core/errors.h"
@@ -10,12 +9,7 @@
 // Rows are sent only by deliver(), each as one job: a file is emptied by the
 // first job of a run and keeps every row; a device gets each row in turn.
 TEST(LabelPort, RowsAreSentWholeAtTheEndOfTheRun) {
-  const QString path = labeltest::freshPath("port-run.prn");
-  {
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("job of an earlier run\r\n");
-  }
+  const QString path = testsupport::prefilled("port-run.prn", "job of an earlier run\r\n");
   for (const QString& to : {path, QString("/dev/null")}) {
     SCOPED_TRACE(to.toStdString());
     LabelPort port(to, QString(), "etiqueta_pedido 7");

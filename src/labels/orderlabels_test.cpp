@@ -1,11 +1,9 @@
 // The order-label job against the demo database: sales 6 to 11 are seeded
 // for it (no items; quantities 1,1,1 / 2,2 / 4 / 2,5 / 0,-1,null,1).
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "labels/frm_etiqueta_argox.h"
 #include "labels/labeljobs.h"
-#include "labels/orderlabels.h"
 #include "labels/labels_testutil.h"
 #include "core/errors.h"
 
@@ -73,27 +71,4 @@ TEST(OrderLabels, ThePrinterPathIsOpenedOnlyForALabel) {
   OrderJob job(QString("7"), "unused.prn");
   job.m.job.IMPRESSORA.clear();
   EXPECT_THROW(job.run(), RuntimeError);
-}
-
-// The composer alone: one label per started unit, three to a row, each row
-// (the last one perhaps partly filled) a job of one copy.
-TEST(OrderLabelRows, OneLabelPerStartedUnitThreeToARow) {
-  const auto item = [](const char* code, double quantity) {
-    OrderLabelItem it;
-    it.label = {"BRISA NORTE", Value::text(code), Value::text("N"), Value::decimal(1), true};
-    it.quantity = quantity;
-    return it;
-  };
-  const auto rows = [](const std::vector<OrderLabelItem>& items) {
-    QByteArray out;
-    for (const QString& r : composeOrderLabelRows(items)) out += r.toLatin1();
-    return listing(out);
-  };
-  EXPECT_EQ(composeOrderLabelRows({item("A", 2), item("B", 2)}).size(), 2u);
-  testsupport::expectGoldenLines(
-      QStringList("= A 2, B 2") + rows({item("A", 2), item("B", 2)}) + QStringList("= A 2,5") +
-          rows({item("A", 2.5)}) + QStringList("= A 0, B -1, C 1") +
-          rows({item("A", 0), item("B", -1), item("C", 1)}),
-      golden("pedido_linhas.lines"));
-  EXPECT_TRUE(composeOrderLabelRows({}).empty());
 }

@@ -139,23 +139,12 @@ TEST_F(ImprimeEntrada, LongEntryBreaksPagesBetweenItemLines) {
 // lands at 15350, so the supplier restarts at 300. Entry 7: 61 items, one
 // instalment at 15050, remarks at 15350; the user line restarts at 500.
 TEST_F(ImprimeEntrada, ClosingLinesPastTheFootStartPage2) {
-  const struct {
-    int encod;
-    size_t page2Runs;  // 0: not counted
-  } cases[] = {{6, 0}, {4, 4}, {5, 1}, {7, 0}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.encod);
-    const draw::Document doc = print(c.encod);
+  for (const auto& [encod, page2Runs] : {std::pair{6, 0u}, {4, 4u}, {5, 1u}, {7, 0u}}) {  // 0: not counted
+    SCOPED_TRACE(encod);
+    const draw::Document doc = print(encod);
     ASSERT_EQ(doc.pages.size(), 2u);
-    expectLines(doc, QString::number(c.encod));
-    if (c.page2Runs) {
-      EXPECT_EQ(doc.pages[1].items.size(), c.page2Runs);
-    }
-    if (c.encod == 4) {  // the last item
-      const auto lines = testsupport::drawnLines(doc);
-      EXPECT_TRUE(lines.count("1/14150") && lines.at("1/14150").startsWith("200:"));
-      EXPECT_FALSE(lines.count("1/14350") && lines.at("1/14350").startsWith("200:"));
-    }
+    expectLines(doc, QString::number(encod));
+    EXPECT_TRUE(!page2Runs || doc.pages[1].items.size() == page2Runs) << doc.pages[1].items.size();
   }
 }
 
@@ -191,11 +180,9 @@ TEST_F(ImprimeEntrada, PrintDialogCopiesAndPdf) {
   EXPECT_EQ(printer.copyCount(), 1);
   ASSERT_EQ(docs.size(), 3u);
   const auto body = [](const draw::Document& d) {
-    QStringList out;
-    for (const Placed& p : runs(d))
-      out << QString("%1 %2 %3 %4").arg(p.page).arg(p.x()).arg(p.y())
-                 .arg(p.page == 1 && p.y() == 100 ? QString() : p.run.text);
-    return out;
+    auto lines = testsupport::drawnLines(d);
+    lines.erase("1/100");  // the title, with the clock
+    return lines;
   };
   for (const auto& d : docs) {
     EXPECT_EQ(d.pages.size(), 2u);
@@ -224,20 +211,17 @@ testsupport::RunResult runReceipt(const QString& job, const QString& pdf,
 // painter's own test): the executable writes the receipt of the job file,
 // from the header on the first page to the supplier on the last.
 TEST(ImprimeEntradaPdf, ExecutableWritesTheReceipt) {
-  for (const auto& [encod, pages] : {std::pair{1, 1}, {3, 2}}) {
-    SCOPED_TRACE(encod);
-    const QString pdf = scratchFile(QString("recibo%1.pdf").arg(encod));
-    QFile::remove(pdf);
-    const auto r = runReceipt(writeJob(QString("parimp-recibo%1.txt").arg(encod), encod), pdf);
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(testsupport::pdfPageCount(pdf), pages);
-    std::map<QString, testsupport::PdfWord> first;
-    for (const auto& w : testsupport::pdfWords(pdf)) first.try_emplace(w.text, w);
-    EXPECT_EQ(first["RECIBO"].page, 1);
-    EXPECT_NEAR(first["FORNECEDOR:"].xMin, 200, 1);
-    EXPECT_NEAR(first["FORNECEDOR:"].yMin, 700, 1);
-    EXPECT_EQ(first["ASS.FORNECEDOR:"].page, pages);
-  }
+  const QString pdf = scratchFile("recibo3.pdf");
+  QFile::remove(pdf);
+  const auto r = runReceipt(writeJob("parimp-recibo3.txt", 3), pdf);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
+  std::map<QString, testsupport::PdfWord> first;
+  for (const auto& w : testsupport::pdfWords(pdf)) first.try_emplace(w.text, w);
+  EXPECT_EQ(first["RECIBO"].page, 1);
+  EXPECT_NEAR(first["FORNECEDOR:"].xMin, 200, 1);
+  EXPECT_NEAR(first["FORNECEDOR:"].yMin, 700, 1);
+  EXPECT_EQ(first["ASS.FORNECEDOR:"].page, 2);
 }
 
 TEST(ImprimeEntradaPdf, BatchWithoutPdfNeedsADefaultPrinter) {

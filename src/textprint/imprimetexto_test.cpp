@@ -64,7 +64,8 @@ TEST_F(ImprimeTextoTest, RemarksOfMoreThan520CharactersStopAtFourLines) {
 TEST_F(ImprimeTextoTest, StateWithoutTaxRowWarnsAndPrints) {
   EXPECT_TRUE(compose("13").contains("no: 13"));
   ASSERT_EQ(ui.shown.size(), 1u);
-  expectMessage(ui, 0, kStateMessage, ui::Icon::None);
+  EXPECT_EQ(std::tuple(ui.shown[0].text, ui.shown[0].title, ui.shown[0].icon, ui.shown[0].buttons),
+            std::tuple(kStateMessage, QString("tl_relatorios"), ui::Icon::None, ui::Buttons::Ok));
 }
 
 TEST_F(ImprimeTextoTest, IncompleteRecordPrintsNothing) {
@@ -72,7 +73,8 @@ TEST_F(ImprimeTextoTest, IncompleteRecordPrintsNothing) {
   m.job.LOCALIMPRESSORA = scratchFile("no-such-folder/texto.prn");  // opening it would fail
   EXPECT_NO_THROW(IMPRIMETEXTO(m, ui));
   ASSERT_EQ(ui.shown.size(), 1u);
-  expectMessage(ui, 0, kIncomplete, ui::Icon::Information);
+  EXPECT_EQ(std::tuple(ui.shown[0].text, ui.shown[0].title, ui.shown[0].icon, ui.shown[0].buttons),
+            std::tuple(kIncomplete, QString("tl_relatorios"), ui::Icon::Information, ui::Buttons::Ok));
 }
 
 TEST_F(ImprimeTextoTest, NoSuchOrderShowsBothMessages) {

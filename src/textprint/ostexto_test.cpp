@@ -15,8 +15,7 @@ class OsTextoTest : public ::testing::Test {
 
   OsTextFields load(const QString& oscod) {
     m.job.OSCOD = oscod;
-    OsTextFields f = VERIFICACAMPOS_OSTEXTO(m);
-    return f;
+    return VERIFICACAMPOS_OSTEXTO(m);
   }
 
   QByteArray form(const QString& oscod) {
@@ -24,7 +23,6 @@ class OsTextoTest : public ::testing::Test {
   }
 
   modCnn m;
-  ui::ScriptedUi ui;
 };
 
 // The fallbacks, which the form would print with blanks that hide them.

@@ -12,12 +12,9 @@ namespace {
 using Kind = printer::Destination::Kind;
 
 TEST(PrinterDestination, OneRuleForEveryValue) {
-  const QString ini = testsupport::scratchFile("dest-TL.ini");
-  QFile f(ini);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("[Geral]\r\nLOCALBANCO=x\r\n[Impressoras]\r\nLPT1=/dev/usb/lp0\r\n"
-          "\\\\CAIXA01\\EPSON=recibo\r\nETIQUETAS=socket://10.0.0.9\r\n");
-  f.close();
+  const QString ini = testsupport::prefilled("dest-TL.ini",
+                                             "[Geral]\r\nLOCALBANCO=x\r\n[Impressoras]\r\nLPT1=/dev/usb/lp0\r\n"
+                                             "\\\\CAIXA01\\EPSON=recibo\r\nETIQUETAS=socket://10.0.0.9\r\n");
   const struct {
     const char* value;
     Kind kind;
@@ -83,11 +80,8 @@ TEST(PrinterDestination, FilesAreReplacedWholeOrLeftAlone) {
 TEST(PrinterDestination, AFileInAFolderWithoutRightsIsWrittenInPlace) {
   QByteArray dir = QDir::tempPath().toLocal8Bit() + "/tl-locked-XXXXXX";
   ASSERT_TRUE(::mkdtemp(dir.data()));
-  const QString file = QString::fromLocal8Bit(dir) + "/p.prn";
-  QFile f(file);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("previous, longer than the new one");
-  f.close();
+  const QString file =
+      testsupport::prefilled(QString::fromLocal8Bit(dir) + "/p.prn", "previous, longer than the new one");
   ::chmod(file.toLocal8Bit(), 0666);
   ::chmod(dir, 0555);
   const pid_t child = ::fork();

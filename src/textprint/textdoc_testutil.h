@@ -1,14 +1,11 @@
 #pragma once
 // Shared by the tests of the text and drawn documents: the demo database,
-// scratch files, the golden byte files and the comparison that puts the
-// printed time aside.
+// scratch files and the golden byte files.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QString>
 #include <QTime>
-#include <gtest/gtest.h>
 #include <ostream>
 
 #include "core/cp1252.h"
@@ -35,20 +32,6 @@ inline QByteArray golden(const QString& name) {
   return f.readAll();
 }
 
-// The golden file's "10:20:30" stands for whatever time the real run
-// printed there: that place must hold a time, and is then compared as fixed.
-inline QByteArray withFixedTime(const QByteArray& printed, const QByteArray& expected) {
-  const qsizetype at = expected.indexOf("10:20:30");
-  if (at < 0 || printed.size() < at + 8) return printed;
-  static const QRegularExpression time("^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]$");
-  const QByteArray there = printed.mid(at, 8);
-  EXPECT_TRUE(time.match(QString::fromLatin1(there)).hasMatch())
-      << "no time at byte " << at << ": " << there.toStdString();
-  QByteArray fixed = printed;
-  fixed.replace(at, 8, "10:20:30");
-  return fixed;
-}
-
 // Line by line first, so that a failure names the first differing line.
 inline void expectSameBytes(const QByteArray& actual, const QByteArray& expected) {
   const QList<QByteArray> a = actual.split('\n');
@@ -62,16 +45,6 @@ inline void expectSameBytes(const QByteArray& actual, const QByteArray& expected
     }
   EXPECT_EQ(a.size(), e.size()) << "line count";
   EXPECT_TRUE(actual == expected) << "bytes differ";
-}
-
-// One message the document showed.
-inline void expectMessage(const ui::ScriptedUi& ui, size_t index, const QString& text,
-                          ui::Icon icon) {
-  ASSERT_GT(ui.shown.size(), index);
-  EXPECT_EQ(ui.shown[index].text, text);
-  EXPECT_EQ(ui.shown[index].title, "tl_relatorios");
-  EXPECT_EQ(ui.shown[index].icon, icon);
-  EXPECT_EQ(ui.shown[index].buttons, ui::Buttons::Ok);
 }
 
 }  // namespace textdoc
