@@ -6,6 +6,7 @@
 #include <QtMath>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "core/cp1252.h"
 #include "streamview/streampicture.h"
@@ -13,6 +14,28 @@
 namespace streamview {
 
 namespace {
+
+// Bar and space widths, in modules, of a Code 128 symbol as the bar-code
+// library encodes the data (bar first); empty when it cannot be encoded.
+std::vector<int> code128Widths(const QByteArray& data) {
+  std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> symbol(ZBarcode_Create(), ZBarcode_Delete);
+  if (!symbol || data.isEmpty()) return {};
+  symbol->symbology = BARCODE_CODE128;
+  symbol->input_mode = DATA_MODE;
+  if (ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(data.constData()),
+                      int(data.size())) >= ZINT_ERROR)
+    return {};
+  // One row of modules, eight to a byte, lowest bit first.
+  const auto dark = [&](int x) { return (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1; };
+  std::vector<int> widths;
+  for (int x = 0; x < symbol->width; ++x) {
+    if (x == 0 || dark(x) != dark(x - 1)) widths.push_back(0);
+    ++widths.back();
+  }
+  if (widths.empty() || !dark(0)) return {};
+  return widths;
+}
+
 
 constexpr char STX = 0x02;
 constexpr double kUnit = 14.4;            // twips per position unit (0.01 inch)
@@ -235,25 +258,6 @@ draw::Document labelPicture(const QByteArray& stream, const QString& title) {
   LabelReader reader(title);
   reader.run(stream);
   return reader.finish();
-}
-
-std::vector<int> code128Widths(const QByteArray& data) {
-  std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> symbol(ZBarcode_Create(), ZBarcode_Delete);
-  if (!symbol || data.isEmpty()) return {};
-  symbol->symbology = BARCODE_CODE128;
-  symbol->input_mode = DATA_MODE;
-  if (ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(data.constData()),
-                      int(data.size())) >= ZINT_ERROR)
-    return {};
-  // One row of modules, eight to a byte, lowest bit first.
-  const auto dark = [&](int x) { return (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1; };
-  std::vector<int> widths;
-  for (int x = 0; x < symbol->width; ++x) {
-    if (x == 0 || dark(x) != dark(x - 1)) widths.push_back(0);
-    ++widths.back();
-  }
-  if (widths.empty() || !dark(0)) return {};
-  return widths;
 }
 
 }  // namespace streamview

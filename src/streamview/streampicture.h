@@ -1,7 +1,6 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
-#include <vector>
 
 #include "drawing/displaylist.h"
 
@@ -22,9 +21,5 @@ draw::Document picture(const QByteArray& stream, Paper paper, const QString& tit
 
 draw::Document textPicture(const QByteArray& stream, Paper paper, const QString& title);
 draw::Document labelPicture(const QByteArray& stream, const QString& title);
-
-// Bar and space widths, in modules, of a Code 128 symbol as the bar-code
-// library encodes the data (bar first); empty when it cannot be encoded.
-std::vector<int> code128Widths(const QByteArray& data);
 
 }  // namespace streamview
