@@ -64,12 +64,7 @@ class ComissaoConsulta {
   // Called after every change of the totals.
   void aoMudarTotais(std::function<void()> f) { totaisMudaram_ = std::move(f); }
 
-  bool erro() const { return erro_; }
-  bool semEstorno() const { return semEstorno_; }
-  const QString& dtInicial() const { return dtInicial_; }  // yyyymmdd
-  const QString& dtFinal() const { return dtFinal_; }
-  std::optional<qint64> codFunc() const { return codFunc_; }  // nullopt after limpar()
-  int32_t codIndicacao() const { return codIndicacao_; }      // referrer codes exceed 16 bits
+  int32_t codIndicacao() const { return codIndicacao_; }  // referrer codes exceed 16 bits
   // The texts the window's rules build, kept for the statements even when
   // their query found nothing.
   const QString& sqlComissao() const { return sqlComissao_; }
@@ -100,8 +95,8 @@ class ComissaoConsulta {
   ui::Ui& ui_;
   bool erro_ = false;
   bool semEstorno_ = false;
-  QString dtInicial_, dtFinal_;
-  std::optional<qint64> codFunc_;
+  QString dtInicial_, dtFinal_;     // yyyymmdd
+  std::optional<qint64> codFunc_;  // none after limpar()
   int32_t codIndicacao_ = 0;
   QString sqlComissao_, sqlEstorno_;
   CommissionGridModel vendas_, cancelados_;
