@@ -24,8 +24,10 @@ struct RunOptions {
 // The one context of a run: configuration, job parameters, the connection
 // and the three shared record sets. Built once by Main, passed by reference.
 // The text documents and labels read through record sets of their own; the
-// shared ones remain where the commission window and the service-order page
-// footer use them, and Main closes them at the end of the run.
+// shared ones remain where the commission inquiry, its statements and the
+// service-order page footer use them. Each of those closes, opens and reads
+// its query in one go, so no state is carried from one use to the next; Main
+// closes them at the end of the run.
 struct modCnn {
   RunOptions options;
   Configuration config;
