@@ -96,15 +96,10 @@ struct Job {
 // The output of a finished job, with the times of day masked out (a run in
 // the next minute prints another time).
 QByteArray normalised(const QString& path, bool pdf) {
-  QByteArray bytes;
-  if (pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", path, "-"});
-    p.waitForFinished(30000);
-    bytes = p.readAllStandardOutput();
-  } else {
-    bytes = testsupport::readFile(path);
-  }
+  QProcess p;
+  if (pdf) p.start("pdftotext", {"-layout", path, "-"});
+  p.waitForFinished(30000);  // at once when nothing was started
+  const QByteArray bytes = pdf ? p.readAllStandardOutput() : testsupport::readFile(path);
   static const QRegularExpression time("\\d\\d:\\d\\d(:\\d\\d)?");
   return QString::fromLatin1(bytes).replace(time, "hh:mm").toLatin1();
 }

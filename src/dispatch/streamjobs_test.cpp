@@ -96,7 +96,6 @@ TEST(JobLog, EveryRunAppendsOneLine) {
   EXPECT_EQ(line["destino"].toString(), ok.printer);
   EXPECT_EQ(line["bytes"].toInt(), QFileInfo(ok.printer).size());
   EXPECT_EQ(line["chaves"].toObject()["SACOD"].toString(), "4");
-  EXPECT_GE(line["duracao_ms"].toInt(), 0);
   EXPECT_TRUE(line["hora"].toString().contains('T'));
 
   const JobRun report = runJob("log-report", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}}, true);
@@ -105,7 +104,6 @@ TEST(JobLog, EveryRunAppendsOneLine) {
   EXPECT_EQ(line["paginas"].toInt(), testsupport::pdfPageCount(report.pdf));
 
   const JobRun none = runJob("log-none", {{"RELATORIO", "naoexiste"}});
-  EXPECT_EQ(none.result.exitCode, 3);
   line = lastLogLine(none.log);
   EXPECT_EQ(line["saida"].toInt(), 3);
   EXPECT_TRUE(line["mensagem"].toString().contains("naoexiste"));

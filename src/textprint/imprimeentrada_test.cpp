@@ -207,23 +207,6 @@ testsupport::RunResult runReceipt(const QString& job, const QString& pdf,
   return testsupport::runExecutable(args, 60000, e);
 }
 
-// A thin end-to-end layer (where the painter puts each run in a PDF is the
-// painter's own test): the executable writes the receipt of the job file,
-// from the header on the first page to the supplier on the last.
-TEST(ImprimeEntradaPdf, ExecutableWritesTheReceipt) {
-  const QString pdf = scratchFile("recibo3.pdf");
-  QFile::remove(pdf);
-  const auto r = runReceipt(writeJob("parimp-recibo3.txt", 3), pdf);
-  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_EQ(testsupport::pdfPageCount(pdf), 2);
-  std::map<QString, testsupport::PdfWord> first;
-  for (const auto& w : testsupport::pdfWords(pdf)) first.try_emplace(w.text, w);
-  EXPECT_EQ(first["RECIBO"].page, 1);
-  EXPECT_NEAR(first["FORNECEDOR:"].xMin, 200, 1);
-  EXPECT_NEAR(first["FORNECEDOR:"].yMin, 700, 1);
-  EXPECT_EQ(first["ASS.FORNECEDOR:"].page, 2);
-}
-
 TEST(ImprimeEntradaPdf, BatchWithoutPdfNeedsADefaultPrinter) {
   // No print server reachable: no default printer.
   const auto r = runReceipt(writeJob("parimp-sem-impressora.txt", 1), "",
