@@ -29,7 +29,6 @@ QString fixtureDatabase() {
                     << " (build the fixture_db target)";
       return target;
     }
-    QFile::remove(target);
     QFile::copy(source, target);
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;

@@ -49,10 +49,9 @@ QString madeUpRows(int count, const QString& person) {
 
 }  // namespace
 
-// March, every seller: the running sales total spans the groups, the
-// commission does not; a net of 1234,50 is grouped in the rows and
-// ungrouped in the total. Sale 21: the CPF is the empty mask, so the CNPJ;
-// sale 22: no short name, so the full name.
+// March, every seller: the running sales total spans the groups, the commission
+// does not; a net of 1234,50 is grouped in the rows, not in the total. Sale 21:
+// the CPF is the empty mask, so the CNPJ; sale 22: no short name, the full one.
 TEST(ComissaoStatement, SellerStatement) {
   auto doc = drawn(Statement::IMPRIME,
                    comissao::sqlComissaoVendedor("20240301", "20240331", comissao::kTodos));
@@ -79,9 +78,8 @@ TEST(ComissaoStatement, PageBreaks) {
   expectLines(doc, "quebras_70");
 }
 
-// Client: the short name unless blank, else the full name, 20 characters.
-// The CPF as it stands, CHAR padding included. Timestamps print as short
-// dates.
+// Client: the short name unless blank, else the full name, 20 characters. The
+// CPF as it stands, CHAR padding included. Timestamps print as short dates.
 TEST(ComissaoStatement, ClientDocumentAndDates) {
   const auto doc = drawn(Statement::IMPRIME_ESTORNO_REP,
                          "select 'ALFA' as funome, 1 as fksacod, '   ' as inapelido, 'NOME COMPLETO DO CLIENTE "
@@ -190,10 +188,8 @@ TEST(ComissaoImprimir, RepresentativeCopiesKeepThePrintersOrientation) {
   EXPECT_EQ(t.orientations, std::vector<draw::Orientation>(3, draw::Orientation::Landscape));
 }
 
-// --pdf: one copy of the pair without a dialog; the dialog's "print to
-// file": every statement of the request, each copy included, in the one
-// file (before, each job overwrote the last). Nothing goes through the
-// printer's own jobs.
+// --pdf: one copy of the pair without a dialog; the dialog's "print to file":
+// every statement and copy in the one file, none through the printer's jobs.
 TEST(ComissaoImprimir, PdfAndPrintToFileKeepTheRequestInOneFile) {
   for (bool option : {true, false}) {
     Printed t;

@@ -20,7 +20,7 @@ using L = QStringList;
 
 namespace {
 
-const QString kToday = QDate::currentDate().toString("dd/MM/yyyy");
+const QString kToday = QDate::currentDate().toString("dd/MM/yyyy"), kEmpty = "__/__/____";
 
 // Notes the active window's pointer at every message box.
 struct PointerWatchingUi : ui::ScriptedUi {
@@ -60,8 +60,6 @@ struct Shown : WindowWith<PointerWatchingUi> {
     return s.insert(2, ' ');
   }
 };
-
-const QString kEmpty = "__/__/____";
 
 }  // namespace
 
@@ -165,9 +163,8 @@ TEST(FrmConsComissaoGERAL, BatchRefusesTheWindow) {
   testsupport::expectRuntimeError([&] { showFrmConsComissaoGERAL(m, ui); }, "(--batch)");
 }
 
-// The sales grid is cleared (shown), then filled once while hidden, with
-// the model's widths and alignments. Every caption of every grid shows whole
-// in its column: its ink lies inside the section, as wide as its font gives.
+// The sales grid is cleared (shown), then filled once while hidden, with the
+// model's widths and alignments. Every caption's ink lies whole in its column.
 TEST(FrmConsComissaoGERAL, GridsFillHiddenAndCaptionsFit) {
   Window t;
   const auto& c = t.w->controls();

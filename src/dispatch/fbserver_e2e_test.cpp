@@ -1,6 +1,5 @@
-// The program against a real Firebird server: a private instance of the
-// installed server binary (its own port, configuration, security database,
-// lock and database folders), started and stopped by the test.
+// The program against a private instance of the installed Firebird server (its
+// own port, configuration, security database and folders), run by the test.
 #include <QTcpSocket>
 
 #include "e2e_testutil.h"
@@ -96,15 +95,10 @@ struct Job {
 // The output of a finished job, with the times of day masked out (a run in
 // the next minute prints another time).
 QByteArray normalised(const QString& path, bool pdf) {
-  QByteArray bytes;
-  if (pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", path, "-"});
-    p.waitForFinished(30000);
-    bytes = p.readAllStandardOutput();
-  } else {
-    bytes = testsupport::readFile(path);
-  }
+  QProcess p;
+  if (pdf) p.start("pdftotext", {"-layout", path, "-"});
+  p.waitForFinished(30000);  // at once when nothing was started
+  const QByteArray bytes = pdf ? p.readAllStandardOutput() : testsupport::readFile(path);
   static const QRegularExpression time("\\d\\d:\\d\\d(:\\d\\d)?");
   return QString::fromLatin1(bytes).replace(time, "hh:mm").toLatin1();
 }
@@ -153,25 +147,24 @@ TEST_F(FirebirdServer, TwentyJobsAtOnceGiveWhatSingleRunsGive) {
       {"ostexto", {{"RELATORIO", "ostexto"}, {"OSCOD", "1"}}, false},
       {"grafico", {{"RELATORIO", "pedidografico"}, {"SACOD", "2"}}, true},
   };
+  // Run i is job i % 5: the first five alone, the next twenty at once.
+  const auto tag = [&](size_t i) { return QString(jobs[i % jobs.size()].name) + "-" + QString::number(i); };
   std::vector<QByteArray> single;
-  for (const Job& job : jobs) {
-    auto p = launch(job, QString(job.name) + "-0");
+  for (size_t i = 0; i < jobs.size(); ++i) {
+    auto p = launch(jobs[i], tag(i));
     ASSERT_TRUE(p->waitForFinished(60000));
-    ASSERT_EQ(p->exitCode(), 0) << job.name << p->readAllStandardError().constData();
-    single.push_back(normalised(output(QString(job.name) + "-0", job.pdf), job.pdf));
-    ASSERT_FALSE(single.back().isEmpty()) << job.name;
+    ASSERT_EQ(p->exitCode(), 0) << jobs[i].name << p->readAllStandardError().constData();
+    single.push_back(normalised(output(tag(i), jobs[i].pdf), jobs[i].pdf));
+    ASSERT_FALSE(single.back().isEmpty()) << jobs[i].name;
   }
   std::vector<std::unique_ptr<QProcess>> running;
-  for (int i = 0; i < 20; ++i)
-    running.push_back(launch(jobs[i % jobs.size()], QString(jobs[i % jobs.size()].name) + "-" +
-                                                        QString::number(i + 1)));
-  for (int i = 0; i < 20; ++i) {
-    const Job& job = jobs[i % jobs.size()];
-    ASSERT_TRUE(running[i]->waitForFinished(120000));
-    EXPECT_EQ(running[i]->exitCode(), 0) << running[i]->readAllStandardError().constData();
-    EXPECT_EQ(normalised(output(QString(job.name) + "-" + QString::number(i + 1), job.pdf), job.pdf),
-              single[i % jobs.size()])
-        << job.name << " " << i + 1;
+  for (size_t i = jobs.size(); i < jobs.size() + 20; ++i) running.push_back(launch(jobs[i % jobs.size()], tag(i)));
+  for (size_t i = jobs.size(); i < jobs.size() + 20; ++i) {
+    QProcess& p = *running[i - jobs.size()];
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    EXPECT_EQ(normalised(output(tag(i), jobs[i % jobs.size()].pdf), jobs[i % jobs.size()].pdf), single[i % jobs.size()])
+        << tag(i).toStdString();
   }
 }
 
@@ -187,9 +180,8 @@ TEST_F(FirebirdServer, AServerThatStopsMidDocumentReleasesNothing) {
   for (const Job& job : {Job{"longo-texto", {{"RELATORIO", "pedidotexto"}, {"SACOD", "1"}}, false},
                          Job{"longo-grafico", {{"RELATORIO", "pedidografico"}, {"SACOD", "1"}}, true}}) {
     SCOPED_TRACE(job.name);
-    // The moment the rows are being read depends on the machine: a run that
-    // finished first or had not yet connected is tried again a little later
-    // or earlier.
+    // When the rows are read depends on the machine: a run that finished
+    // first or had not yet connected is tried again later or earlier.
     bool seen = false;
     for (int delay : {400, 250, 700, 150, 1000, 550, 325, 850, 200, 1300, 475, 100}) {
       ASSERT_TRUE(server_->start());
