@@ -45,6 +45,16 @@ Setup printJob(const QString& code, const QString& value, const QString& printer
   };
 }
 
+// The same, with the destination made read-only and holding "previous" first.
+Setup readOnly(const QString& code, const QString& value, const QString& name) {
+  return [=](Case& c) {
+    const bool pdf = name.endsWith(".pdf");
+    printJob(code, value, pdf ? "" : "{dir}/" + name, pdf ? "{dir}/" + name : "",
+             {{"{dir}/" + name, After::Untouched}})(c);
+    QFile::setPermissions(testsupport::prefilled(c.file(name)), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  };
+}
+
 // The demo database with item line 3 of every sale unreadable: its name is
 // computed by a division by zero, so the fetch of that row fails.
 QString brokenDatabase() {
@@ -181,15 +191,18 @@ const Row kRows[] = {
        c.outputs[0].after = After::Whole; }},
     {"leitura_cupom", onBrokenDatabase(textJob(kReceipt))},
     {"leitura_grafico", onBrokenDatabase(pdfJob({{"RELATORIO", "pedidografico"}, {"SACOD", "1"}}))},
-    // Printer destinations and PDFs (a file printer that is read-only, full or
-    // unnamed is printerdestination_test's): a name no label printer or mapping
-    // has, a FIFO nobody reads, a missing folder, /dev/full, a read-only PDF;
+    // Printer destinations and PDFs: a name no printer or mapping has, none at
+    // all, a FIFO nobody reads, /dev/full, read-only files, missing folders;
     // and the two mappings and the PDF that do get the document whole.
+    {"lpt1_sem_mapa", printJob("pedidocupom", "4", "LPT1", "", {{"LPT1", After::Absent}})},
     {"com1_sem_mapa", printJob("etiqueta_peco", "", "com1:", "", {{"com1:", After::Absent}})},
+    {"sem_impressora", printJob("pedidotexto", "1", "", "", {})},
     {"fifo_sem_leitor", [](Case& c) {
        ASSERT_EQ(::mkfifo(c.file("fifo").toLocal8Bit(), 0600), 0);
        printJob("pedidocupom", "4", "{dir}/fifo", "", {})(c);
        c.run.env.insert("TL_PRINTER_WAIT_MS", "1000"); }},
+    {"impressora_dev_full", printJob("pedidotexto", "1", "/dev/full", "", {})},
+    {"impressora_somente_leitura", readOnly("pedidocupom", "4", "ro.prn")},
     {"impressora_pasta_inexistente", printJob("etiqueta_pedido", "8", "{dir}/sem-pasta/saida", "",
                                               {{"{dir}/sem-pasta/saida", After::Absent}})},
     {"lpt1_mapeada", printJob("pedidocupom", "4", "lpt1", "", {{"{dir}/lpt1.prn", After::Whole}},
@@ -200,9 +213,7 @@ const Row kRows[] = {
     {"pdf_dev_full", printJob("pedidografico", "1", "", "/dev/full", {})},
     {"pdf_pasta_inexistente", printJob("pedidografico", "1", "", "{dir}/sem-pasta/saida.pdf",
                                        {{"{dir}/sem-pasta/saida.pdf", After::Absent}})},
-    {"pdf_somente_leitura", [](Case& c) {
-       printJob("pedidografico", "1", "", "{dir}/ro.pdf", {{"{dir}/ro.pdf", After::Untouched}})(c);
-       QFile::setPermissions(testsupport::prefilled(c.file("ro.pdf")), QFile::ReadOwner); }},
+    {"pdf_somente_leitura", readOnly("pedidografico", "1", "ro.pdf")},
     {"pdf_inteiro", printJob("pedidografico", "1", "", "{dir}/ok.pdf", {{"{dir}/ok.pdf", After::Whole}})},
 };
 
