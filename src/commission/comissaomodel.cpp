@@ -315,9 +315,9 @@ QString ComissaoConsulta::montarConsulta(const Procedimento& p, const Filtros& f
 // grid changes. -1 for a column the procedure does not read.
 struct ComissaoConsulta::Colunas {
   int client, cpf, cnpj, person, order, percent, date;
-  int paid, tax, payment;         // seller's sales only
-  int commission;                 // all but the seller's sales
-  int cancelled, reason, user;    // cancelled sales only
+  int paid, tax, payment;       // seller's sales only
+  int commission;               // all but the seller's sales
+  int cancelled, reason, user;  // cancelled sales only
 
   Colunas(const Procedimento& p, const Recordset& rs) {
     const bool seller = p.vendasDoVendedor();

@@ -84,14 +84,14 @@ QString rowPerson(const Family& f, const Recordset& rs, const StatementInputs& i
 
 // One row of a statement as it prints.
 struct StatementLine {
-  QString person;      // the group the row belongs to
-  QString order;       // the sale's date and code, or the order code
+  QString person;       // the group the row belongs to
+  QString order;        // the sale's date and code, or the order code
   QString client, taxNumber;
   QString valueColumn;  // the sale value, or "% " and the percentage
   QString commission;   // "R$ " and the row's commission
   QString lastColumn;   // the payment, or the cancellation date (reversals)
   double commissionValue = 0;
-  double sale = 0;      // seller's sales statement only
+  double sale = 0;  // seller's sales statement only
 };
 
 struct StatementData {
