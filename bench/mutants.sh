@@ -38,6 +38,7 @@ FAULTS=(
   "CHAR width not cut ::: Value::text(v.toString().left(charWidths_[i])) ::: Value::text(v.toString()) ::: core textprint"
   "page break one line late ::: if (y_ >= kPageEnd) ::: if (y_ >= kPageEnd + 200) ::: textprint"
   "child filter dropped ::: const QString condition = column + \" IN (\" ::: return sql; const QString condition = column + \" IN (\" ::: reports"
+  "report: footer sums every group ::: sumBelow(*top.set, top.row, item.recordset, item.column, total, found); ::: for (size_t rr = 0; rr < top.set->rows.size(); ++rr) sumBelow(*top.set, rr, item.recordset, item.column, total, found); ::: reports"
   "label copy count wrong ::: kOneCopy = QStringLiteral(\"0001\") ::: kOneCopy = QStringLiteral(\"0002\") ::: labels"
   "CPF/CNPJ rule inverted ::: if (filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: if (!filled(cpf, QLatin1String(\"___.___.___-__\"))) ::: core textprint commission ::: core"
   "sum over the wrong group ::: double exchangeSum = 0; ::: double exchangeSum = quantitySum; ::: textprint"

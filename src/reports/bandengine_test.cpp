@@ -89,6 +89,28 @@ TEST(BandEngine, ASectionThatDoesNotFitMovesToTheNextPage) {
   }
 }
 
+// Each group footer sums its own group's rows: two groups of 1,50 + 3,00
+// and of 10,00.
+TEST(BandEngine, EachGroupFooterSumsItsOwnGroup) {
+  BandReport r;
+  r.layout = parseLayout(R"({"name":"somas","title":"Somas","dataMember":"CAB","width":10000,"sections":[
+    {"name":"CAB_Header","kind":"groupHeader","recordset":"CAB","height":300,"items":[
+      {"type":"field","recordset":"CAB","column":"NOME","top":0,"left":0,"width":3000,"height":240}]},
+    {"name":"ITENS_Detail","kind":"detail","recordset":"ITENS","height":300,"items":[]},
+    {"name":"CAB_Footer","kind":"groupFooter","recordset":"CAB","height":300,"items":[
+      {"type":"sum","recordset":"ITENS","column":"VALOR","mask":"###,0.00","top":0,"left":0,"width":2000,"height":240}]}]})",
+                         "somas");
+  r.page = {1000, 1000, 1000, 1000, draw::Orientation::Portrait};
+  ShapedSet data = smallData(2);
+  data.rows.push_back({{Value::text("Segundo")}, {}});
+  data.rows[1].children.push_back(
+      {"ITENS", data.rows[0].children[0].columns, {{{Value::text("x"), Value::decimal(10)}, {}}}});
+  const draw::Document doc = layoutBandReport(r, data, kNow);
+  QStringList lines;  // in page order
+  for (const draw::TextRun& t : texts(doc.pages.at(0))) lines << t.text;
+  EXPECT_EQ(lines, QStringList({"Cabeçalho", "4,50", "Segundo", "10,00"}));
+}
+
 // Texts print trimmed of a CHAR column's padding, and as they are under a number mask.
 TEST(BandEngine, AGrowingItemPushesItemsBelowAndStretchesTheRulesBesideIt) {
   const QString longText = "um texto comprido que não cabe numa linha de dois mil twips de largura "
