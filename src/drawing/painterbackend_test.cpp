@@ -110,9 +110,8 @@ TEST(PainterBackend, TextRunsAtTheirTwipsInAPdfAndOnAPrinter) {
   }
 }
 
-// The dialog's range on a five-page document: exactly those pages, in order; an unwritable PDF or printer file, or a
-// range past the document, is a run-time error.
-TEST(PainterBackend, PrinterRangeSelectsThePagesAndFailuresAreRuntimeErrors) {
+// The dialog's range on a five-page document: exactly those pages, in order.
+TEST(PainterBackend, PrinterRangeSelectsExactlyThosePages) {
   QPrinter printer(QPrinter::HighResolution);
   for (const auto& [range, from, to, expected] :
        {std::tuple{QPrinter::PageRange, 2, 3, std::vector<int>{1, 2}}, {QPrinter::CurrentPage, 0, 0, std::vector<int>{3}},
@@ -121,6 +120,12 @@ TEST(PainterBackend, PrinterRangeSelectsThePagesAndFailuresAreRuntimeErrors) {
     printer.setFromTo(from, to);
     EXPECT_EQ(draw::selectedPages(printer, 5, /*currentPage=*/3), expected) << range << " " << from << "-" << to;
   }
+}
+
+// An unwritable PDF or printer file, or a range past the document, is a run-time error.
+TEST(PainterBackend, UnwritableOutputOrARangePastTheDocumentIsARuntimeError) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrintRange(QPrinter::PageRange);
   draw::Document doc;
   doc.pages.resize(5);
   EXPECT_THROW(draw::renderToPdf(doc, "/nonexistent-folder/x.pdf"), RuntimeError);
